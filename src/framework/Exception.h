@@ -1,16 +1,8 @@
 #pragma once
-// Errors raised by the framework and the program: one class per kind. What nobody catches
-// reaches the application's default error display, which shows Message().
-#include <stdexcept>
-#include <string>
+// The framework's error classes beside the core's.
+#include "core/Errors.h"
 
 namespace vcu {
-
-class Exception : public std::runtime_error {
-public:
-  explicit Exception(const std::string& message) : std::runtime_error(message) {}
-  std::string Message() const { return what(); }
-};
 
 // A COM call answered a failing HRESULT; the message names the failure.
 class EOleSysError : public Exception {
