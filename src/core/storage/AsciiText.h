@@ -1,0 +1,21 @@
+#pragma once
+// Text helpers shared by the archive directory and the INI parser. Skin texts are single-byte
+// and their names ASCII, so case folding touches A-Z only.
+#include <cstddef>
+#include <string>
+#include <vector>
+
+namespace vcu {
+
+std::string AsciiLower(std::string text);
+bool AsciiEqualNoCase(const std::string& a, const std::string& b);
+
+// Removes leading and trailing characters with codes 0 to 32.
+std::string TrimControls(const std::string& text);
+
+// Splits text into lines: a line runs up to the next CR, LF or NUL; CR LF, a lone CR and a lone
+// LF each end one line (LF CR ends two); a NUL ends the whole text. A final line break does not
+// start another, empty line.
+std::vector<std::string> SplitLines(const char* text, std::size_t size);
+
+} // namespace vcu

@@ -1,0 +1,78 @@
+#include "core/storage/LzhTree.h"
+
+#include <cstring>
+
+namespace vcu {
+namespace lzh {
+
+void AdaptiveTree::Start() {
+  for (int i = 0; i < kSymbolCount; ++i) {
+    freq_[i] = 1;
+    son_[i] = static_cast<std::uint16_t>(i + kTreeSize);
+    prnt_[i + kTreeSize] = static_cast<std::uint16_t>(i);
+  }
+  for (int i = 0, j = kSymbolCount; j <= kRoot; i += 2, ++j) {
+    freq_[j] = static_cast<std::uint16_t>(freq_[i] + freq_[i + 1]);
+    son_[j] = static_cast<std::uint16_t>(i);
+    prnt_[i] = prnt_[i + 1] = static_cast<std::uint16_t>(j);
+  }
+  freq_[kTreeSize] = 0xFFFF;
+  prnt_[kRoot] = 0;
+}
+
+// Node n's count has just become k and now exceeds its right neighbour's: n trades places
+// with the last node whose count is still below k. Returns where n's subtree went.
+int AdaptiveTree::SwapUp(int n, std::uint16_t k) {
+  int l = n + 1;
+  while (k > freq_[l + 1]) // the sentinel ends the scan
+    ++l;
+  freq_[n] = freq_[l];
+  freq_[l] = k;
+
+  const int a = son_[n];
+  prnt_[a] = static_cast<std::uint16_t>(l);
+  if (a < kTreeSize)
+    prnt_[a + 1] = static_cast<std::uint16_t>(l);
+
+  const int b = son_[l];
+  son_[l] = static_cast<std::uint16_t>(a);
+  prnt_[b] = static_cast<std::uint16_t>(n);
+  if (b < kTreeSize)
+    prnt_[b + 1] = static_cast<std::uint16_t>(n);
+  son_[n] = static_cast<std::uint16_t>(b);
+  return l;
+}
+
+void AdaptiveTree::Rebuild() {
+  // Leaves first, in node order, with their counts halved (rounding up so none becomes 0).
+  int j = 0;
+  for (int i = 0; i < kTreeSize; ++i) {
+    if (son_[i] >= kTreeSize) {
+      freq_[j] = static_cast<std::uint16_t>((freq_[i] + 1) / 2);
+      son_[j] = son_[i];
+      ++j;
+    }
+  }
+  // Then join pairs of nodes, inserting each new inner node where its count keeps the order.
+  for (int i = 0, j2 = kSymbolCount; j2 < kTreeSize; i += 2, ++j2) {
+    const std::uint16_t f = static_cast<std::uint16_t>(freq_[i] + freq_[i + 1]);
+    int k = j2 - 1;
+    while (f < freq_[k])
+      --k;
+    ++k;
+    const std::size_t moved = static_cast<std::size_t>(j2 - k);
+    std::memmove(&freq_[k + 1], &freq_[k], moved * sizeof freq_[0]);
+    freq_[k] = f;
+    std::memmove(&son_[k + 1], &son_[k], moved * sizeof son_[0]);
+    son_[k] = static_cast<std::uint16_t>(i);
+  }
+  for (int i = 0; i < kTreeSize; ++i) {
+    const int s = son_[i];
+    prnt_[s] = static_cast<std::uint16_t>(i);
+    if (s < kTreeSize)
+      prnt_[s + 1] = static_cast<std::uint16_t>(i);
+  }
+}
+
+} // namespace lzh
+} // namespace vcu
