@@ -1,0 +1,35 @@
+#pragma once
+// Colour ramps: a process-wide cache of 16 ramps, overwritten oldest first, so that repeated
+// paints of the same bar reuse the ramp; and the ramp fill of a rectangle.
+#include <vector>
+
+#include "core/image/Bitmap.h"
+#include "core/image/Colour.h"
+
+namespace vcu {
+
+constexpr int kGradientSlots = 16;
+
+// The slot holding the ramp of count colours from start to end (plain colours), found in
+// the cache or built into the next slot. count <= 0 raises EAssertionFailed (imgutil, line
+// 302 when an empty slot matched, else 321) and leaves the cache as it was.
+int GetGradient(int count, Rgb start, Rgb end);
+// The ramp in a slot (0..15); entry i is a plain colour.
+const std::vector<Rgb>& GradientRamp(int slot);
+// Empties every slot and restarts at slot 0 (tests start from a known cache).
+void ResetGradientCache();
+
+// The lines of a ramp fill that are drawn: line i is row top + i (vertical) or column
+// left + i of the rectangle. Nothing to draw when last < first.
+struct GradientLines {
+  int length = 0;
+  int first = 0, last = -1;
+};
+GradientLines VisibleGradientLines(const Rect& rect, const Rect& clip, bool vertical);
+
+// Paints the ramp from start to end across rect (rows when vertical, else columns), limited
+// to the bitmap; the lines keep the colours of the whole rectangle's ramp.
+void FillGradientRect(Bitmap& target, const Rect& rect, Colour start, bool vertical,
+                      Colour end);
+
+} // namespace vcu

@@ -1,0 +1,39 @@
+#include "core/image/RegionRuns.h"
+
+#include <algorithm>
+
+namespace vcu {
+namespace {
+
+unsigned RangeEnd(unsigned low, int tolerance) {
+  return static_cast<unsigned>(std::min(255, static_cast<int>(low) + tolerance));
+}
+
+} // namespace
+
+KeyRange MakeKeyRange(Colour key, int redTolerance, int greenTolerance, int blueTolerance) {
+  const Rgb c = ResolveColour(key);
+  return KeyRange{RedOf(c),   RangeEnd(RedOf(c), redTolerance),
+                  GreenOf(c), RangeEnd(GreenOf(c), greenTolerance),
+                  BlueOf(c),  RangeEnd(BlueOf(c), blueTolerance)};
+}
+
+void CollectOpaqueRuns(const Bitmap& bitmap, int dx, int dy, const KeyRange& key,
+                       std::vector<Rect>& runs) {
+  const int width = bitmap.Width();
+  for (int y = 0; y < bitmap.Height(); ++y) {
+    const Pixel* row = bitmap.Row(y);
+    int x = 0;
+    while (x < width) {
+      while (x < width && key.Contains(row[x]))
+        ++x;
+      const int start = x;
+      while (x < width && !key.Contains(row[x]))
+        ++x;
+      if (x > start)
+        runs.push_back(Rect{start + dx, y + dy, x + dx, y + dy + 1});
+    }
+  }
+}
+
+} // namespace vcu

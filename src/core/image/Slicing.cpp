@@ -1,0 +1,122 @@
+#include "core/image/Slicing.h"
+
+#include <algorithm>
+
+#include "core/image/Blit.h"
+#include "core/image/Colour.h"
+#include "core/image/Transparency.h"
+
+namespace vcu {
+namespace {
+
+// Copies one slice piece: stretched, or tiled from the destination's top-left corner.
+void CopyPiece(Bitmap& result, const Rect& to, const Bitmap& bitmap, const Rect& from,
+               bool tile) {
+  if (tile)
+    TileRect(result, to, bitmap, from);
+  else
+    StretchCopy(result, to, bitmap, from);
+}
+
+} // namespace
+
+Rect FrameRect(const Bitmap& bitmap, int index, int count, bool vertical) {
+  count = std::max(count, 1);
+  index = std::min(std::max(index, 1), count);
+  if (vertical) {
+    const int fh = bitmap.Height() / count;
+    return RectOfSize(0, (index - 1) * fh, bitmap.Width(), fh);
+  }
+  const int fw = bitmap.Width() / count;
+  return RectOfSize((index - 1) * fw, 0, fw, bitmap.Height());
+}
+
+Bitmap BuildSlicedBitmap(const Rect& rect, const Bitmap& bitmap, const Margins& margins,
+                         int index, int count, bool tile, bool vertical) {
+  const Rect f = FrameRect(bitmap, index, count, vertical);
+  const int W = std::max(rect.Width(), 0), H = std::max(rect.Height(), 0);
+  Bitmap result(W, H);
+  if (result.Empty())
+    return result;
+  // Negative margins would reach into the neighbouring frames: treat them as none.
+  int L = std::max(margins.left, 0), T = std::max(margins.top, 0);
+  int R = std::max(margins.right, 0), B = std::max(margins.bottom, 0);
+  if (W < L + R)
+    L = R = 0;
+  if (H < T + B)
+    T = B = 0;
+  const int x0 = f.left, y0 = f.top, x1 = f.right, y1 = f.bottom;
+  auto piece = [&](bool wanted, Rect from, Rect to, bool tiled) {
+    if (wanted)
+      CopyPiece(result, to, bitmap, from, tiled);
+  };
+  // The centre comes before the bottom-right corner and the right and bottom edges, which
+  // cover whatever a tiled centre drew past its right and bottom bounds.
+  piece(L > 0 && T > 0, {x0, y0, x0 + L, y0 + T}, {0, 0, L, T}, false);
+  piece(L > 0 && B > 0, {x0, y1 - B, x0 + L, y1}, {0, H - B, L, H}, false);
+  piece(R > 0 && T > 0, {x1 - R, y0, x1, y0 + T}, {W - R, 0, W, T}, false);
+  piece(L > 0, {x0, y0 + T, x0 + L, y1 - B}, {0, T, L, H - B}, false);
+  piece(T > 0, {x0 + L, y0, x1 - R, y0 + T}, {L, 0, W - R, T}, false);
+  piece(true, {x0 + L, y0 + T, x1 - R, y1 - B}, {L, T, W - R, H - B}, tile);
+  piece(R > 0 && B > 0, {x1 - R, y1 - B, x1, y1}, {W - R, H - B, W, H}, false);
+  piece(R > 0, {x1 - R, y0 + T, x1, y1 - B}, {W - R, T, W, H - B}, false);
+  piece(B > 0, {x0 + L, y1 - B, x1 - R, y1}, {L, H - B, W - R, H}, false);
+  return result;
+}
+
+PlacedImage SlicedFrameImage(const Rect& rect, const Bitmap& bitmap, const Margins& margins,
+                             int index, int count, bool tile, bool vertical) {
+  if (rect.Inverted())
+    return {};
+  return {BuildSlicedBitmap(rect, bitmap, margins, index, count, tile, vertical), rect.left,
+          rect.top};
+}
+
+PlacedImage StretchedFrameImage(const Rect& rect, const Bitmap& bitmap, int index, int count) {
+  if (rect.Inverted())
+    return {};
+  PlacedImage placed{Bitmap(rect.Width(), rect.Height()), rect.left, rect.top};
+  StretchCopy(placed.image, placed.image.Bounds(), bitmap,
+              FrameRect(bitmap, index, count, false));
+  return placed;
+}
+
+PlacedImage CentredFrameImage(const Rect& rect, const Bitmap& bitmap, int index, int count) {
+  if (rect.Inverted())
+    return {};
+  const Rect f = FrameRect(bitmap, index, count, false);
+  PlacedImage placed{Bitmap(f.Width(), f.Height()), rect.left + (rect.Width() - f.Width()) / 2,
+                     rect.top + (rect.Height() - f.Height()) / 2};
+  CopyPixels(placed.image, 0, 0, bitmap, f);
+  return placed;
+}
+
+PlacedImage ThreePartRowImage(const Rect& rect, const Bitmap& bitmap, const Margins& margins,
+                              int index, int count, bool vertical) {
+  if (rect.Inverted())
+    return {};
+  const Rect f = FrameRect(bitmap, index, count, vertical);
+  PlacedImage placed{Bitmap(rect.Width(), rect.Height()), rect.left, rect.top};
+  Bitmap& row = placed.image;
+  const int W = row.Width(), H = row.Height();
+  const int L = std::max(margins.left, 0), R = std::max(margins.right, 0);
+  StretchCopy(row, {0, 0, L, H}, bitmap, {f.left, f.top, f.left + L, f.bottom});
+  // A frame no wider than its two ends has no middle to repeat.
+  const int m = f.Width() - L - R;
+  if (m > 0)
+    for (int x = L; x < W - R; x += m)
+      StretchCopy(row, {x, 0, x + m, H}, bitmap, {f.left + L, f.top, f.right - R, f.bottom});
+  StretchCopy(row, {W - R, 0, W, H}, bitmap, {f.right - R, f.top, f.right, f.bottom});
+  return placed;
+}
+
+void DrawPlaced(Bitmap& canvas, const PlacedImage& placed, bool transparent) {
+  const Bitmap& image = placed.image;
+  if (transparent)
+    DrawTransparent(canvas, RectOfSize(placed.x, placed.y, image.Width(), image.Height()),
+                    image, kKeyColour);
+  else
+    CopyPixels(canvas, placed.x, placed.y, image, image.Bounds());
+}
+
+} // namespace vcu
