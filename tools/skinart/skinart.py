@@ -1,0 +1,111 @@
+#!/usr/bin/env python3
+"""Draws the default skin's bitmaps and the program's small resources.
+
+    python3 tools/skinart/skinart.py [--repo DIR]
+
+Writes skins/default/*.bmp (24-bit, uncompressed) and src/app/res/
+(tesseramenu.bmp, track.bmp, trackvert.bmp, app.ico). skin.ini beside the
+bitmaps is written by hand; the file names below are the ones it names.
+Standard library only, so the art can be rebuilt anywhere."""
+
+import argparse
+import os
+import sys
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+
+import control_art as C          # noqa: E402
+import imagefile                 # noqa: E402
+import resource_art as R         # noqa: E402
+import window_art as W           # noqa: E402
+
+# (file name, drawing, uses the magenta key). A bitmap drawn opaquely by the
+# engine must not contain magenta; the check below holds us to it.
+SKIN_BITMAPS = [
+    ("border_left.bmp", W.left_border, True),
+    ("border_right.bmp", W.right_border, True),
+    ("border_top.bmp", W.top_border, True),
+    ("border_bottom.bmp", W.bottom_border, False),
+    ("title_back.bmp", W.title_text_back, True),
+    ("caption_close.bmp", W.caption_close, True),
+    ("caption_maximize.bmp", W.caption_maximise, True),
+    ("caption_restore.bmp", W.caption_restore, True),
+    ("caption_minimize.bmp", W.caption_minimise, True),
+    ("caption_help.bmp", W.caption_help, True),
+    ("mdi_controls.bmp", W.mdi_controls, True),
+    ("menu_bar.bmp", W.menu_bar, False),
+    ("menu_item.bmp", W.menu_item, True),
+    ("menu_background.bmp", W.menu_background, False),
+    ("button.bmp", C.push_button, True),
+    ("check.bmp", C.check_box, True),
+    ("radio.bmp", C.radio_button, True),
+    ("groupbox_edge.bmp", C.group_box_edge, True),
+    ("groupbox_label.bmp", C.group_box_label, False),
+    ("tabs.bmp", C.tabs, True),
+    ("tab_pane.bmp", C.tab_pane, False),
+    ("statusbar_edges.bmp", C.status_bar_edges, False),
+    ("toolbars.bmp", C.tool_bars, True),
+    ("combo_button.bmp", C.combo_button, True),
+    ("sunk_edge.bmp", C.sunk_edge, False),
+    ("extra_images.bmp", C.extra_images, True),
+    ("header_bar.bmp", C.header_bar, False),
+    ("scrollbar.bmp", C.scroll_bar, True),
+    ("scroll_track_h.bmp", C.horz_scroll, False),
+    ("scroll_track_v.bmp", C.vert_scroll, False),
+    ("scroll_thumb_h.bmp", C.horz_scroll_thumb, True),
+    ("scroll_thumb_v.bmp", C.vert_scroll_thumb, True),
+    ("slider_horz.bmp", lambda: C.trackbar_thumb("horz"), True),
+    ("slider_vert.bmp", lambda: C.trackbar_thumb("vert"), True),
+    ("slider_left.bmp", lambda: C.trackbar_thumb("left"), True),
+    ("slider_right.bmp", lambda: C.trackbar_thumb("right"), True),
+    ("slider_up.bmp", lambda: C.trackbar_thumb("up"), True),
+    ("slider_down.bmp", lambda: C.trackbar_thumb("down"), True),
+    ("updown_vert.bmp", C.updown_vert, True),
+    ("updown_vert_glyphs.bmp", C.updown_vert_glyphs, True),
+    ("updown_horz.bmp", C.updown_horz, True),
+    ("updown_horz_glyphs.bmp", C.updown_horz_glyphs, True),
+    ("track.bmp", C.track_channel, False),
+    ("track_vert.bmp", C.track_channel_vertical, False),
+    ("progress.bmp", C.progress, True),
+    ("progress_chunk.bmp", C.progress_chunk, False),
+]
+
+RESOURCE_BITMAPS = [
+    ("tesseramenu.bmp", R.menu_glyphs, imagefile.bmp1_bytes),
+    ("track.bmp", R.track, imagefile.bmp24_bytes),
+    ("trackvert.bmp", R.track_vertical, imagefile.bmp24_bytes),
+]
+
+
+def _write(path, data):
+    with open(path, "wb") as f:
+        f.write(data)
+
+
+def main():
+    here = os.path.dirname(os.path.abspath(__file__))
+    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    parser.add_argument("--repo", default=os.path.normpath(os.path.join(here, "..", "..")),
+                        help="repository root to write into")
+    args = parser.parse_args()
+
+    skin_dir = os.path.join(args.repo, "skins", "default")
+    res_dir = os.path.join(args.repo, "src", "app", "res")
+    os.makedirs(skin_dir, exist_ok=True)
+    os.makedirs(res_dir, exist_ok=True)
+
+    for name, draw, keyed in SKIN_BITMAPS:
+        assert name == name.lower() and name.endswith(".bmp"), name
+        canvas = draw()
+        imagefile.check_key_use(canvas, keyed, name)
+        _write(os.path.join(skin_dir, name), imagefile.bmp24_bytes(canvas))
+
+    for name, draw, encode in RESOURCE_BITMAPS:
+        canvas = draw()
+        imagefile.check_key_use(canvas, False, name)
+        _write(os.path.join(res_dir, name), encode(canvas))
+    _write(os.path.join(res_dir, "app.ico"), imagefile.ico_bytes(R.app_icon_images()))
+
+
+if __name__ == "__main__":
+    main()
