@@ -1,0 +1,81 @@
+#pragma once
+// The readers that turn one INI section into one element record. They differ only in small
+// rules (image key, which keys they read, how a "Tile" above 1 is clamped), given as
+// ElementRule values, and in the record class they make.
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "core/elements/ElementSlots.h"
+
+namespace vcu {
+
+class SkinEntries;
+class TQuickIni;
+
+struct ElementRule {
+  const char* imageKey;
+  bool readsStyle;
+  bool readsFrame;
+  bool readsStateColours;
+  // What a "Tile" above 1 becomes.
+  int tileAboveOne;
+};
+
+// "Image", every key, "Tile" above 1 becomes 0.
+extern const ElementRule kPlainElement;
+// As plain, without "Frame" (the border readers and the group box label).
+extern const ElementRule kFramelessElement;
+// "Bitmap", no "Frame" and no colours, "Tile" above 1 becomes 1.
+extern const ElementRule kProgressElement;
+
+class ElementReader {
+public:
+  // colours supplies the "ButtonText" colour that second state colours default to; it is
+  // read first and must outlive the reader, as must ini and entries.
+  ElementReader(const TQuickIni& ini, const SkinEntries& entries, const TSkinColours& colours);
+
+  const TQuickIni& Ini() const { return ini_; }
+
+  // Loads the entry named by an INI value (its file-name part, with the exact extension
+  // ".bmp") into bitmap, or clears bitmap when there is no such entry. An entry that is not a
+  // bitmap raises EInvalidBitmap.
+  void LoadEntryBitmap(Bitmap& bitmap, const std::string& value);
+
+  void ReadElement(std::unique_ptr<TDataSkinObject>& slot, const std::string& section);
+  // A border record; its second image comes from secondKey when that key has a value.
+  void ReadBorderElement(std::unique_ptr<TDataSkinBorder>& slot, const std::string& section,
+                         const std::string& secondKey);
+  void ReadBoxLabelElement(std::unique_ptr<TDataSkinBoxLabel>& slot, const std::string& section);
+  void ReadProgressElement(std::unique_ptr<TDataSkinBorder>& slot, const std::string& section);
+  // The menu bar's image and tile switches from section "Personality".
+  void ReadMenuBarElement(std::unique_ptr<TDataSkinObject>& slot);
+  // The four window borders from section "Personality".
+  void ReadFrameBorders(TSkinElements& elements);
+  void ReadTitleText(TDataSkinTitle& title);
+  void ReadButtonsElement(TDataSkinButton& buttons);
+
+private:
+  // Empties the slot; when the section names an image under rule.imageKey, puts a new
+  // record there with that image and the rule's keys read.
+  template <class Record>
+  Record* Create(std::unique_ptr<Record>& slot, const std::string& section,
+                 const ElementRule& rule);
+  void ReadRuleKeys(TDataSkinObject& record, const std::string& section, const ElementRule& rule);
+  // A second state colour ("R G B" text); the button text colour when the key is empty.
+  Colour ReadSecondColour(const std::string& section, const char* key) const;
+  bool HasValue(const std::string& section, const char* key) const;
+
+  const TQuickIni& ini_;
+  const SkinEntries& entries_;
+  const TSkinColours& colours_;
+  std::vector<std::uint8_t> scratch_; // reused by every entry read
+};
+
+// The clamp of a "Tile" value: above 1 it becomes aboveOne.
+inline std::int32_t ClampTile(std::int32_t tile, int aboveOne) {
+  return tile > 1 ? aboveOne : tile;
+}
+
+} // namespace vcu
