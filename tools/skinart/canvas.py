@@ -98,6 +98,8 @@ class Canvas:
         `box` (x0, y0, x1, y1) limits the pixels examined."""
         paint = _paint_of(paint)
         x0, y0, x1, y1 = box or (0, 0, self.width, self.height)
+        x0, y0 = int(math.floor(x0)), int(math.floor(y0))
+        x1, y1 = int(math.ceil(x1)), int(math.ceil(y1))
         n = SUBSAMPLES
         offsets = [(i + 0.5) / n for i in range(n)]
         for y in range(max(0, y0), min(self.height, y1)):

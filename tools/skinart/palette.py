@@ -34,14 +34,17 @@ TITLE_GLOSS = (124, 152, 192)
 TITLE_OUTLINE = (38, 56, 86)
 TITLE_INNER = (54, 80, 118)
 
-INACTIVE_TOP = (172, 180, 192)
-INACTIVE_BOTTOM = (152, 161, 174)
-INACTIVE_GLOSS = (192, 199, 209)
-INACTIVE_OUTLINE = (112, 121, 136)
-INACTIVE_INNER = (140, 149, 163)
+# An inactive window steps back to a light grey frame with dark grey text.
+INACTIVE_TOP = (224, 228, 234)
+INACTIVE_BOTTOM = (210, 215, 223)
+INACTIVE_GLOSS = (240, 242, 246)
+INACTIVE_OUTLINE = (146, 155, 170)
+INACTIVE_INNER = (186, 193, 204)
 
 CAPTION_INK = (242, 245, 250)
-CAPTION_INK_DIM = (184, 194, 210)
+# Glyphs of an inactive window, and of a disabled button on an active one:
+# quiet on the slate bar, still plain on the light inactive bar.
+CAPTION_INK_DIM = (128, 140, 160)
 CLOSE_HOT = (200, 52, 42)
 CLOSE_PRESSED = (152, 36, 28)
 

@@ -37,31 +37,35 @@ def track_vertical():
     return track_channel_vertical()
 
 
-def _arc(cx, cy, r, start_deg, end_deg):
-    steps = max(8, int(abs(end_deg - start_deg) / 8))
-    return [(cx + r * math.cos(math.radians(start_deg + (end_deg - start_deg) * i / steps)),
-             cy + r * math.sin(math.radians(start_deg + (end_deg - start_deg) * i / steps)))
-            for i in range(steps + 1)]
+def _ellipse_arc(cx, cy, rx, ry, start_deg, end_deg):
+    steps = max(12, int(abs(end_deg - start_deg) / 6))
+    points = []
+    for i in range(steps + 1):
+        t = math.radians(start_deg + (end_deg - start_deg) * i / steps)
+        points.append((cx + rx * math.cos(t), cy + ry * math.sin(t)))
+    return points
 
 
 def _icon(size):
-    """A rounded accent tile with the ridges of a fingertip: the program's
-    subject is a fingerprint terminal. Returns (colours, alpha rows)."""
-    radius = size * 0.22
+    """A rounded accent tile with a white terminal on it: a screen at the top
+    and the round fingerprint reader below it, the device this program
+    configures. Returns (colours, alpha rows)."""
+    k = size / 16.0
     ramp = vertical_ramp(P.ACCENT_LIGHT, P.ACCENT_DARK, size)
-    tile = Canvas(size, size, P.ACCENT)
+    tile = Canvas(size, size)
     tile.fill(0, 0, size, size, lambda x, y: ramp[y])
-    scale = size / 32.0
-    cx, cy = 16.0 * scale, 17.5 * scale
-    width = 1.9 * scale if size >= 32 else 1.3
-    ridges = ((3.0, 200, 340), (6.5, 170, 370), (10.0, 150, 390)) if size >= 32 else \
-             ((2.8, 190, 350), (6.0, 160, 380))
-    for r, a0, a1 in ridges:
-        tile.stroke(_arc(cx, cy, r * scale if size >= 32 else r, a0, a1), width, P.WHITE)
-    tile.stroke([(cx, cy - 0.5 * scale), (cx, cy + 4.0 * scale)], width, P.WHITE)
+    tile.rounded_rect(4 * k, 1 * k, 8 * k, 14 * k, 1.5 * k, P.WHITE)
+    tile.fill(int(5 * k), int(3 * k), int(6 * k), int(4 * k), P.TITLE_BOTTOM)
+    if size >= 32:
+        # Room for the ridges of a print on the reader.
+        cx, cy = 16.0, 20.5
+        tile.stroke(_ellipse_arc(cx, cy, 1.4, 2.0, -60, 200), 1.2, P.ACCENT)
+        tile.stroke(_ellipse_arc(cx, cy, 3.6, 4.0, 130, 400), 1.2, P.ACCENT)
+    else:
+        tile.ellipse(8.0, 10.5, 1.8, 1.8, P.ACCENT)
 
     shape = Canvas(size, size, P.BLACK)
-    shape.rounded_rect(0, 0, size, size, radius, P.WHITE)
+    shape.rounded_rect(0, 0, size, size, size * 0.22, P.WHITE)
     if size >= 32:
         alpha = [[c[0] for c in row] for row in shape.px]
     else:

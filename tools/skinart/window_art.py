@@ -114,10 +114,6 @@ def _caption_under(x, y):
     return ACTIVE.title(x, y + CAPTION_BUTTON_Y)
 
 
-def _inactive_under(x, y):
-    return mix(ACTIVE.title(x, y + CAPTION_BUTTON_Y), INACTIVE.title(x, y + CAPTION_BUTTON_Y), 0.5)
-
-
 def _glyph_close(c, ink, under):
     c.stroke([(5.5, 5.5), (14.5, 14.5)], 1.35, ink, under)
     c.stroke([(14.5, 5.5), (5.5, 14.5)], 1.35, ink, under)
@@ -172,7 +168,9 @@ def _caption_button(glyph, hot_fill, pressed_fill):
     frames = []
     for state in ("normal", "pressed", "hot", "dim"):
         f = Canvas(CAPTION_BUTTON, CAPTION_BUTTON)
-        under = _inactive_under if state == "dim" else _caption_under
+        # A dim glyph stands on either title bar, so its edge is not mixed
+        # with one of them: it is kept whole or left out.
+        under = None if state == "dim" else _caption_under
         if state in ("pressed", "hot"):
             fill = pressed_fill if state == "pressed" else hot_fill
             f.rounded_rect(0, 0, CAPTION_BUTTON, CAPTION_BUTTON, 3, fill, under=under)
