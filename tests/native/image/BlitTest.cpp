@@ -1,0 +1,111 @@
+#include "core/image/Blit.h"
+
+#include <gtest/gtest.h>
+
+#include "ImageTesting.h"
+
+namespace vcu {
+namespace {
+
+using testing::Coordinates;
+
+// The source column each destination column took, read from the red channel.
+std::vector<int> ColumnsTaken(const Bitmap& b, int y = 0) {
+  std::vector<int> columns;
+  for (int x = 0; x < b.Width(); ++x)
+    columns.push_back(int(PixelRed(b.At(x, y))));
+  return columns;
+}
+
+TEST(StretchCopy, PicksThePixelsGdiPicks) {
+  // Source columns chosen by StretchBlt in COLORONCOLOR mode, as read back from GDI (the
+  // Windows tests compare every size pair from 1 to 40 the same way).
+  struct Case {
+    int from, to;
+    std::vector<int> columns;
+  };
+  const Case cases[] = {
+      {2, 7, {0, 0, 0, 0, 1, 1, 1}},
+      {4, 9, {0, 0, 1, 1, 1, 2, 2, 3, 3}},
+      {5, 8, {0, 0, 1, 2, 2, 3, 4, 4}},
+      {5, 12, {0, 0, 1, 1, 1, 2, 2, 3, 3, 3, 4, 4}},
+      {8, 5, {1, 2, 4, 5, 7}},
+      {8, 6, {0, 2, 3, 4, 6, 7}},
+      {13, 4, {2, 6, 9, 12}},
+      {3, 2, {1, 2}},
+      {7, 1, {5}},
+      {6, 6, {0, 1, 2, 3, 4, 5}},
+  };
+  const Bitmap source = Coordinates(13, 1);
+  for (const Case& c : cases) {
+    Bitmap b(c.to, 1);
+    StretchCopy(b, b.Bounds(), source, Rect{0, 0, c.from, 1});
+    EXPECT_EQ(ColumnsTaken(b), c.columns) << c.from << " -> " << c.to;
+  }
+}
+
+TEST(StretchCopy, RowsFollowTheSameRuleAndClippingKeepsThePick) {
+  const Bitmap source = Coordinates(4, 5);
+  Bitmap whole(9, 12);
+  StretchCopy(whole, whole.Bounds(), source, source.Bounds());
+  EXPECT_EQ(ColumnsTaken(whole), (std::vector<int>{0, 0, 1, 1, 1, 2, 2, 3, 3}));
+  std::vector<int> rows;
+  for (int y = 0; y < 12; ++y)
+    rows.push_back(int(PixelGreen(whole.At(0, y))));
+  EXPECT_EQ(rows, (std::vector<int>{0, 0, 1, 1, 1, 2, 2, 3, 3, 3, 4, 4}));
+  // The same copy placed half outside the target: the visible pixels are the same ones.
+  Bitmap part(5, 6);
+  StretchCopy(part, Rect{-4, -6, 5, 6}, source, source.Bounds());
+  for (int y = 0; y < 6; ++y)
+    for (int x = 0; x < 5; ++x)
+      EXPECT_EQ(part.At(x, y), whole.At(x + 4, y + 6)) << x << "," << y;
+}
+
+TEST(StretchCopy, NeverReadsOutsideTheSource) {
+  const Bitmap source = Coordinates(3, 3);
+  Bitmap b(6, 1);
+  b.Fill(MakePixel(9, 9, 9));
+  // Source columns 1..6 of a 3-wide bitmap, unscaled: only 1 and 2 exist.
+  StretchCopy(b, Rect{0, 0, 6, 1}, source, Rect{1, 0, 7, 1});
+  EXPECT_EQ(b.At(0, 0), source.At(1, 0));
+  EXPECT_EQ(b.At(1, 0), source.At(2, 0));
+  for (int x = 2; x < 6; ++x)
+    EXPECT_EQ(b.At(x, 0), MakePixel(9, 9, 9));
+  // Scaled, partly outside: in-range picks are copied, the rest left.
+  StretchCopy(b, Rect{0, 0, 6, 1}, source, Rect{-2, 0, 1, 1});
+  EXPECT_EQ(b.At(5, 0), source.At(0, 0));
+  EXPECT_EQ(b.At(0, 0), source.At(1, 0));
+  // Empty rectangles copy nothing, inverted ones included.
+  Bitmap c(2, 2);
+  StretchCopy(c, Rect{2, 0, 0, 2}, source, source.Bounds());
+  StretchCopy(c, c.Bounds(), source, Rect{0, 0, 0, 3});
+  EXPECT_EQ(c.At(0, 0), 0u);
+}
+
+TEST(TileRect, RepeatsThePieceAndOverhangsPastTheRectangle) {
+  const Bitmap source = Coordinates(10, 10);
+  Bitmap b(20, 6);
+  b.Fill(MakePixel(99, 99, 99));
+  // A 5 x 2 piece from (3, 4) over a 12 x 3 area at (1, 1): columns at 1, 6, 11 (the third
+  // reaching to 16) and rows at 1, 3 (the second reaching to 5).
+  TileRect(b, Rect{1, 1, 13, 4}, source, Rect{3, 4, 8, 6});
+  for (int y = 0; y < 6; ++y)
+    for (int x = 0; x < 20; ++x) {
+      const bool covered = x >= 1 && x < 16 && y >= 1 && y < 5;
+      const Pixel expected = covered ? MakePixel(3 + (x - 1) % 5, 4 + (y - 1) % 2, 7)
+                                     : MakePixel(99, 99, 99);
+      EXPECT_EQ(b.At(x, y), expected) << x << "," << y;
+    }
+}
+
+TEST(TileRect, EmptyPiecesDrawNothing) {
+  const Bitmap source = Coordinates(4, 4);
+  for (const Rect piece : {Rect{1, 1, 1, 3}, Rect{1, 1, 3, 1}, Rect{3, 1, 1, 3}}) {
+    Bitmap b(5, 5);
+    TileRect(b, b.Bounds(), source, piece);
+    EXPECT_EQ(b.At(0, 0), 0u);
+  }
+}
+
+} // namespace
+} // namespace vcu
