@@ -1,0 +1,221 @@
+#pragma once
+// Controls: TControl (window-less base, painted by its parent) and TWinControl (a control with
+// its own window, created on demand). Every window the framework creates belongs to a window
+// class named after the framework class and carries the "ControlOfs" window property that
+// leads back to its control object.
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <windows.h>
+
+#include "framework/Classes.h"
+#include "framework/Graphics.h"
+#include "framework/Messages.h"
+
+namespace vcu {
+
+class TWinControl;
+
+enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
+
+// The atom of the window property that holds a framework window's control object; its name is
+// "ControlOfs" followed by the module instance and the thread id in 8 upper-case hex digits each.
+ATOM ControlAtom();
+// The framework control behind a window, or null for a window the framework did not create.
+TWinControl* FindControl(HWND window);
+
+class TControl : public TComponent {
+public:
+  explicit TControl(TComponent* owner);
+  ~TControl() override;
+
+  static const TClassInfo& ClassInfo();
+  const TClassInfo& ClassType() const override { return ClassInfo(); }
+
+  TWinControl* Parent() const { return parent_; }
+  virtual void SetParent(TWinControl* parent);
+
+  int Left() const { return left_; }
+  int Top() const { return top_; }
+  int Width() const { return width_; }
+  int Height() const { return height_; }
+  void SetLeft(int v) { SetBounds(v, top_, width_, height_); }
+  void SetTop(int v) { SetBounds(left_, v, width_, height_); }
+  void SetWidth(int v) { SetBounds(left_, top_, v, height_); }
+  void SetHeight(int v) { SetBounds(left_, top_, width_, v); }
+  virtual void SetBounds(int left, int top, int width, int height);
+  RECT BoundsRect() const { return RECT{left_, top_, left_ + width_, top_ + height_}; }
+
+  std::string Caption() const { return GetText(); }
+  void SetCaption(const std::string& text) { SetText(text); }
+  std::string Text() const { return GetText(); }
+  void SetTextProp(const std::string& text) { SetText(text); }
+
+  TFont* Font() const { return font_.get(); }
+  bool ParentFont() const { return parentFont_; }
+  void SetParentFont(bool value);
+  TColor Color() const { return color_; }
+  void SetColor(TColor color);
+  bool ParentColor() const { return parentColor_; }
+  void SetParentColor(bool value);
+  bool Visible() const { return visible_; }
+  virtual void SetVisible(bool visible);
+  bool Enabled() const { return enabled_; }
+  virtual void SetEnabled(bool enabled);
+  TCursor Cursor() const { return cursor_; }
+  void SetCursor(TCursor cursor) { cursor_ = cursor; }
+  TAlign Align() const { return align_; }
+  void SetAlign(TAlign align);
+
+  const TNotifyEvent& OnClick() const { return onClick_; }
+  void SetOnClick(TNotifyEvent handler) { onClick_ = std::move(handler); }
+  virtual void Click();
+
+  // The control's message handler. Whoever replaces it keeps the previous value, calls it for
+  // what it does not consume, and puts it back when done.
+  TWndMethod WindowProc;
+  LRESULT Perform(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0);
+
+  virtual bool IsWindowed() const { return false; }
+  virtual void Invalidate();
+  // Paints a window-less control into dc, whose origin is the control's top-left corner.
+  virtual void Paint(HDC dc);
+  void Loaded() override;
+
+protected:
+  // Handles mouse clicks on the control itself (window-less controls, panels).
+  bool clickEvents_ = false;
+
+  virtual std::string GetText() const { return text_; }
+  virtual void SetText(const std::string& text);
+  // The original message handler: WindowProc's first value.
+  virtual void WndProc(TMessage& message);
+  // One handler per message; what no class handles goes to DefaultHandler.
+  virtual void Dispatch(TMessage& message);
+  virtual void DefaultHandler(TMessage& message);
+  virtual void FontChanged();
+  virtual void ColorChanged();
+  void RequestAlign();
+
+  std::string text_;
+
+private:
+  void WMLButtonDown(TMessage& message);
+  void WMLButtonUp(TMessage& message);
+  void CMParentFontChanged(TMessage& message);
+  void CMParentColorChanged(TMessage& message);
+
+  TWinControl* parent_ = nullptr;
+  int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
+  std::unique_ptr<TFont> font_;
+  bool parentFont_ = true;
+  bool applyingParentFont_ = false;
+  TColor color_ = clBtnFace;
+  bool parentColor_ = true;
+  bool visible_ = true;
+  bool enabled_ = true;
+  TCursor cursor_ = crDefault;
+  TAlign align_ = alNone;
+  bool clicked_ = false;
+  TNotifyEvent onClick_;
+};
+
+class TWinControl : public TControl {
+public:
+  explicit TWinControl(TComponent* owner);
+  ~TWinControl() override;
+
+  static const TClassInfo& ClassInfo();
+  const TClassInfo& ClassType() const override { return ClassInfo(); }
+
+  HWND Handle();
+  bool HandleAllocated() const { return handle_ != nullptr; }
+  void HandleNeeded() { Handle(); }
+  void DestroyHandle();
+
+  int ControlCount() const { return static_cast<int>(controls_.size()); }
+  TControl* Controls(int index) const { return controls_.at(index); }
+  void InsertControl(TControl* control);
+  void RemoveControl(TControl* control);
+  // The window-less child whose bounds hold the point (client coordinates), topmost first.
+  TControl* ControlAtPos(POINT point) const;
+  // Paints the visible window-less children onto dc (this control's client coordinates).
+  void PaintControls(HDC dc);
+  bool HasWindowlessChildren() const;
+  void AlignControls();
+  virtual RECT ClientRect();
+  int ClientWidth() { RECT r = ClientRect(); return r.right - r.left; }
+  int ClientHeight() { RECT r = ClientRect(); return r.bottom - r.top; }
+
+  int TabOrder() const { return tabOrder_; }
+  void SetTabOrder(int order) { tabOrder_ = order; }
+  bool TabStop() const { return tabStop_; }
+  void SetTabStop(bool value);
+  bool ParentBackground() const { return parentBackground_; }
+  void SetParentBackground(bool value);
+  bool Focused() const { return handle_ && GetFocus() == handle_; }
+  void SetFocus();
+  // The windowed children in tab order, each followed by its own.
+  void GetTabOrderList(std::vector<TWinControl*>& list);
+
+  bool IsWindowed() const override { return true; }
+  void Invalidate() override;
+  void SetBounds(int left, int top, int width, int height) override;
+  void SetVisible(bool visible) override;
+  void SetEnabled(bool enabled) override;
+  void Loaded() override;
+
+protected:
+  struct TCreateParams {
+    std::string winClassName;
+    std::string baseClassName; // the native class superclassed; empty: a class of our own
+    DWORD style = 0;
+    DWORD exStyle = 0;
+    int x = 0, y = 0, width = 0, height = 0;
+    HWND wndParent = nullptr;
+  };
+  virtual void CreateParams(TCreateParams& params);
+  virtual void CreateHandle();
+  // After the window exists: font, and whatever the subclass sends to its new window.
+  virtual void InitializeWindow();
+  virtual void PaintWindow(HDC dc);
+  void Dispatch(TMessage& message) override;
+  void DefaultHandler(TMessage& message) override;
+  void SetText(const std::string& text) override;
+  std::string GetText() const override;
+  void FontChanged() override;
+  void ColorChanged() override;
+  HBRUSH Brush();
+  void UpdateStyle(DWORD bits, bool on);
+
+private:
+  friend LRESULT CALLBACK FrameworkWndProc(HWND, UINT, WPARAM, LPARAM);
+  void AttachHandle(HWND window);
+
+  void WMPaint(TMessage& message);
+  void WMEraseBkgnd(TMessage& message);
+  void WMCommand(TMessage& message);
+  void WMCtlColor(TMessage& message);
+  void CNCtlColor(TMessage& message);
+  void WMSetCursor(TMessage& message);
+  void WMSize(TMessage& message);
+  void WMNCDestroy(TMessage& message);
+  // Mouse messages over a window-less child go to that child; false when none takes it.
+  bool RouteMouseToChild(TMessage& message);
+
+  HWND handle_ = nullptr;
+  WNDPROC defWndProc_ = nullptr;
+  std::vector<TControl*> controls_;
+  int tabOrder_ = -1;
+  bool tabStop_ = false;
+  bool parentBackground_ = false;
+  HBRUSH brush_ = nullptr;
+  TControl* mouseControl_ = nullptr;
+  bool aligning_ = false;
+};
+
+// Shows an exception that a message handler let through (implemented by the application).
+void HandleWindowException(TObject* sender);
+
+} // namespace vcu
