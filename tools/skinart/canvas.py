@@ -200,6 +200,13 @@ class Canvas:
         return {c for row in self.px for c in row}
 
 
+def outlined(width, height, fill, outline):
+    """A flat plate with a one-pixel square outline."""
+    plate = Canvas(width, height, fill)
+    plate.frame(0, 0, width, height, outline)
+    return plate
+
+
 def strip(frames, vertical=False):
     """Join equal-size frames side by side (or one above the other)."""
     w, h = frames[0].width, frames[0].height
@@ -214,6 +221,11 @@ def strip(frames, vertical=False):
         for i, f in enumerate(frames):
             out.blit(f, i * w, 0)
     return out
+
+
+def transposed_strip(frames):
+    """The strip of the frames turned from vertical to horizontal (or back)."""
+    return strip([f.transposed() for f in frames])
 
 
 def rounded_rect_test(x, y, w, h, radius, corners=(True, True, True, True)):

@@ -4,7 +4,7 @@ Everything stands on the light face colour, so edges that the engine draws
 with the magenta key are mixed with the face colour where they are partly
 covered."""
 
-from canvas import Canvas, KEY, mix, strip, vertical_ramp
+from canvas import Canvas, mix, outlined, strip, transposed_strip, vertical_ramp
 import palette as P
 
 
@@ -127,15 +127,12 @@ def tabs():
 
 
 def tab_pane():
-    f = Canvas(12, 12, P.FACE)
-    f.frame(0, 0, 12, 12, P.SHADOW)
-    return f
+    return outlined(12, 12, P.FACE, P.SHADOW)
 
 
 def status_bar_edges():
     """Frames: 1 lowered panel, 2 raised panel, 3 panel without bevel."""
-    lowered = Canvas(10, 10, (244, 246, 249))
-    lowered.frame(0, 0, 10, 10, P.HAIRLINE)
+    lowered = outlined(10, 10, (244, 246, 249), P.HAIRLINE)
     raised = Canvas(10, 10, P.FACE)
     raised.hline(0, 9, 0, P.WHITE)
     raised.hline(0, 9, 9, P.HAIRLINE)
@@ -287,11 +284,12 @@ def scroll_bar():
 
 def _vertical_track_frames():
     """Frames 1 normal, 2 pressed, 3 disabled, 4 hot: only disabled differs."""
-    normal = Canvas(BAR, 8, P.TRACK)
-    normal.vline(0, 0, 7, P.HAIRLINE)
-    disabled = Canvas(BAR, 8, (244, 245, 248))
-    disabled.vline(0, 0, 7, P.HAIRLINE)
-    return [normal, normal, disabled, normal]
+    def frame(colour):
+        f = Canvas(BAR, 8, colour)
+        f.vline(0, 0, 7, P.HAIRLINE)
+        return f
+    normal = frame(P.TRACK)
+    return [normal, normal, frame((244, 245, 248)), normal]
 
 
 def vert_scroll():
@@ -299,7 +297,7 @@ def vert_scroll():
 
 
 def horz_scroll():
-    return strip([f.transposed() for f in _vertical_track_frames()])
+    return transposed_strip(_vertical_track_frames())
 
 
 def _vertical_thumb_frames():
@@ -317,7 +315,7 @@ def vert_scroll_thumb():
 
 
 def horz_scroll_thumb():
-    return strip([f.transposed() for f in _vertical_thumb_frames()])
+    return transposed_strip(_vertical_thumb_frames())
 
 
 # -- track bar, up-down, progress ------------------------------------------------
@@ -410,11 +408,11 @@ def updown_vert_glyphs():
 
 def updown_horz():
     """Frames 1-4 the left half, 5-8 the right half."""
-    return strip([f.transposed() for f in _updown_frames(_updown_half)])
+    return transposed_strip(_updown_frames(_updown_half))
 
 
 def updown_horz_glyphs():
-    return strip([f.transposed() for f in _updown_frames(_updown_glyph)])
+    return transposed_strip(_updown_frames(_updown_glyph))
 
 
 PROGRESS_W, PROGRESS_H = 12, 14

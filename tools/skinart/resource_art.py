@@ -3,7 +3,7 @@ track-bar channels and the application icon."""
 
 import math
 
-from canvas import Canvas, mix, vertical_ramp
+from canvas import Canvas, vertical_ramp
 from control_art import track_channel, track_channel_vertical
 from window_art import CAPTION_BUTTON, CAPTION_GLYPHS
 import palette as P

@@ -12,6 +12,8 @@ import argparse
 import os
 import sys
 
+sys.dont_write_bytecode = True
+
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 import control_art as C          # noqa: E402
@@ -27,11 +29,11 @@ SKIN_BITMAPS = [
     ("border_top.bmp", W.top_border, True),
     ("border_bottom.bmp", W.bottom_border, False),
     ("title_back.bmp", W.title_text_back, True),
-    ("caption_close.bmp", W.caption_close, True),
-    ("caption_maximize.bmp", W.caption_maximise, True),
-    ("caption_restore.bmp", W.caption_restore, True),
-    ("caption_minimize.bmp", W.caption_minimise, True),
-    ("caption_help.bmp", W.caption_help, True),
+    ("caption_close.bmp", lambda: W.caption_button("close"), True),
+    ("caption_maximize.bmp", lambda: W.caption_button("maximise"), True),
+    ("caption_restore.bmp", lambda: W.caption_button("restore"), True),
+    ("caption_minimize.bmp", lambda: W.caption_button("minimise"), True),
+    ("caption_help.bmp", lambda: W.caption_button("help"), True),
     ("mdi_controls.bmp", W.mdi_controls, True),
     ("menu_bar.bmp", W.menu_bar, False),
     ("menu_item.bmp", W.menu_item, True),

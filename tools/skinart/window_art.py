@@ -4,7 +4,7 @@ Geometry the program relies on: side and bottom borders 4 pixels, a title
 bar 30 pixels high, caption buttons 20 x 20 placed at y 5 (so they sit
 centred in the bar) and 24 pixels apart."""
 
-from canvas import Canvas, KEY, mix, strip, vertical_ramp
+from canvas import Canvas, mix, outlined, strip, vertical_ramp
 import palette as P
 
 BORDER = 4
@@ -183,24 +183,12 @@ def _lighter_title(x, y):
     return mix(_caption_under(x, y), P.WHITE, 0.20)
 
 
-def caption_close():
-    return _caption_button(CAPTION_GLYPHS["close"], P.CLOSE_HOT, P.CLOSE_PRESSED)
-
-
-def caption_maximise():
-    return _caption_button(CAPTION_GLYPHS["maximise"], _lighter_title, P.ACCENT)
-
-
-def caption_restore():
-    return _caption_button(CAPTION_GLYPHS["restore"], _lighter_title, P.ACCENT)
-
-
-def caption_minimise():
-    return _caption_button(CAPTION_GLYPHS["minimise"], _lighter_title, P.ACCENT)
-
-
-def caption_help():
-    return _caption_button(CAPTION_GLYPHS["help"], _lighter_title, P.ACCENT)
+def caption_button(kind):
+    """One caption button strip; `kind` is a key of CAPTION_GLYPHS. Close
+    lights up red, the others lighten the bar and press in accent blue."""
+    if kind == "close":
+        return _caption_button(CAPTION_GLYPHS[kind], P.CLOSE_HOT, P.CLOSE_PRESSED)
+    return _caption_button(CAPTION_GLYPHS[kind], _lighter_title, P.ACCENT)
 
 
 # -- menus ----------------------------------------------------------------------
@@ -271,6 +259,4 @@ def menu_item():
 
 
 def menu_background():
-    f = Canvas(12, 12, P.MENU)
-    f.frame(0, 0, 12, 12, P.SHADOW)
-    return f
+    return outlined(12, 12, P.MENU, P.SHADOW)
