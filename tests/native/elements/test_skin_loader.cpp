@@ -1,0 +1,166 @@
+#include <gtest/gtest.h>
+
+#include "SkinFixture.h"
+#include "core/elements/SkinElementsLoader.h"
+#include "core/image/Bmp.h"
+#include "core/storage/LzhEncoder.h"
+#include "core/storage/SkinArchiveWriter.h"
+
+namespace vcu {
+namespace {
+
+using test::BmpFile;
+using test::MemoryEntries;
+
+BuiltinImages TestBuiltins() {
+  return BuiltinImages{test::CoordinateBitmap(16, 4, 7), test::CoordinateBitmap(4, 16, 8)};
+}
+
+std::vector<std::uint8_t> PackSkin(const std::vector<SkinArchiveEntry>& entries,
+                                   std::uint32_t version = 40000) {
+  return LzhEncode(WriteSkinArchive(entries, version));
+}
+
+std::vector<std::uint8_t> Bytes(const std::string& text) { return {text.begin(), text.end()}; }
+
+TEST(LoadSkinArchive, ReadsAPackedSkin) {
+  const std::string ini =
+      "[TitlebarSkin]\nSkinName=Tiny\n[Personality]\nTop=top.bmp\nTopFrame=2\n"
+      "[Colours]\nButtonText=1 2 3\n"
+      "[ToolBars]\nImage=tool.bmp\nLeftWidth=2\n"
+      "[Track]\nImage=tool.bmp\nFrame=3\n";
+  const auto packed = PackSkin({{"Top.bmp", BmpFile(30, 16)}, {"tool.bmp", BmpFile(10, 4)},
+                                {"skin.ini", Bytes(ini)}});
+  TSkinElements e;
+  ASSERT_TRUE(LoadSkinArchive(packed.data(), packed.size(), TestBuiltins(), e));
+  EXPECT_EQ(e.SkinName, "Tiny");
+  EXPECT_EQ(e.TopBorder.Bitmap.Width(), 30);
+  ASSERT_TRUE(e.ToolBars);
+  EXPECT_EQ(e.ToolBars->Bitmap.Width(), 10);
+  EXPECT_EQ(e.ToolBars->Frame, 5);
+  // Colours are read before the elements, so second colours default to the skin's text.
+  EXPECT_EQ(e.ToolBars->NormalColour2, 0x00030201);
+  EXPECT_EQ(e.Track->Frame, 3);
+  EXPECT_EQ(e.Track->Name, "Track");
+  EXPECT_EQ(e.FrameColour, RgbColour(10, 2, 0)); // top border pixel (30/3, 16/2/3)
+  EXPECT_FALSE(e.Progress);
+  ASSERT_TRUE(e.ToolbarGradient);
+  ASSERT_TRUE(e.ComboArrow);
+  EXPECT_TRUE(e.ComboArrow->Bitmap.Empty());
+}
+
+TEST(LoadSkinArchive, UnreadableArchivesLeaveTheSlotsAlone) {
+  const auto noMagic = LzhEncode(std::vector<std::uint8_t>(64, 0));
+  const auto good = PackSkin({{"skin.ini", Bytes("[TitlebarSkin]\nSkinName=X\n")}});
+  const std::vector<std::uint8_t> cut(good.begin(), good.begin() + good.size() / 2);
+  const std::vector<std::uint8_t> cases[] = {{}, {1, 2, 3}, noMagic};
+  for (const auto& bytes : cases) {
+    TSkinElements e;
+    e.SkinName = "kept";
+    e.TopBorder.Bitmap = test::CoordinateBitmap(3, 3);
+    EXPECT_FALSE(LoadSkinArchive(bytes.data(), bytes.size(), TestBuiltins(), e)) << bytes.size();
+    EXPECT_EQ(e.SkinName, "kept");
+    EXPECT_EQ(e.TopBorder.Bitmap.Width(), 3);
+    EXPECT_FALSE(e.ToolbarGradient);
+  }
+  TSkinElements e;
+  (void)LoadSkinArchive(cut.data(), cut.size(), TestBuiltins(), e); // must not crash or overread
+}
+
+TEST(LoadSkinArchive, ArchiveWithoutIniGivesDefaultsAndBuiltInTracks) {
+  const auto packed = PackSkin({{"top.bmp", BmpFile(30, 16)}});
+  TSkinElements e;
+  e.Progress = std::make_unique<TDataSkinBorder>("Progress");
+  ASSERT_TRUE(LoadSkinArchive(packed.data(), packed.size(), TestBuiltins(), e));
+  EXPECT_FALSE(e.Progress); // released: the new skin lacks it
+  EXPECT_TRUE(e.TopBorder.Bitmap.Empty());
+  EXPECT_EQ(e.TopBorder.Frame, 1);
+  EXPECT_EQ(e.Buttons.Frame, 5);
+  EXPECT_EQ(e.CaptionButtons.size(), 3u); // the MDI buttons only
+  EXPECT_EQ(e.MdiButtonBase, 0);
+  EXPECT_EQ(e.ColourButtonFace, SystemColourValue(15));
+  // A skin without "Track" and "TRACKVERT" uses the program's own images.
+  struct Case {
+    const TDataSkinObject* track;
+    const char* name;
+    int width, height;
+    unsigned tag;
+  } cases[] = {{e.Track.get(), "TRACK", 16, 4, 7}, {e.TrackVert.get(), "TRACKVERT", 4, 16, 8}};
+  for (const Case& c : cases) {
+    ASSERT_TRUE(c.track) << c.name;
+    EXPECT_EQ(c.track->Name, c.name);
+    EXPECT_EQ(c.track->Bitmap.Width(), c.width);
+    EXPECT_EQ(c.track->Bitmap.Height(), c.height);
+    EXPECT_EQ(c.track->Bitmap.At(c.width - 1, c.height - 1), MakePixel(c.width - 1, c.height - 1, c.tag));
+    const Margins m = c.track->Margins();
+    EXPECT_EQ((std::vector<int>{m.left, m.top, m.right, m.bottom}), (std::vector<int>{3, 3, 3, 3}));
+    EXPECT_EQ(c.track->Tile, 0);
+    EXPECT_EQ(c.track->Frame, 1);
+  }
+}
+
+TEST(LoadSkinArchive, BadImageEntries) {
+  // Names that are refused or missing give an empty image on a record that still exists; an
+  // entry that is not a bitmap abandons the load with the decoder's error.
+  const std::string ini =
+      "[ToolBars]\nImage=TOOL.BMP\nLeftWidth=2\n[MenuItem]\nImage=gone.bmp\n"
+      "[HorzScroll]\nImage=tool.bmp\n";
+  const auto packed = PackSkin({{"TOOL.BMP", BmpFile(10, 4)}, {"tool.bmp", BmpFile(10, 4)},
+                                {"skin.ini", Bytes(ini)}});
+  TSkinElements e;
+  ASSERT_TRUE(LoadSkinArchive(packed.data(), packed.size(), TestBuiltins(), e));
+  ASSERT_TRUE(e.ToolBars && e.MenuItem);
+  EXPECT_TRUE(e.ToolBars->Bitmap.Empty());
+  EXPECT_EQ(e.ToolBars->LeftWidth, 2);
+  EXPECT_TRUE(e.MenuItem->Bitmap.Empty());
+  EXPECT_EQ(e.HorzScroll->Bitmap.Width(), 10);
+
+  const auto broken = PackSkin({{"tool.bmp", Bytes("BM but nothing else")}, {"skin.ini", Bytes(ini)}});
+  EXPECT_THROW(LoadSkinArchive(broken.data(), broken.size(), TestBuiltins(), e), EInvalidBitmap);
+}
+
+TEST(ReadSkinElements, TabPaneMarginsLimitedToFour) {
+  struct Case {
+    int in, out;
+  } cases[] = {{9, 4}, {5, 4}, {4, 4}, {3, 3}, {0, 0}, {-2, -2}};
+  for (const Case& c : cases) {
+    const std::string v = std::to_string(c.in);
+    const std::string ini = "[Tab.Pane]\nImage=p.bmp\nLeftWidth=" + v + "\nTopHeight=" + v +
+                            "\nRightWidth=" + v + "\nBottomHeight=" + v + "\n";
+    MemoryEntries entries;
+    entries.Add("p.bmp", BmpFile(12, 12)).AddText("skin.ini", ini);
+    TSkinElements e;
+    LoadSkinElements(entries, TestBuiltins(), e);
+    ASSERT_TRUE(e.TabPane);
+    const Margins m = e.TabPane->Margins();
+    EXPECT_EQ((std::vector<int>{m.left, m.top, m.right, m.bottom}),
+              (std::vector<int>{c.out, c.out, c.out, c.out}))
+        << c.in;
+  }
+}
+
+TEST(ReadSkinElements, ReloadReplacesEverySlot) {
+  MemoryEntries full, bare;
+  full.Add("a.bmp", BmpFile(8, 8))
+      .AddText("skin.ini", "[ComboButton]\nImage=a.bmp\n[Scrollbar]\nImage=a.bmp\n"
+                           "[ButtonClose]\nAction=0\n[ColourX]\ncolor=1 1 1\n");
+  bare.AddText("other.ini", "[TitlebarSkin]\nSkinName=Bare\n");
+  TSkinElements e;
+  LoadSkinElements(full, TestBuiltins(), e);
+  ASSERT_TRUE(e.Scrollbar && e.ComboButton);
+  EXPECT_EQ(e.ComboArrow->Bitmap.Width(), 8);
+  EXPECT_EQ(e.CaptionButtons.size(), 4u);
+  EXPECT_EQ(e.ColourList.size(), 1u);
+  TDataSkinObject* gradient = e.ToolbarGradient.get();
+  LoadSkinElements(bare, TestBuiltins(), e);
+  EXPECT_EQ(e.SkinName, "Bare");
+  EXPECT_FALSE(e.Scrollbar);
+  EXPECT_FALSE(e.ComboButton);
+  EXPECT_TRUE(e.ComboArrow->Bitmap.Empty());
+  EXPECT_EQ(e.CaptionButtons.size(), 3u);
+  EXPECT_TRUE(e.ColourList.empty());
+  EXPECT_EQ(e.ToolbarGradient.get(), gradient); // made once, refilled
+}
+
+} // namespace
+} // namespace vcu
