@@ -1,0 +1,25 @@
+// Arbitrary bytes as a skin bitmap. A file that decodes must hold exactly its size in
+// pixels and survive a round trip through the 24-bit writer unchanged.
+#include "core/image/Bmp.h"
+
+#include <cstdint>
+#include <cstdlib>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  vcu::Bitmap bitmap;
+  try {
+    bitmap = vcu::DecodeBmp(data, size);
+  } catch (const vcu::EInvalidBitmap&) {
+    return 0;
+  }
+  if (bitmap.Empty())
+    std::abort(); // a decoded image always has pixels
+  const vcu::Bitmap again = vcu::DecodeBmp(vcu::EncodeBmp24(bitmap));
+  if (again.Width() != bitmap.Width() || again.Height() != bitmap.Height())
+    std::abort();
+  for (int y = 0; y < bitmap.Height(); ++y)
+    for (int x = 0; x < bitmap.Width(); ++x)
+      if (again.At(x, y) != bitmap.At(x, y))
+        std::abort();
+  return 0;
+}
