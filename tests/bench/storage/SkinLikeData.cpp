@@ -1,0 +1,90 @@
+#include "SkinLikeData.h"
+
+#include "core/storage/SkinArchiveWriter.h"
+
+#include <random>
+#include <string>
+
+namespace vcu {
+namespace bench {
+
+namespace {
+
+void PutLe(std::vector<std::uint8_t>& out, std::uint32_t value, int bytes) {
+  for (int i = 0; i < bytes; ++i)
+    out.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
+}
+
+// A 24-bit bottom-up BMP of `frames` state frames side by side, each a bevelled button face
+// with a vertical gradient, a magenta corner cut-out and a faint dither.
+std::vector<std::uint8_t> FrameStrip(int frameWidth, int height, int frames, std::mt19937& rng) {
+  const int width = frameWidth * frames;
+  const int stride = (width * 3 + 3) & ~3;
+  std::vector<std::uint8_t> bmp{'B', 'M'};
+  PutLe(bmp, static_cast<std::uint32_t>(54 + stride * height), 4);
+  PutLe(bmp, 0, 4);
+  PutLe(bmp, 54, 4);
+  PutLe(bmp, 40, 4);
+  PutLe(bmp, static_cast<std::uint32_t>(width), 4);
+  PutLe(bmp, static_cast<std::uint32_t>(height), 4);
+  PutLe(bmp, 1, 2);
+  PutLe(bmp, 24, 2);
+  PutLe(bmp, 0, 4);
+  PutLe(bmp, static_cast<std::uint32_t>(stride * height), 4);
+  PutLe(bmp, 2835, 4);
+  PutLe(bmp, 2835, 4);
+  PutLe(bmp, 0, 8);
+  const int base = static_cast<int>(rng() % 120) + 100;
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < width; ++x) {
+      const int fx = x % frameWidth, frame = x / frameWidth;
+      const bool corner = (fx + y < 3) || (frameWidth - 1 - fx + y < 3);
+      const bool bevel = fx == 0 || y == 0 || fx == frameWidth - 1 || y == height - 1;
+      int r, g, b;
+      if (corner) {
+        r = 255; g = 0; b = 255;
+      } else if (bevel) {
+        r = g = b = frame == 1 ? 64 : 200;
+      } else {
+        const int shade = base + frame * 10 - y * 40 / height + static_cast<int>(rng() % 100 == 0);
+        r = shade; g = shade + 8; b = shade + 24;
+      }
+      bmp.push_back(static_cast<std::uint8_t>(b < 255 ? b : 255));
+      bmp.push_back(static_cast<std::uint8_t>(g < 255 ? g : 255));
+      bmp.push_back(static_cast<std::uint8_t>(r < 255 ? r : 255));
+    }
+    bmp.resize(bmp.size() + static_cast<std::size_t>(stride - width * 3), 0);
+  }
+  return bmp;
+}
+
+std::string SkinIni(int elements) {
+  std::string ini = "; skin description\r\n[SkinInfo]\r\nVersion=4\r\nAuthor=bench\r\n";
+  for (int i = 0; i < elements; ++i) {
+    const std::string n = std::to_string(i);
+    ini += "\r\n[Element" + n + "]\r\nSkinName=element" + n + ".bmp\r\nLeftWidth=" +
+           std::to_string(3 + i % 5) + "\r\nRightWidth=" + std::to_string(3 + i % 4) +
+           "\r\nTopHeight=4\r\nBottomHeight=4\r\nFrame=5\r\nTrans=1\r\nTile=0\r\n"
+           "NormalColour=0xFF00000F\r\nMouseOverColour=-1\r\n";
+  }
+  return ini;
+}
+
+} // namespace
+
+std::vector<std::uint8_t> SkinLikeArchive() {
+  std::mt19937 rng(2024);
+  std::vector<SkinArchiveEntry> entries;
+  for (int i = 0; i < 36; ++i) {
+    const int frameWidth = 16 + static_cast<int>(rng() % 40);
+    const int height = 14 + static_cast<int>(rng() % 20);
+    entries.push_back({"element" + std::to_string(i) + ".bmp",
+                       FrameStrip(frameWidth, height, 5, rng)});
+  }
+  const std::string ini = SkinIni(36);
+  entries.push_back({"skin.ini", std::vector<std::uint8_t>(ini.begin(), ini.end())});
+  return WriteSkinArchive(entries, 40000);
+}
+
+} // namespace bench
+} // namespace vcu
