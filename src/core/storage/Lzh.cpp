@@ -94,9 +94,9 @@ int DecodeSymbol(AdaptiveTree& tree, BitReader& in) {
 // A match position: a prefix-coded upper 6 bits, then the lower 6 bits as they are.
 unsigned DecodePosition(BitReader& in) {
   const unsigned first8 = in.Peek8();
-  const unsigned codeLength = kPositionCode.length[first8];
+  const unsigned codeLength = kPositionCode.len[first8];
   const unsigned lower = in.Bits(codeLength + 6) & 63;
-  return static_cast<unsigned>(kPositionCode.value[first8]) << 6 | lower;
+  return static_cast<unsigned>(kPositionCode.code[first8]) << 6 | lower;
 }
 
 // Copies a match of `count` bytes starting `distance` (1..4096) bytes back. Bytes are copied

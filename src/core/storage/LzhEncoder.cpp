@@ -156,8 +156,8 @@ private:
 
   void Position(unsigned position) {
     const unsigned upper = position >> 6;
-    const unsigned codeLength = kPositionCode.codeLength[upper];
-    bits_.Put(kPositionCode.code[upper] >> (8 - codeLength), codeLength);
+    const unsigned codeLength = kPositionCode.lenOf[upper];
+    bits_.Put(kPositionCode.codeOf[upper] >> (8 - codeLength), codeLength);
     bits_.Put(position & 63, 6);
   }
 

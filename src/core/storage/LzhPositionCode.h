@@ -10,12 +10,13 @@ namespace vcu {
 namespace lzh {
 
 struct PositionCodeTables {
-  // Indexed by the next 8 input bits: the value coded there and its code length.
-  std::array<std::uint8_t, 256> value{};
-  std::array<std::uint8_t, 256> length{};
-  // Indexed by value: its code, left-aligned in 8 bits, and its length.
-  std::array<std::uint8_t, 64> code{};
-  std::array<std::uint8_t, 64> codeLength{};
+  // Indexed by the next 8 input bits: the value coded there (the upper 6 bits of the
+  // position) and the bit length of its code.
+  std::array<std::uint8_t, 256> code{};
+  std::array<std::uint8_t, 256> len{};
+  // Indexed by value: its code, left-aligned in 8 bits, and the code's bit length.
+  std::array<std::uint8_t, 64> codeOf{};
+  std::array<std::uint8_t, 64> lenOf{};
 };
 
 constexpr PositionCodeTables MakePositionCodeTables() {
@@ -26,11 +27,11 @@ constexpr PositionCodeTables MakePositionCodeTables() {
   for (int bits = 3; bits <= 8; ++bits) {
     const int span = 1 << (8 - bits); // 8-bit patterns that start with one code of this length
     for (int v = 0; v < valuesWithLength[bits - 3]; ++v, ++value) {
-      t.code[value] = static_cast<std::uint8_t>(index);
-      t.codeLength[value] = static_cast<std::uint8_t>(bits);
+      t.codeOf[value] = static_cast<std::uint8_t>(index);
+      t.lenOf[value] = static_cast<std::uint8_t>(bits);
       for (int s = 0; s < span; ++s, ++index) {
-        t.value[index] = static_cast<std::uint8_t>(value);
-        t.length[index] = static_cast<std::uint8_t>(bits);
+        t.code[index] = static_cast<std::uint8_t>(value);
+        t.len[index] = static_cast<std::uint8_t>(bits);
       }
     }
   }

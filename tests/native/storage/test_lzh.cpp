@@ -66,21 +66,21 @@ TEST(LzhPositionCode, TablesFollowThePrefixCode) {
     const int expected = v == 0 ? 32 : v <= 3 ? 16 : v <= 11 ? 8 : v <= 23 ? 4 : v <= 47 ? 2 : 1;
     int count = 0;
     for (int b = 0; b < 256; ++b)
-      count += kPositionCode.value[b] == v;
+      count += kPositionCode.code[b] == v;
     EXPECT_EQ(count, expected) << "value " << v;
   }
   const int perLength[9] = {0, 0, 0, 32, 48, 64, 48, 48, 16};
   for (int bits = 3; bits <= 8; ++bits) {
     int count = 0;
     for (int b = 0; b < 256; ++b)
-      count += kPositionCode.length[b] == bits;
+      count += kPositionCode.len[b] == bits;
     EXPECT_EQ(count, perLength[bits]) << bits << "-bit codes";
   }
   // The values ascend with the patterns, and each value's code leads back to it.
   for (int b = 1; b < 256; ++b)
-    EXPECT_LE(kPositionCode.value[b - 1], kPositionCode.value[b]);
+    EXPECT_LE(kPositionCode.code[b - 1], kPositionCode.code[b]);
   for (int v = 0; v < 64; ++v)
-    EXPECT_EQ(kPositionCode.value[kPositionCode.code[v]], v);
+    EXPECT_EQ(kPositionCode.code[kPositionCode.codeOf[v]], v);
 }
 
 // Worked out by hand from the tree start: following first children (0 bits) from the root
