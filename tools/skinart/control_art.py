@@ -372,24 +372,23 @@ def track_channel_vertical():
 
 
 UPDOWN_W, UPDOWN_H = 16, 10
+# Flat fills for the halves: the engine scales a half to whatever size the
+# control has, and a scaled one-pixel outline would come out doubled or lost.
+UPDOWN_FILLS = ((232, 236, 241), P.ACCENT, P.DISABLED_FILL, P.ACCENT_TINT_DEEP)
 
 
 def _updown_half(look, upper):
     f = Canvas(UPDOWN_W, UPDOWN_H)
-    if upper:
-        f.rounded_rect(0, 0, UPDOWN_W, UPDOWN_H, 2, look.fill(UPDOWN_H), look.outline,
-                       corners=(True, True, False, False))
-    else:
-        # Drawn one row higher so that the two halves share one divider line.
-        f.rounded_rect(0, -1, UPDOWN_W, UPDOWN_H + 1, 2, look.fill(UPDOWN_H + 1, -1), look.outline,
-                       corners=(False, False, True, True))
+    fill = UPDOWN_FILLS[FOUR_STATES.index(look)]
+    corners = (True, True, False, False) if upper else (False, False, True, True)
+    f.rounded_rect(0, 0, UPDOWN_W, UPDOWN_H, 2, fill, corners=corners)
     return f
 
 
 def _updown_glyph(look, upper):
     f = Canvas(7, 4)
     ink = P.WHITE if look is PRESSED else (P.DK_SHADOW if look is NORMAL else look.ink)
-    f.polygon([(0.0, 4.0), (3.5, 0.3), (7.0, 4.0)], ink, under=look.middle)
+    f.polygon([(0.0, 4.0), (3.5, 0.3), (7.0, 4.0)], ink, under=UPDOWN_FILLS[FOUR_STATES.index(look)])
     return f if upper else f.flipped()
 
 

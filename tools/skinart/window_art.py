@@ -15,7 +15,9 @@ TOP_MIDDLE = 4        # stretched middle of the top border
 SIDE_MIDDLE = 2       # stretched middle of the side borders
 CAPTION_BUTTON = 20
 CAPTION_BUTTON_Y = 5  # Ycoord of the caption buttons in skin.ini
-MENU_BAR_HEIGHT = 20
+# Lower than any menu bar, so the engine only ever stretches it upwards and
+# the hairline at its foot stays one pixel.
+MENU_BAR_HEIGHT = 12
 MDI_BUTTON = 14
 
 
