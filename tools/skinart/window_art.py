@@ -25,7 +25,6 @@ class Chrome:
     """Colours of the frame in one activation state."""
 
     def __init__(self, active):
-        self.active = active
         top, bottom = (P.TITLE_TOP, P.TITLE_BOTTOM) if active else (P.INACTIVE_TOP, P.INACTIVE_BOTTOM)
         self.ramp = vertical_ramp(top, bottom, TITLE_HEIGHT)
         self.gloss = P.TITLE_GLOSS if active else P.INACTIVE_GLOSS
