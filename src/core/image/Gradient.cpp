@@ -88,16 +88,9 @@ void FillGradientRect(Bitmap& target, const Rect& rect, Colour start, bool verti
   const Rect clip = Intersect(rect, target.Bounds());
   if (clip.Empty())
     return;
-  const GradientLines lines = VisibleGradientLines(rect, clip, vertical);
-  if (lines.length <= 0 || lines.last < lines.first)
-    return;
-  const std::vector<Rgb>& ramp =
-      GradientRamp(GetGradient(lines.length, ResolveColour(start), ResolveColour(end)));
-  for (int i = lines.first; i <= lines.last; ++i) {
-    const Rect band = vertical ? Rect{rect.left, rect.top + i, rect.right, rect.top + i + 1}
-                               : Rect{rect.left + i, rect.top, rect.left + i + 1, rect.bottom};
-    FillRect(target, band, PixelFromRgb(ramp[i]));
-  }
+  ForEachGradientBand(rect, clip, start, vertical, end, [&target](const Rect& band, Rgb c) {
+    FillRect(target, band, PixelFromRgb(c));
+  });
 }
 
 } // namespace vcu

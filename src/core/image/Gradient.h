@@ -27,6 +27,23 @@ struct GradientLines {
 };
 GradientLines VisibleGradientLines(const Rect& rect, const Rect& clip, bool vertical);
 
+// Calls band(line rectangle, colour) for every visible line of a ramp fill of rect from start
+// to end (system colours resolved): rows when vertical, else columns, with the colours of
+// the whole rectangle's ramp.
+template <typename BandFn>
+void ForEachGradientBand(const Rect& rect, const Rect& clip, Colour start, bool vertical,
+                         Colour end, BandFn band) {
+  const GradientLines lines = VisibleGradientLines(rect, clip, vertical);
+  if (lines.length <= 0 || lines.last < lines.first)
+    return;
+  const std::vector<Rgb>& ramp =
+      GradientRamp(GetGradient(lines.length, ResolveColour(start), ResolveColour(end)));
+  for (int i = lines.first; i <= lines.last; ++i)
+    band(vertical ? Rect{rect.left, rect.top + i, rect.right, rect.top + i + 1}
+                  : Rect{rect.left + i, rect.top, rect.left + i + 1, rect.bottom},
+         ramp[i]);
+}
+
 // Paints the ramp from start to end across rect (rows when vertical, else columns), limited
 // to the bitmap; the lines keep the colours of the whole rectangle's ramp.
 void FillGradientRect(Bitmap& target, const Rect& rect, Colour start, bool vertical,
