@@ -42,9 +42,6 @@ class Canvas:
         self.px = [[colour] * width for _ in range(height)]
 
     # -- pixels -----------------------------------------------------------
-    def get(self, x, y):
-        return self.px[y][x]
-
     def set(self, x, y, colour):
         if 0 <= x < self.width and 0 <= y < self.height:
             self.px[y][x] = colour
@@ -84,12 +81,6 @@ class Canvas:
         self.hline(x, x + w - 1, y + h - 1, colour)
         self.vline(x, y, y + h - 1, colour)
         self.vline(x + w - 1, y, y + h - 1, colour)
-
-    def replace(self, old, new):
-        for row in self.px:
-            for i, c in enumerate(row):
-                if c == old:
-                    row[i] = new
 
     # -- coverage shapes ----------------------------------------------------
     def cover(self, inside, paint, under=None, box=None):
@@ -195,9 +186,6 @@ class Canvas:
         out = Canvas(self.height, self.width)
         out.px = [[self.px[y][x] for y in range(self.height)] for x in range(self.width)]
         return out
-
-    def colours(self):
-        return {c for row in self.px for c in row}
 
 
 def outlined(width, height, fill, outline):
