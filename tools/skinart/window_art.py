@@ -102,7 +102,7 @@ def title_text_back():
     drawn whole, the middle repeats under longer captions."""
     def frame(chrome):
         f = Canvas(2 * TEXT_BACK_END + 2, TITLE_HEIGHT)
-        plate = lambda x, y: mix(chrome.title(x, y), P.BLACK, 0.10)
+        plate = lambda x, y: mix(chrome.title(x, y), P.BLACK, 0.08)
         f.rounded_rect(0, 6, f.width, 18, TEXT_BACK_END, plate, under=chrome.title)
         return f
     return strip([frame(ACTIVE), frame(INACTIVE)], vertical=True)
