@@ -1,5 +1,6 @@
-"""The colours of the default skin. The [Colours] section of skin.ini names
-the same values; change both together."""
+"""The colours of the default skin. Those that controls also draw by colour
+(face, shadow, accent, menu) stand again in the [Colours] section of
+skin.ini; change both together."""
 
 WHITE = (255, 255, 255)
 BLACK = (0, 0, 0)
