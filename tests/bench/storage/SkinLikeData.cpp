@@ -46,7 +46,7 @@ std::vector<std::uint8_t> FrameStrip(int frameWidth, int height, int frames, std
       } else if (bevel) {
         r = g = b = frame == 1 ? 64 : 200;
       } else {
-        const int shade = base + frame * 10 - y * 40 / height + static_cast<int>(rng() % 100 == 0);
+        const int shade = base + frame * 10 - y * 40 / height + static_cast<int>(rng() % 16 == 0);
         r = shade; g = shade + 8; b = shade + 24;
       }
       bmp.push_back(static_cast<std::uint8_t>(b < 255 ? b : 255));
@@ -76,8 +76,8 @@ std::vector<std::uint8_t> SkinLikeArchive() {
   std::mt19937 rng(2024);
   std::vector<SkinArchiveEntry> entries;
   for (int i = 0; i < 36; ++i) {
-    const int frameWidth = 16 + static_cast<int>(rng() % 40);
-    const int height = 14 + static_cast<int>(rng() % 20);
+    const int frameWidth = 12 + static_cast<int>(rng() % 28);
+    const int height = 12 + static_cast<int>(rng() % 16);
     entries.push_back({"element" + std::to_string(i) + ".bmp",
                        FrameStrip(frameWidth, height, 5, rng)});
   }
