@@ -3,12 +3,19 @@
 #include <windows.h>
 
 #include "app/Main.h"
+#include "skin/data/ProgramResources.h"
+#include "skin/data/SkinComponents.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   vcu::Application->Initialize();
   vcu::Application->SetTitle("Vantorix Config Update");
+  vcu::StartSkinEngine(vcu::Application->Title()); // the layout holds the skin data component
   try {
-    vcu::Application->CreateForm<vcu::TfrmMain>();
+    HWND window = vcu::Application->CreateForm<vcu::TfrmMain>()->Handle();
+    SendMessageA(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(vcu::LoadProgramIcon(
+        GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON))));
+    SendMessageA(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(vcu::LoadProgramIcon(
+        GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON))));
   } catch (const std::exception& error) {
     vcu::Application->ShowException(error); // a layout the program cannot read
     return 1;
