@@ -31,7 +31,9 @@ public:
   }
   void AddImage(const std::string& name, const TDataSkinObject& r, const Bitmap& image,
                 int frames, const Margins& margins, bool stacked) {
-    ViewedImage v{name, "", &image, margins, std::max(frames, 1), stacked, r.Trans != 0, r.Tile != 0};
+    // A skin may claim more frames than its image has pixels; show at most one per pixel.
+    const int most = std::max(stacked ? image.Height() : image.Width(), 1);
+    ViewedImage v{name, "", &image, margins, std::clamp(frames, 1, most), stacked, r.Trans != 0, r.Tile != 0};
     v.details = std::to_string(image.Width()) + "X" + std::to_string(image.Height()) + "  FRAMES " +
                 std::to_string(frames) + "  " + MarginText(margins) + "  TRANS " +
                 std::to_string(r.Trans) + "  TILE " + std::to_string(r.Tile) +

@@ -45,7 +45,7 @@ bool EndsWith(const std::string& s, const std::string& tail) {
 
 void LoadSkin(const std::string& path, TSkinElements& e) {
   if (std::filesystem::is_directory(path)) {
-    LoadSkinElements(FolderEntries(path), BuiltinImages{}, e);
+    LoadSkinElements(ReadFolderEntries(path), BuiltinImages{}, e);
     return;
   }
   std::ifstream in(path, std::ios::binary);

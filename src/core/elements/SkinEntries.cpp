@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 
 #include "core/storage/AsciiText.h"
 #include "core/storage/SkinReader.h"
@@ -20,36 +21,51 @@ void ArchiveEntries::ExtractFirstMatch(const std::string& fragment,
   reader_.ExtractFirstMatch(fragment, out, entryName);
 }
 
-FolderEntries::FolderEntries(const std::string& folder) : folder_(folder) {
-  namespace fs = std::filesystem;
-  std::error_code error;
-  for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error))
-    if (it->is_regular_file(error)) files_.push_back(it->path().filename().string());
-  std::sort(files_.begin(), files_.end());
-  for (const std::string& file : files_) names_.push_back(AsciiLower(file));
+MemoryEntries& MemoryEntries::Add(const std::string& name, std::vector<std::uint8_t> data) {
+  names_.push_back(AsciiLower(name));
+  data_.push_back(std::move(data));
+  return *this;
 }
 
-void FolderEntries::ReadFile(std::size_t index, std::vector<std::uint8_t>& out) const {
-  std::ifstream in(std::filesystem::path(folder_) / files_[index], std::ios::binary);
-  out.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+MemoryEntries& MemoryEntries::AddText(const std::string& name, const std::string& text) {
+  return Add(name, std::vector<std::uint8_t>(text.begin(), text.end()));
 }
 
-void FolderEntries::ExtractEntry(const std::string& name, std::vector<std::uint8_t>& out) const {
-  out.clear();
+void MemoryEntries::ExtractEntry(const std::string& name, std::vector<std::uint8_t>& out) const {
   const auto it = std::find(names_.begin(), names_.end(), AsciiLower(name));
-  if (it != names_.end()) ReadFile(static_cast<std::size_t>(it - names_.begin()), out);
+  if (it == names_.end()) {
+    out.clear();
+    return;
+  }
+  const std::vector<std::uint8_t>& data = data_[static_cast<std::size_t>(it - names_.begin())];
+  out.assign(data.begin(), data.end());
 }
 
-void FolderEntries::ExtractFirstMatch(const std::string& fragment,
+void MemoryEntries::ExtractFirstMatch(const std::string& fragment,
                                       std::vector<std::uint8_t>& out,
                                       std::string& entryName) const {
   out.clear();
   for (std::size_t i = 0; i < names_.size(); ++i)
     if (names_[i].find(fragment) != std::string::npos) {
-      ReadFile(i, out);
+      out.assign(data_[i].begin(), data_[i].end());
       entryName = names_[i];
       return;
     }
+}
+
+MemoryEntries ReadFolderEntries(const std::string& folder) {
+  namespace fs = std::filesystem;
+  std::vector<fs::path> files;
+  std::error_code error;
+  for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error))
+    if (it->is_regular_file(error)) files.push_back(it->path());
+  std::sort(files.begin(), files.end());
+  MemoryEntries entries;
+  for (const fs::path& file : files) {
+    std::ifstream in(file, std::ios::binary);
+    entries.Add(file.filename().string(), {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()});
+  }
+  return entries;
 }
 
 } // namespace vcu

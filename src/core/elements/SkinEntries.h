@@ -1,6 +1,6 @@
 #pragma once
-// Where the element readers take a skin's files from: the entries of a skin archive, or the
-// files of a skin folder (what a skin author edits before packing).
+// Where the element readers take a skin's files from: the entries of a skin archive, or files
+// held in memory (a skin folder as its author edits it before packing, or a test's skin).
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -32,23 +32,25 @@ private:
   const TSkinReader& reader_;
 };
 
-// The regular files directly inside a folder, in name order, as archive entries would be.
-class FolderEntries final : public SkinEntries {
+// Entries held in memory, looked up as an archive looks them up (the first of equal names
+// wins).
+class MemoryEntries final : public SkinEntries {
 public:
-  // An unreadable or missing folder gives no entries.
-  explicit FolderEntries(const std::string& folder);
+  MemoryEntries& Add(const std::string& name, std::vector<std::uint8_t> data);
+  MemoryEntries& AddText(const std::string& name, const std::string& text);
   void ExtractEntry(const std::string& name, std::vector<std::uint8_t>& out) const override;
   void ExtractFirstMatch(const std::string& fragment, std::vector<std::uint8_t>& out,
                          std::string& entryName) const override;
-  // Lower-cased names, in the order ExtractFirstMatch walks them.
+  // Lower-cased names in the order they were added.
   const std::vector<std::string>& Names() const { return names_; }
 
 private:
-  void ReadFile(std::size_t index, std::vector<std::uint8_t>& out) const;
-
-  std::string folder_;
   std::vector<std::string> names_; // lower-cased
-  std::vector<std::string> files_; // as on disk
+  std::vector<std::vector<std::uint8_t>> data_;
 };
+
+// The regular files directly inside a folder, in name order. An unreadable or missing folder
+// gives no entries.
+MemoryEntries ReadFolderEntries(const std::string& folder);
 
 } // namespace vcu

@@ -15,7 +15,7 @@ namespace {
 // The default skin packed as the build packs it: version 40000, the INI last.
 const std::vector<std::uint8_t>& PackedDefaultSkin() {
   static const std::vector<std::uint8_t> packed = [] {
-    const FolderEntries folder(std::string(VCU_SOURCE_DIR) + "/skins/default");
+    const MemoryEntries folder = ReadFolderEntries(std::string(VCU_SOURCE_DIR) + "/skins/default");
     std::vector<SkinArchiveEntry> entries;
     for (const std::string& name : folder.Names())
       if (name.find(".ini") == std::string::npos) entries.push_back({name, {}});

@@ -9,7 +9,6 @@ namespace {
 
 using test::BmpFile;
 using test::MakeIni;
-using test::MemoryEntries;
 
 // Reads the caption buttons of an INI text whose images come from `entries`.
 std::vector<TDataSkinSysButton> ReadButtons(const std::string& iniText,

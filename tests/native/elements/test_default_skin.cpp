@@ -95,7 +95,7 @@ protected:
   static void SetUpTestSuite() {
     ini_ = new IniText(kSkinFolder + "/skin.ini");
     folder_ = new TSkinElements;
-    LoadSkinElements(FolderEntries(kSkinFolder), NoBuiltins(), *folder_);
+    LoadSkinElements(ReadFolderEntries(kSkinFolder), NoBuiltins(), *folder_);
   }
   static void TearDownTestSuite() {
     delete ini_;
@@ -342,7 +342,7 @@ void ExpectSameRecord(const TDataSkinObject* a, const TDataSkinObject* b, const 
 TEST_F(DefaultSkin, PackedSkinLoadsTheSame) {
   // Packed as the build packs it: version 40000, the INI last, LZH-compressed.
   std::vector<SkinArchiveEntry> entries;
-  const FolderEntries folder(kSkinFolder);
+  const MemoryEntries folder = ReadFolderEntries(kSkinFolder);
   for (const std::string& name : folder.Names())
     if (name != "skin.ini") {
       entries.push_back({name, {}});

@@ -10,7 +10,6 @@ namespace {
 
 using test::BmpFile;
 using test::MakeIni;
-using test::MemoryEntries;
 
 // A reader over one INI text and a few entries.
 struct ReaderFixture {

@@ -10,7 +10,6 @@ namespace vcu {
 namespace {
 
 using test::BmpFile;
-using test::MemoryEntries;
 
 BuiltinImages TestBuiltins() {
   return BuiltinImages{test::CoordinateBitmap(16, 4, 7), test::CoordinateBitmap(4, 16, 8)};
