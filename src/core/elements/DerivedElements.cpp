@@ -18,21 +18,24 @@ constexpr int kSmHorizontalScrollArrowWidth = 21; // SM_CXHSCROLL
 const Pixel kMagenta = PixelFromRgb(kKeyColour);
 
 // One state of the combo face: the sunk edge over the whole cell, the button (and its glyph,
-// when the skin has extra images) in the right-hand button area, the edit area cut out.
+// when the skin has extra images) in the right-hand button area, the edit area cut out. A part
+// without an image leaves the cell as it was rather than painting an empty composition's black.
 void DrawComboCell(Bitmap& cell, const TSkinElements& e, int n, int buttonWidth) {
   cell.Fill(kMagenta);
   const TDataSkinObject& edge = *e.SunkEdge;
-  DrawPlaced(cell,
-             SlicedFrameImage(cell.Bounds(), edge.Bitmap, edge.Margins(), n, edge.Frame,
-                              edge.Tile != 0, false),
-             edge.Trans != 0);
+  if (!edge.Bitmap.Empty())
+    DrawPlaced(cell,
+               SlicedFrameImage(cell.Bounds(), edge.Bitmap, edge.Margins(), n, edge.Frame,
+                                edge.Tile != 0, false),
+               edge.Trans != 0);
   const Rect button{kComboWidth - buttonWidth, 0, kComboWidth, kComboHeight};
   const TDataSkinBorder& combo = *e.ComboButton;
-  DrawPlaced(cell,
-             SlicedFrameImage(button, combo.Bitmap, combo.Margins(), n, combo.Frame,
-                              combo.Tile != 0, false),
-             true);
-  if (e.ExtraImages)
+  if (!combo.Bitmap.Empty())
+    DrawPlaced(cell,
+               SlicedFrameImage(button, combo.Bitmap, combo.Margins(), n, combo.Frame,
+                                combo.Tile != 0, false),
+               true);
+  if (e.ExtraImages && !e.ExtraImages->Bitmap.Empty())
     DrawPlaced(cell, CentredFrameImage(button, e.ExtraImages->Bitmap, n, e.ExtraImages->Frame),
                true);
   FillRect(cell, Rect{2, 2, 49 - buttonWidth, 18}, kMagenta);

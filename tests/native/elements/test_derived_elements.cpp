@@ -160,6 +160,20 @@ TEST(BuildComboElements, GlyphCentredAndTransparencyKept) {
   EXPECT_EQ(faces.At(50, 0), s.edge[1]);
 }
 
+TEST(BuildComboElements, SectionsWithoutImagesStillComposeSafely) {
+  TSkinElements e;
+  e.SunkEdge = Element<TDataSkinObject>("SunkEdge", Bitmap(), 4);
+  e.ComboButton = Element<TDataSkinBorder>("ComboButton", Bitmap(), 4);
+  e.SunkEdge->SetMargins({40, 30, 40, 30});
+  BuildComboElements(e);
+  const Bitmap& faces = e.ComboButton->Bitmap;
+  ASSERT_EQ(faces.Width(), 200);
+  for (int y = 0; y < 21; ++y)
+    for (int x = 0; x < 200; ++x) ASSERT_EQ(faces.At(x, y), kMagenta) << x << "," << y;
+  BuildComboArrow(e);
+  EXPECT_EQ(e.ComboArrow->Bitmap.Width(), 68);
+}
+
 TEST(BuildComboArrow, FromComposedFacesOrFromTheButton) {
   ComboSkin s;
   BuildComboElements(s.e);
