@@ -1,0 +1,234 @@
+// Controls with real windows: window classes, the control property, the replaceable message
+// handler, radio groups, window-less children, dialogs and the default error display.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <memory>
+
+#include "GuiTestSupport.h"
+#include "framework/Dialogs.h"
+#include "core/Errors.h"
+#include "framework/ExtCtrls.h"
+#include "framework/Forms.h"
+
+namespace vcu {
+namespace {
+
+using test::Pump;
+
+template <class T> T* Add(TForm& form, TWinControl* parent, int left, int top, int width, int height) {
+  auto* c = new T(&form);
+  c->SetParent(parent);
+  c->SetBounds(left, top, width, height);
+  return c;
+}
+
+class Controls : public ::testing::Test {
+protected:
+  Controls() {
+    form_.SetBounds(100, 100, 300, 200);
+    form_.SetCaption("Test form");
+  }
+  void Show() {
+    form_.Show();
+    Pump();
+  }
+  TForm form_{nullptr};
+};
+
+TEST_F(Controls, WindowClassesAreNamedAfterTheFrameworkClasses) {
+  TWinControl* controls[] = {Add<TButton>(form_, &form_, 0, 0, 50, 20), Add<TEdit>(form_, &form_, 0, 20, 50, 20),
+                             Add<TMemo>(form_, &form_, 0, 40, 50, 40), Add<TGroupBox>(form_, &form_, 60, 0, 80, 60),
+                             Add<TRadioButton>(form_, &form_, 0, 90, 50, 17), Add<TCheckBox>(form_, &form_, 0, 110, 50, 17),
+                             Add<TPanel>(form_, &form_, 150, 0, 80, 60)};
+  const char* expected[] = {"TButton", "TEdit", "TMemo", "TGroupBox", "TRadioButton", "TCheckBox", "TPanel"};
+  Show();
+  char atomName[64];
+  std::snprintf(atomName, sizeof atomName, "ControlOfs%.8X%.8X",
+                static_cast<unsigned>(reinterpret_cast<std::uintptr_t>(GetModuleHandleA(nullptr))),
+                static_cast<unsigned>(GetCurrentThreadId()));
+  char registered[64] = "";
+  GlobalGetAtomNameA(ControlAtom(), registered, sizeof registered);
+  EXPECT_STREQ(registered, atomName);
+
+  EXPECT_EQ(test::ClassOf(form_.Handle()), "TForm");
+  EXPECT_EQ(GetPropA(form_.Handle(), atomName), &form_);
+  for (size_t i = 0; i < std::size(controls); ++i) {
+    HWND window = controls[i]->Handle();
+    EXPECT_EQ(test::ClassOf(window), expected[i]);
+    EXPECT_EQ(GetPropA(window, atomName), controls[i]) << expected[i];
+    EXPECT_EQ(FindControl(window), controls[i]);
+    EXPECT_FALSE(IsWindowUnicode(window)) << "8-bit texts throughout";
+  }
+  EXPECT_EQ(FindControl(GetDesktopWindow()), nullptr);
+  // The native behaviour is kept: the edit takes text like any edit.
+  SetWindowTextA(controls[1]->Handle(), "typed");
+  EXPECT_EQ(controls[1]->Text(), "typed");
+}
+
+TEST_F(Controls, WindowProcCanBeReplacedChainedAndPutBack) {
+  auto* edit = Add<TEdit>(form_, &form_, 0, 0, 80, 21);
+  Show();
+  std::vector<UINT> seen;
+  TWndMethod previous = edit->WindowProc;
+  edit->WindowProc = [&](TMessage& m) {
+    seen.push_back(m.Msg);
+    if (m.Msg == WM_APP) {
+      m.Result = 42; // consumed here
+      return;
+    }
+    previous(m);
+  };
+  EXPECT_EQ(SendMessageA(edit->Handle(), WM_APP, 0, 0), 42);
+  SetWindowTextA(edit->Handle(), "through the hook");
+  EXPECT_EQ(edit->Text(), "through the hook");
+  EXPECT_EQ(edit->Perform(WM_APP), 42);
+  EXPECT_EQ(std::count(seen.begin(), seen.end(), static_cast<UINT>(WM_SETTEXT)), 1);
+  EXPECT_EQ(std::count(seen.begin(), seen.end(), static_cast<UINT>(WM_APP)), 2);
+
+  edit->WindowProc = previous;
+  seen.clear();
+  SetWindowTextA(edit->Handle(), "direct");
+  EXPECT_EQ(SendMessageA(edit->Handle(), WM_APP, 0, 0), 0);
+  EXPECT_TRUE(seen.empty());
+  EXPECT_EQ(edit->Text(), "direct");
+}
+
+TEST_F(Controls, RadioButtonsFormOneGroupPerParent) {
+  auto* box = Add<TGroupBox>(form_, &form_, 0, 40, 200, 60);
+  TRadioButton* outer[] = {Add<TRadioButton>(form_, &form_, 0, 0, 60, 17), Add<TRadioButton>(form_, &form_, 70, 0, 60, 17)};
+  TRadioButton* inner[] = {Add<TRadioButton>(form_, box, 10, 20, 60, 17), Add<TRadioButton>(form_, box, 80, 20, 60, 17)};
+  int clicks = 0;
+  for (TRadioButton* r : outer) r->SetOnClick([&](TObject*) { ++clicks; });
+  outer[0]->SetChecked(true);
+  inner[1]->SetChecked(true);
+  Show();
+  clicks = 0;
+
+  SendMessageA(outer[1]->Handle(), BM_CLICK, 0, 0);
+  EXPECT_TRUE(outer[1]->Checked());
+  EXPECT_FALSE(outer[0]->Checked());
+  EXPECT_EQ(SendMessageA(outer[0]->Handle(), BM_GETCHECK, 0, 0), BST_UNCHECKED);
+  EXPECT_TRUE(inner[1]->Checked()) << "the group box holds a group of its own";
+  EXPECT_EQ(clicks, 1);
+  SendMessageA(outer[1]->Handle(), BM_CLICK, 0, 0);
+  EXPECT_EQ(clicks, 1) << "clicking the checked button changes nothing";
+  EXPECT_TRUE(outer[1]->TabStop());
+  EXPECT_FALSE(outer[0]->TabStop());
+  EXPECT_TRUE(GetWindowLongPtrA(outer[1]->Handle(), GWL_STYLE) & WS_TABSTOP);
+}
+
+// A label inside a group box: painted by the box, clicked through it, hand cursor over it.
+TEST_F(Controls, WindowlessChildrenArePaintedAndClickedThroughTheirParent) {
+  auto* box = Add<TGroupBox>(form_, &form_, 10, 10, 200, 100);
+  auto* label = Add<TLabel>(form_, box, 20, 30, 60, 16);
+  label->SetCaption("WWWWW");
+  label->Font()->SetColor(clRed);
+  label->SetCursor(crHandPoint);
+  int clicks = 0;
+  label->SetOnClick([&](TObject* sender) {
+    EXPECT_EQ(sender, label);
+    ++clicks;
+  });
+  Show();
+
+  test::ClickAt(box->Handle(), 25, 35);
+  test::ClickAt(box->Handle(), 5, 5);
+  test::ClickAt(box->Handle(), 81, 35);
+  EXPECT_EQ(clicks, 1);
+  label->SetEnabled(false);
+  test::ClickAt(box->Handle(), 25, 35);
+  EXPECT_EQ(clicks, 1);
+  label->SetEnabled(true);
+
+  // Painting the box's window-less children onto a bitmap of our own.
+  HDC screen = GetDC(nullptr);
+  HDC dc = CreateCompatibleDC(screen);
+  HBITMAP bitmap = CreateCompatibleBitmap(screen, 200, 100);
+  HGDIOBJ old = SelectObject(dc, bitmap);
+  RECT all{0, 0, 200, 100};
+  FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+  box->PaintControls(dc);
+  int red = 0, outside = 0;
+  for (int y = 0; y < 100; ++y)
+    for (int x = 0; x < 200; ++x) {
+      bool inLabel = x >= 20 && x < 80 && y >= 30 && y < 46;
+      COLORREF c = GetPixel(dc, x, y);
+      if (inLabel) red += c == RGB(255, 0, 0);
+      else outside += c != RGB(255, 255, 255);
+    }
+  EXPECT_GT(red, 30);
+  EXPECT_EQ(outside, 0) << "the label paints inside its own bounds only";
+  SelectObject(dc, old);
+  DeleteObject(bitmap);
+  DeleteDC(dc);
+  ReleaseDC(nullptr, screen);
+}
+
+TEST_F(Controls, AlignedChildrenFollowTheClientArea) {
+  form_.SetClientWidth(200);
+  form_.SetClientHeight(150);
+  auto* bottom = Add<TMemo>(form_, &form_, 5, 5, 50, 40);
+  bottom->SetAlign(alBottom);
+  Show();
+  EXPECT_EQ(test::RectInParent(bottom->Handle()).top, 110);
+  EXPECT_EQ(test::RectInParent(bottom->Handle()).right, 200);
+  form_.SetClientHeight(180);
+  EXPECT_EQ(test::RectInParent(bottom->Handle()).top, 140);
+  EXPECT_EQ(bottom->Height(), 40);
+}
+
+TEST_F(Controls, MessageDialogIsAFrameworkForm) {
+  TButton* button = Add<TButton>(form_, &form_, 10, 10, 80, 25);
+  Show();
+  test::DialogWatcher dialogs;
+  int result = -1;
+  int formsWhileShown = 0;
+  bool ownerDisabled = false;
+  button->SetOnClick([&](TObject*) { result = MessageDlg("Line one\r\nLine two", mtError, {mbOK}); });
+  // While the dialog runs it is one of the open forms, and the other forms are disabled.
+  TWndMethod previous = form_.WindowProc;
+  form_.WindowProc = [&](TMessage& m) {
+    if (m.Msg == WM_ENABLE && !m.WParam) {
+      formsWhileShown = Screen->FormCount();
+      ownerDisabled = true;
+    }
+    previous(m);
+  };
+  SendMessageA(button->Handle(), BM_CLICK, 0, 0);
+  form_.WindowProc = previous;
+  ASSERT_EQ(dialogs.Seen().size(), 1u);
+  EXPECT_EQ(dialogs.Seen()[0].windowClass, "TMessageForm");
+  EXPECT_EQ(dialogs.Seen()[0].caption, "Error");
+  EXPECT_EQ(dialogs.Seen()[0].text, "Line one\r\nLine two");
+  EXPECT_EQ(result, mrOk);
+  EXPECT_TRUE(ownerDisabled);
+  EXPECT_EQ(formsWhileShown, 2);
+  EXPECT_EQ(Screen->FormCount(), 1);
+  EXPECT_TRUE(IsWindowEnabled(form_.Handle()));
+}
+
+TEST_F(Controls, ExceptionInAHandlerReachesTheDefaultErrorDisplay) {
+  TButton* button = Add<TButton>(form_, &form_, 10, 10, 80, 25);
+  int after = 0;
+  button->SetOnClick([&](TObject*) {
+    button->SetCaption("reached");
+    throw Exception("Something failed");
+  });
+  Show();
+  test::DialogWatcher dialogs;
+  Application->SetTitle("Title of the application");
+  SendMessageA(button->Handle(), BM_CLICK, 0, 0);
+  Pump();
+  ASSERT_EQ(dialogs.Seen().size(), 1u);
+  EXPECT_EQ(dialogs.Seen()[0].windowClass, "#32770");
+  EXPECT_EQ(dialogs.Seen()[0].caption, "Title of the application");
+  EXPECT_EQ(dialogs.Seen()[0].text, "Something failed.");
+  EXPECT_EQ(button->Caption(), "reached") << "the state reached stays";
+  button->SetOnClick([&](TObject*) { ++after; });
+  SendMessageA(button->Handle(), BM_CLICK, 0, 0);
+  EXPECT_EQ(after, 1) << "the window goes on working";
+}
+
+} // namespace
+} // namespace vcu
