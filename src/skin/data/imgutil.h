@@ -14,3 +14,4 @@
 #include "skin/data/FrameDraw.h"
 #include "skin/data/GradientFill.h"
 #include "skin/data/TransparentDraw.h"
+#include "skin/data/WinRect.h"

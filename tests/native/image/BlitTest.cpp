@@ -44,7 +44,26 @@ TEST(StretchCopy, PicksThePixelsGdiPicks) {
   }
 }
 
-TEST(StretchCopy, RowsFollowTheSameRuleAndClippingKeepsThePick) {
+TEST(StretchCopy, ShrinkingRowsKeepsTheFirstRowOfEachGroup) {
+  // Columns keep the last of each group (13 -> 4 takes 2, 6, 9, 12), rows the first.
+  const Bitmap source = Coordinates(1, 13);
+  struct Case {
+    int from, to;
+    std::vector<int> rows;
+  };
+  const Case cases[] = {
+      {13, 4, {0, 3, 7, 10}}, {13, 2, {0, 7}}, {8, 5, {0, 2, 3, 5, 6}}, {13, 1, {0}}};
+  for (const Case& c : cases) {
+    Bitmap b(1, c.to);
+    StretchCopy(b, b.Bounds(), source, Rect{0, 0, 1, c.from});
+    std::vector<int> rows;
+    for (int y = 0; y < c.to; ++y)
+      rows.push_back(int(PixelGreen(b.At(0, y))));
+    EXPECT_EQ(rows, c.rows) << c.from << " -> " << c.to;
+  }
+}
+
+TEST(StretchCopy, EnlargedRowsFollowTheColumnRuleAndClippingKeepsThePick) {
   const Bitmap source = Coordinates(4, 5);
   Bitmap whole(9, 12);
   StretchCopy(whole, whole.Bounds(), source, source.Bounds());

@@ -64,10 +64,10 @@ TEST(Slicing, NinePiecesGoToTheirPlaces) {
                                       "lcccr",
                                       "CbbbD"}));
   // Too low for top and bottom: both go; left and right stay. The whole frame height shrinks
-  // to one row, which takes the middle row as GDI does.
+  // to one row, which is the top row as GDI picks it.
   EXPECT_EQ(Letters(BuildSlicedBitmap(Rect{0, 0, 5, 1}, frame, one, 1, 1, false, false),
                     kRegions),
-            (std::vector<std::string>{"lcccr"}));
+            (std::vector<std::string>{"AtttB"}));
 }
 
 TEST(Slicing, NarrowerThanTheSideMarginsLosesBothSides) {
