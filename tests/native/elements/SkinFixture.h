@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "core/elements/SkinElements.h"
 #include "core/elements/SkinEntries.h"
 #include "core/image/Bitmap.h"
 #include "core/image/Bmp.h"
@@ -28,6 +29,11 @@ inline Bitmap CoordinateBitmap(int width, int height, unsigned tag = 0) {
 
 inline std::vector<std::uint8_t> BmpFile(int width, int height, unsigned tag = 0) {
   return EncodeBmp24(CoordinateBitmap(width, height, tag));
+}
+
+// Left, top, right, bottom: one comparable value for a record's four slices.
+inline std::vector<int> MarginList(const TDataSkinObject& r) {
+  return {r.LeftWidth, r.TopHeight, r.RightWidth, r.BottomHeight};
 }
 
 } // namespace vcu::test

@@ -129,8 +129,7 @@ TEST(BuildComboElements, ComposesOneFacePerState) {
         ASSERT_EQ(faces.At(50 * n + x, y), expected) << "state " << n << " at " << x << "," << y;
       }
   EXPECT_EQ(s.e.ComboButton->Style, 2);
-  const Margins m = s.e.ComboButton->Margins();
-  EXPECT_EQ((std::vector<int>{m.left, m.top, m.right, m.bottom}), (std::vector<int>{2, 2, w + 2, 2}));
+  EXPECT_EQ(test::MarginList(*s.e.ComboButton), (std::vector<int>{2, 2, w + 2, 2}));
   const Bitmap& mirrored = s.e.SunkEdge->Bitmap;
   ASSERT_EQ(mirrored.Width(), 200);
   for (int x = 0; x < 200; ++x) ASSERT_EQ(mirrored.At(x, 10), faces.At(199 - x, 10)) << x;

@@ -67,8 +67,7 @@ TEST(ReadElement, ReadsEveryKeyOfTheSection) {
   EXPECT_EQ(slot->Name, "Elem");
   EXPECT_EQ(slot->Bitmap.Width(), 4);
   EXPECT_EQ(slot->Style, 3);
-  EXPECT_EQ((std::vector<int>{slot->LeftWidth, slot->TopHeight, slot->RightWidth, slot->BottomHeight}),
-            (std::vector<int>{1, 2, 16, 4}));
+  EXPECT_EQ(test::MarginList(*slot), (std::vector<int>{1, 2, 16, 4}));
   EXPECT_EQ(slot->Frame, 7);
   EXPECT_EQ(slot->Trans, 1);
   EXPECT_EQ(slot->Tile, 1);
@@ -169,9 +168,7 @@ TEST(ReadMenuBarElement, SideWidthsAreTileSwitches) {
   ASSERT_TRUE(e.MenuBar);
   EXPECT_EQ(e.MenuBar->Name, "Personality");
   EXPECT_EQ(e.MenuBar->Bitmap.Width(), 4);
-  EXPECT_EQ(e.MenuBar->Margins().left, 0);
-  EXPECT_EQ(e.MenuBar->Margins().right, 1);
-  EXPECT_EQ(e.MenuBar->Margins().top, 0);
+  EXPECT_EQ(test::MarginList(*e.MenuBar), (std::vector<int>{0, 0, 1, 0}));
   EXPECT_EQ(e.MenuBar->Trans, 0);
   ReaderFixture none("[Personality]\nTop=a.bmp\n");
   none.reader.ReadMenuBarElement(e.MenuBar);
@@ -186,24 +183,26 @@ TEST(ReadFrameBorders, KeysArePrefixedByTheBorderName) {
   TSkinElements e;
   e.RightBorder.Bitmap = test::CoordinateBitmap(2, 2);
   f.reader.ReadFrameBorders(e);
-  EXPECT_EQ(e.LeftBorder.Bitmap.Width(), 4);
-  EXPECT_EQ(e.LeftBorder.Margins().top, 30);
-  EXPECT_EQ(e.LeftBorder.Margins().bottom, 4);
-  EXPECT_EQ(e.LeftBorder.Margins().left, 0);
-  EXPECT_EQ(e.LeftBorder.Frame, 2);
-  EXPECT_EQ(e.LeftBorder.Trans, 0);
-  EXPECT_EQ(e.LeftBorder.Tile, 1);
-  // The horizontal borders take the same keys as the widths of their ends.
-  EXPECT_EQ(e.TopBorder.Bitmap.Width(), 6);
-  EXPECT_EQ(e.TopBorder.Margins().left, 11);
-  EXPECT_EQ(e.TopBorder.Margins().right, 12);
-  EXPECT_EQ(e.TopBorder.Margins().top, 0);
-  EXPECT_EQ(e.TopBorder.Frame, 3);
-  EXPECT_EQ(e.TopBorder.Tile, 0);
-  EXPECT_EQ(e.TopBorder.Trans, 1);
+  // The horizontal borders take the "TopHeight"/"BotHeight" keys as the widths of their ends.
+  struct Case {
+    const TDataSkinBorder& border;
+    int width;
+    std::vector<int> margins;
+    int frame, trans, tile;
+  } cases[] = {
+      {e.LeftBorder, 4, {0, 30, 0, 4}, 2, 0, 1},
+      {e.TopBorder, 6, {11, 0, 12, 0}, 3, 1, 0},
+      {e.RightBorder, 0, {0, 0, 0, 0}, 1, 1, 1},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.border.Name);
+    EXPECT_EQ(c.border.Bitmap.Width(), c.width);
+    EXPECT_EQ(test::MarginList(c.border), c.margins);
+    EXPECT_EQ(c.border.Frame, c.frame);
+    EXPECT_EQ(c.border.Trans, c.trans);
+    EXPECT_EQ(c.border.Tile, c.tile);
+  }
   // Without their keys: defaults and an empty image, the record stays.
-  EXPECT_TRUE(e.RightBorder.Bitmap.Empty());
-  EXPECT_EQ(e.RightBorder.Frame, 1);
   EXPECT_EQ(e.RightBorder.Name, "Right");
   EXPECT_TRUE(e.BottomBorder.Bitmap.Empty());
 }
@@ -217,10 +216,7 @@ TEST(ReadTitleText, PersonalityAndFontKeys) {
   TDataSkinTitle title("Title");
   f.reader.ReadTitleText(title);
   EXPECT_EQ(title.Bitmap.Width(), 4);
-  EXPECT_EQ(title.Margins().left, 5);
-  EXPECT_EQ(title.Margins().top, 6);
-  EXPECT_EQ(title.Margins().right, 7);
-  EXPECT_EQ(title.Margins().bottom, 0);
+  EXPECT_EQ(test::MarginList(title), (std::vector<int>{5, 6, 7, 0}));
   EXPECT_EQ(title.TextAlignment, 2);
   EXPECT_EQ(title.TextBackground, 1);
   EXPECT_EQ(title.FontHeight, 16);

@@ -33,18 +33,25 @@ TEST(DecodeResourceBitmap, ProgramTrackImagesDecodeAsTheirFiles) {
   }
 }
 
-TEST(DecodeResourceBitmap, ColourTableAndMasksAreSkipped) {
-  // 2 x 1, 8 bits, a colour table of 2 entries (blue, red): the pixels start after it.
-  std::vector<std::uint8_t> dib(40, 0);
+// A BITMAPINFOHEADER: size, width, height, planes, bits, compression, ..., colours used.
+std::vector<std::uint8_t> InfoHeader(int width, int height, int bits, int compression, int colours) {
+  std::vector<std::uint8_t> h(40, 0);
   auto put = [&](int at, std::uint32_t v, int bytes) {
-    for (int i = 0; i < bytes; ++i) dib[at + i] = static_cast<std::uint8_t>(v >> (8 * i));
+    for (int i = 0; i < bytes; ++i) h[at + i] = static_cast<std::uint8_t>(v >> (8 * i));
   };
   put(0, 40, 4);
-  put(4, 2, 4);
-  put(8, 1, 4);
+  put(4, static_cast<std::uint32_t>(width), 4);
+  put(8, static_cast<std::uint32_t>(height), 4);
   put(12, 1, 2);
-  put(14, 8, 2);
-  put(32, 2, 4);
+  put(14, static_cast<std::uint32_t>(bits), 2);
+  put(16, static_cast<std::uint32_t>(compression), 4);
+  put(32, static_cast<std::uint32_t>(colours), 4);
+  return h;
+}
+
+TEST(DecodeResourceBitmap, ColourTableAndMasksAreSkipped) {
+  // 2 x 1, 8 bits, a colour table of 2 entries (blue, red): the pixels start after it.
+  std::vector<std::uint8_t> dib = InfoHeader(2, 1, 8, 0, 2);
   dib.insert(dib.end(), {255, 0, 0, 0, 0, 0, 255, 0}); // blue, red
   dib.insert(dib.end(), {1, 0, 0, 0});                  // red, blue, row padding
   const Bitmap b = DecodeResourceBitmap(dib.data(), dib.size());
@@ -53,14 +60,7 @@ TEST(DecodeResourceBitmap, ColourTableAndMasksAreSkipped) {
   EXPECT_EQ(b.At(1, 0), MakePixel(0, 0, 255));
 
   // 1 x 1, 16 bits with bit-field masks after the header (5-6-5): one white pixel.
-  std::vector<std::uint8_t> masked(40, 0);
-  dib.swap(masked);
-  put(0, 40, 4);
-  put(4, 1, 4);
-  put(8, 1, 4);
-  put(12, 1, 2);
-  put(14, 16, 2);
-  put(16, 3, 4);
+  dib = InfoHeader(1, 1, 16, 3, 0);
   dib.insert(dib.end(), {0x00, 0xF8, 0, 0, 0xE0, 0x07, 0, 0, 0x1F, 0, 0, 0});
   dib.insert(dib.end(), {0xFF, 0xFF, 0, 0});
   const Bitmap white = DecodeResourceBitmap(dib.data(), dib.size());

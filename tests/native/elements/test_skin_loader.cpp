@@ -91,8 +91,7 @@ TEST(LoadSkinArchive, ArchiveWithoutIniGivesDefaultsAndBuiltInTracks) {
     EXPECT_EQ(c.track->Bitmap.Width(), c.width);
     EXPECT_EQ(c.track->Bitmap.Height(), c.height);
     EXPECT_EQ(c.track->Bitmap.At(c.width - 1, c.height - 1), MakePixel(c.width - 1, c.height - 1, c.tag));
-    const Margins m = c.track->Margins();
-    EXPECT_EQ((std::vector<int>{m.left, m.top, m.right, m.bottom}), (std::vector<int>{3, 3, 3, 3}));
+    EXPECT_EQ(test::MarginList(*c.track), (std::vector<int>{3, 3, 3, 3}));
     EXPECT_EQ(c.track->Tile, 0);
     EXPECT_EQ(c.track->Frame, 1);
   }
@@ -131,10 +130,7 @@ TEST(ReadSkinElements, TabPaneMarginsLimitedToFour) {
     TSkinElements e;
     LoadSkinElements(entries, TestBuiltins(), e);
     ASSERT_TRUE(e.TabPane);
-    const Margins m = e.TabPane->Margins();
-    EXPECT_EQ((std::vector<int>{m.left, m.top, m.right, m.bottom}),
-              (std::vector<int>{c.out, c.out, c.out, c.out}))
-        << c.in;
+    EXPECT_EQ(test::MarginList(*e.TabPane), (std::vector<int>{c.out, c.out, c.out, c.out})) << c.in;
   }
 }
 
