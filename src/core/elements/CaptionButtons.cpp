@@ -29,9 +29,7 @@ TDataSkinSysButton ReadCaptionButton(ElementReader& reader, const std::string& s
   b.Ycoord = ini.ReadInteger(section, "Ycoord", 0);
   b.Visibility = ini.ReadInteger(section, "Visibility", 0);
   b.Visibility1 = ini.ReadInteger(section, "Visibility1", b.Action == -1 ? -1 : 0);
-  if (b.Action == 1 && b.Visibility == 2) {
-    helpPosition = Point{b.Xcoord, b.Ycoord};
-  }
+  if (b.Action == 1 && b.Visibility == 2) helpPosition = Point{b.Xcoord, b.Ycoord};
   // The help button sits where the maximise button of a help-style caption sits; without
   // such a button before it, it keeps its own place.
   if (b.Action == 4 && helpPosition) {
@@ -50,7 +48,7 @@ TDataSkinSysButton ReadCaptionButton(ElementReader& reader, const std::string& s
 }
 
 // The three MDI child buttons (minimise, restore, close) at the end of the list. Their images
-// are the three quarters of "MDICONTROLS", four frames each.
+// are the three thirds of the 12-frame "MDICONTROLS" strip, four frames each.
 void AddMdiButtons(ElementReader& reader, std::vector<TDataSkinSysButton>& buttons) {
   Bitmap strip;
   reader.LoadEntryBitmap(strip, reader.Ini().ReadString("MDICONTROLS", "Image", ""));
