@@ -31,7 +31,6 @@ public:
     const unsigned bit = static_cast<unsigned>(buffer_ >> 63);
     buffer_ <<= 1;
     --count_;
-    ++consumed_;
     return bit;
   }
 
@@ -42,7 +41,6 @@ public:
     const unsigned value = static_cast<unsigned>(buffer_ >> (64 - n));
     buffer_ <<= n;
     count_ -= n;
-    consumed_ += n;
     return value;
   }
 
@@ -52,7 +50,7 @@ public:
     return static_cast<unsigned>(buffer_ >> 56);
   }
 
-  std::uint64_t BitsConsumed() const { return consumed_; }
+  std::uint64_t BitsConsumed() const { return loaded_ - count_; }
 
 private:
   // Tops the buffer up to at least 56 bits. Bits below the valid ones may already hold the
@@ -66,12 +64,14 @@ private:
       const unsigned taken = (63 - count_) >> 3;
       next_ += taken;
       count_ += taken * 8;
+      loaded_ += taken * 8;
       return;
     }
     while (count_ <= 56) {
       const std::uint64_t byte = next_ < end_ ? *next_++ : 0;
       buffer_ |= byte << (56 - count_);
       count_ += 8;
+      loaded_ += 8;
     }
   }
 
@@ -79,7 +79,7 @@ private:
   const std::uint8_t* end_;
   std::uint64_t buffer_ = 0;
   unsigned count_ = 0;
-  std::uint64_t consumed_ = 0;
+  std::uint64_t loaded_ = 0; // bits taken into the buffer, zeros past the end included
 };
 
 int DecodeSymbol(AdaptiveTree& tree, BitReader& in) {
