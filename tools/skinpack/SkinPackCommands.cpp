@@ -2,6 +2,7 @@
 
 #include "core/Errors.h"
 #include "core/storage/AsciiText.h"
+#include "core/storage/ByteOrder.h"
 #include "core/storage/Lzh.h"
 #include "core/storage/LzhEncoder.h"
 #include "core/storage/SkinArchiveFormat.h"
@@ -71,12 +72,9 @@ Bytes ExpandSkinFile(const Bytes& file, const std::string& name) {
   Bytes archive;
   if (codec.DecodeStream(file.data(), file.size(), archive) &&
       archive.size() >= static_cast<std::size_t>(skinarchive::kHeaderSize) &&
-      skinarchive::ExtraBlockSize(archive[0] | archive[1] << 8 | archive[2] << 16 |
-                                  static_cast<std::uint32_t>(archive[3]) << 24) >= 0)
+      skinarchive::ExtraBlockSize(ReadU32Le(archive.data())) >= 0)
     return archive;
-  const bool framed = file.size() >= 8 && (file[0] | file[1] << 8 | file[2] << 16 |
-                                           static_cast<std::uint32_t>(file[3]) << 24) ==
-                                              file.size() - 4;
+  const bool framed = file.size() >= 8 && ReadU32Le(file.data()) == file.size() - 4;
   if (framed)
     return ExpandSkinFile(Bytes(file.begin() + 4, file.end()), name);
   throw Exception(name + " is not a skin stream");

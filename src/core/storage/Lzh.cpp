@@ -1,5 +1,6 @@
 #include "core/storage/Lzh.h"
 
+#include "core/storage/ByteOrder.h"
 #include "core/storage/LzhPositionCode.h"
 #include "core/storage/LzhTree.h"
 
@@ -159,9 +160,7 @@ bool TLZH::DecodeStream(const std::uint8_t* stream, std::size_t size,
   inputBytesRead_ = 0;
   if (size < 4)
     return false;
-  const std::int32_t length = static_cast<std::int32_t>(
-      static_cast<std::uint32_t>(stream[0]) | static_cast<std::uint32_t>(stream[1]) << 8 |
-      static_cast<std::uint32_t>(stream[2]) << 16 | static_cast<std::uint32_t>(stream[3]) << 24);
+  const std::int32_t length = static_cast<std::int32_t>(ReadU32Le(stream));
   if (length > MaxDecodedLength(size - 4))
     return false;
   out = Decode(length, stream + 4, size - 4);

@@ -1,6 +1,7 @@
 #include "core/storage/LzhEncoder.h"
 
 #include "core/Errors.h"
+#include "core/storage/ByteOrder.h"
 #include "core/storage/LzhPositionCode.h"
 #include "core/storage/LzhTree.h"
 
@@ -165,11 +166,6 @@ private:
   std::unique_ptr<AdaptiveTree> tree_ = std::make_unique<AdaptiveTree>();
 };
 
-void PutLength(std::vector<std::uint8_t>& out, std::uint32_t length) {
-  for (int i = 0; i < 4; ++i)
-    out.push_back(static_cast<std::uint8_t>(length >> (8 * i)));
-}
-
 } // namespace
 
 std::vector<std::uint8_t> LzhEncode(const std::uint8_t* data, std::size_t size) {
@@ -177,7 +173,7 @@ std::vector<std::uint8_t> LzhEncode(const std::uint8_t* data, std::size_t size) 
     throw Exception("LZH : input too large for the length word");
   std::vector<std::uint8_t> out;
   out.reserve(size / 2 + 16);
-  PutLength(out, static_cast<std::uint32_t>(size));
+  AppendU32Le(out, static_cast<std::uint32_t>(size));
   if (size == 0)
     return out;
 

@@ -1,6 +1,7 @@
 #include "core/storage/SkinArchiveWriter.h"
 
 #include "core/Errors.h"
+#include "core/storage/ByteOrder.h"
 #include "core/storage/SkinArchiveFormat.h"
 #include "core/storage/SkinReader.h"
 
@@ -11,11 +12,6 @@ namespace vcu {
 namespace {
 
 constexpr std::size_t kMaxSize = static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max());
-
-void PutU32(std::vector<std::uint8_t>& out, std::uint32_t value) {
-  for (int i = 0; i < 4; ++i)
-    out.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
-}
 
 std::string NamesText(const std::vector<SkinArchiveEntry>& entries) {
   std::string text;
@@ -50,12 +46,12 @@ std::vector<std::uint8_t> WriteSkinArchive(const std::vector<SkinArchiveEntry>& 
 
   std::vector<std::uint8_t> out;
   out.reserve(total);
-  PutU32(out, version);
-  PutU32(out, static_cast<std::uint32_t>(names.size()));
+  AppendU32Le(out, version);
+  AppendU32Le(out, static_cast<std::uint32_t>(names.size()));
   out.resize(out.size() + 8 + static_cast<std::size_t>(extra), 0);
   out.insert(out.end(), names.begin(), names.end());
   for (const SkinArchiveEntry& entry : entries)
-    PutU32(out, static_cast<std::uint32_t>(entry.data.size()));
+    AppendU32Le(out, static_cast<std::uint32_t>(entry.data.size()));
   for (const SkinArchiveEntry& entry : entries)
     out.insert(out.end(), entry.data.begin(), entry.data.end());
   return out;

@@ -2,6 +2,7 @@
 
 #include "core/storage/ArchiveMessages.h"
 #include "core/storage/AsciiText.h"
+#include "core/storage/ByteOrder.h"
 #include "core/storage/Lzh.h"
 #include "core/storage/SkinArchiveFormat.h"
 
@@ -9,12 +10,7 @@ namespace vcu {
 
 namespace {
 
-std::uint32_t ReadU32(const std::uint8_t* p) {
-  return static_cast<std::uint32_t>(p[0]) | static_cast<std::uint32_t>(p[1]) << 8 |
-         static_cast<std::uint32_t>(p[2]) << 16 | static_cast<std::uint32_t>(p[3]) << 24;
-}
-
-std::int32_t ReadI32(const std::uint8_t* p) { return static_cast<std::int32_t>(ReadU32(p)); }
+std::int32_t ReadI32(const std::uint8_t* p) { return static_cast<std::int32_t>(ReadU32Le(p)); }
 
 } // namespace
 
@@ -44,7 +40,7 @@ bool TSkinReader::LoadDecodedArchive(const std::uint8_t* archive, std::size_t si
   if (size < static_cast<std::size_t>(kHeaderSize))
     return false;
   Directory dir;
-  dir.version = ReadU32(archive);
+  dir.version = ReadU32Le(archive);
   const int extra = ExtraBlockSize(dir.version);
   if (extra < 0) {
     ShowArchiveMessage(kOlderSkinFileMessage);

@@ -46,13 +46,18 @@ void make_tables() {
       }
 }
 
-int GetBit(State* s) {
+void FillBuf(State* s) {
   int i;
   while (s->getlen <= 8) {
     if ((i = s->get(s->in)) < 0) i = 0;
     s->getbuf |= static_cast<unsigned>(i) << (8 - s->getlen);
     s->getlen += 8;
   }
+}
+
+int GetBit(State* s) {
+  int i;
+  FillBuf(s);
   i = (s->getbuf & 0x8000) != 0;
   s->getbuf = (s->getbuf << 1) & 0xFFFF;
   s->getlen--;
@@ -61,11 +66,7 @@ int GetBit(State* s) {
 
 int GetByte(State* s) {
   int i;
-  while (s->getlen <= 8) {
-    if ((i = s->get(s->in)) < 0) i = 0;
-    s->getbuf |= static_cast<unsigned>(i) << (8 - s->getlen);
-    s->getlen += 8;
-  }
+  FillBuf(s);
   i = static_cast<int>(s->getbuf >> 8);
   s->getbuf = (s->getbuf << 8) & 0xFFFF;
   s->getlen -= 8;
