@@ -9,7 +9,7 @@ export WINEARCH=win64
 
 vcu_xvfb_pid=""
 vcu_wine_cleanup() {
-  wineserver -k >/dev/null 2>&1 || true
+  wineserver -k >/dev/null 2>&1 && wineserver -w >/dev/null 2>&1 || true
   [ -n "$vcu_xvfb_pid" ] && kill "$vcu_xvfb_pid" >/dev/null 2>&1 || true
 }
 trap vcu_wine_cleanup EXIT
@@ -30,3 +30,7 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
 fi
 # One server for the whole run: every Wine process start is then much cheaper.
 wineserver -p >/dev/null 2>&1 || true
+# Start the prefix's services here, their output going nowhere: started by the first test
+# instead, they would inherit CTest's output pipe and hold it open, and CTest would wait for
+# them forever.
+wineboot >/dev/null 2>&1 || true
