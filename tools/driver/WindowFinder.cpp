@@ -1,0 +1,118 @@
+#include "WindowFinder.h"
+
+#include <vector>
+
+namespace vcu::driver {
+namespace {
+
+struct Place {
+  Control control;
+  const wchar_t* className;
+  bool inGroupBox; // GroupBox1's child rather than the window's
+  POINT topLeft;   // in the parent's client area
+};
+
+// Where the main window puts each control.
+constexpr Place kPlaces[] = {
+    {Control::edtIP, L"TEdit", false, {40, 8}},
+    {Control::rbtnIP, L"TRadioButton", false, {144, 8}},
+    {Control::rbtnUSB, L"TRadioButton", false, {184, 8}},
+    {Control::btnUpdate, L"TButton", false, {296, 4}},
+    {Control::Memo1, L"TMemo", false, {0, 96}},
+    {Control::edtCfg, L"TEdit", true, {48, 16}},
+    {Control::edtValue, L"TEdit", true, {160, 16}},
+    {Control::rbtnSet, L"TRadioButton", true, {248, 16}},
+    {Control::rbtnGet, L"TRadioButton", true, {296, 16}},
+};
+
+std::wstring ClassOf(HWND window) {
+  wchar_t name[64] = L"";
+  GetClassNameW(window, name, 64);
+  return name;
+}
+
+std::vector<HWND> Children(HWND parent) {
+  std::vector<HWND> found;
+  EnumChildWindows(
+      parent,
+      [](HWND child, LPARAM list) {
+        reinterpret_cast<std::vector<HWND>*>(list)->push_back(child);
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&found));
+  return found;
+}
+
+POINT TopLeftInParent(HWND window) {
+  RECT r;
+  GetWindowRect(window, &r);
+  POINT p{r.left, r.top};
+  ScreenToClient(GetParent(window), &p);
+  return p;
+}
+
+} // namespace
+
+HWND WaitForMainWindow(DWORD timeoutMs) {
+  const DWORD start = GetTickCount();
+  do {
+    HWND window = FindWindowW(L"TfrmMain", nullptr);
+    if (window && IsWindowVisible(window)) return window;
+    Sleep(100);
+  } while (GetTickCount() - start < timeoutMs);
+  return nullptr;
+}
+
+HWND FindControl(HWND mainWindow, Control control) {
+  for (const auto& place : kPlaces) {
+    if (place.control != control) continue;
+    for (HWND child : Children(mainWindow)) {
+      const bool parentMatches =
+          place.inGroupBox ? ClassOf(GetParent(child)) == L"TGroupBox" : GetParent(child) == mainWindow;
+      const POINT p = TopLeftInParent(child);
+      if (parentMatches && ClassOf(child) == place.className && p.x == place.topLeft.x &&
+          p.y == place.topLeft.y)
+        return child;
+    }
+  }
+  return nullptr;
+}
+
+HWND FindMessageDialog(HWND mainWindow) {
+  struct Search {
+    DWORD process;
+    HWND dialog;
+  } search{0, nullptr};
+  GetWindowThreadProcessId(mainWindow, &search.process);
+  EnumWindows(
+      [](HWND window, LPARAM data) {
+        auto* s = reinterpret_cast<Search*>(data);
+        DWORD process = 0;
+        GetWindowThreadProcessId(window, &process);
+        if (process != s->process || !IsWindowVisible(window) || ClassOf(window) != L"TMessageForm")
+          return TRUE;
+        s->dialog = window;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.dialog;
+}
+
+std::wstring TextOf(HWND window) {
+  const int length = GetWindowTextLengthW(window);
+  std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+  text.resize(static_cast<size_t>(GetWindowTextW(window, text.data(), length + 1)));
+  return text;
+}
+
+std::wstring DialogText(HWND dialog) {
+  std::wstring text;
+  for (HWND child : Children(dialog)) {
+    if (ClassOf(child) == L"TButton") continue;
+    const std::wstring part = TextOf(child);
+    if (!part.empty()) text += (text.empty() ? L"" : L" ") + part;
+  }
+  return text.empty() ? TextOf(dialog) : text;
+}
+
+} // namespace vcu::driver
