@@ -277,6 +277,17 @@ void TControl::Loaded() {
   RequestAlign();
 }
 
+void DrawControlText(HDC dc, TControl& control, RECT& rect, UINT format) {
+  HGDIOBJ oldFont = SelectObject(dc, control.Font()->Handle());
+  int oldMode = SetBkMode(dc, TRANSPARENT);
+  COLORREF oldColour = SetTextColor(dc, ColorToRGB(control.Enabled() ? control.Font()->Color() : clGrayText));
+  std::string caption = control.Caption();
+  DrawTextA(dc, caption.c_str(), -1, &rect, format);
+  SetTextColor(dc, oldColour);
+  SetBkMode(dc, oldMode);
+  SelectObject(dc, oldFont);
+}
+
 // ---- TWinControl
 
 const TClassInfo& TWinControl::ClassInfo() {

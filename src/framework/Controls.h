@@ -215,6 +215,10 @@ private:
   bool aligning_ = false;
 };
 
+// Draws a control's caption in its font and font colour (grey when disabled) on a transparent
+// background, leaving the DC as it was.
+void DrawControlText(HDC dc, TControl& control, RECT& rect, UINT format);
+
 // Shows an exception that a message handler let through (implemented by the application).
 void HandleWindowException(TObject* sender);
 

@@ -26,14 +26,7 @@ void TCustomPanel::PaintWindow(HDC dc) {
   RECT r = ClientRect();
   if (bevelOuter_ == bvRaised) DrawEdge(dc, &r, BDR_RAISEDINNER, BF_RECT | BF_ADJUST);
   else if (bevelOuter_ == bvLowered) DrawEdge(dc, &r, BDR_SUNKENOUTER, BF_RECT | BF_ADJUST);
-  std::string caption = Caption();
-  HGDIOBJ oldFont = SelectObject(dc, Font()->Handle());
-  int oldMode = SetBkMode(dc, TRANSPARENT);
-  COLORREF oldColour = SetTextColor(dc, ColorToRGB(Font()->Color()));
-  DrawTextA(dc, caption.c_str(), -1, &r, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
-  SetTextColor(dc, oldColour);
-  SetBkMode(dc, oldMode);
-  SelectObject(dc, oldFont);
+  DrawControlText(dc, *this, r, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
 }
 
 } // namespace vcu

@@ -1,5 +1,7 @@
 #include "framework/StdCtrls.h"
 
+#include <algorithm>
+
 #include "framework/Forms.h"
 
 namespace vcu {
@@ -36,14 +38,7 @@ void TCustomLabel::Paint(HDC dc) {
     FillRect(dc, &r, brush);
     DeleteObject(brush);
   }
-  HGDIOBJ oldFont = SelectObject(dc, Font()->Handle());
-  int oldMode = SetBkMode(dc, TRANSPARENT);
-  COLORREF oldColour = SetTextColor(dc, ColorToRGB(Enabled() ? Font()->Color() : clGrayText));
-  std::string caption = Caption();
-  DrawTextA(dc, caption.c_str(), -1, &r, DT_LEFT | DT_EXPANDTABS | (wordWrap_ ? DT_WORDBREAK : 0));
-  SetTextColor(dc, oldColour);
-  SetBkMode(dc, oldMode);
-  SelectObject(dc, oldFont);
+  DrawControlText(dc, *this, r, DT_LEFT | DT_EXPANDTABS | (wordWrap_ ? DT_WORDBREAK : 0));
 }
 
 // ---- button controls
