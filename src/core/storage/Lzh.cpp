@@ -13,7 +13,6 @@
 namespace vcu {
 
 const char* const kLzhNoMemoryMessage = "LZH : Cannot get memory for dictionary tables";
-const char* const kLzhFreeErrorMessage = "LZH : Error freeing memory for dictionary tables";
 
 namespace {
 
@@ -168,10 +167,10 @@ bool TLZH::DecodeStream(const std::uint8_t* stream, std::size_t size,
 }
 
 std::int64_t TLZH::MaxDecodedLength(std::size_t streamBytes) {
-  // 6 bytes per bit at best; one more symbol's worth of slack for a stream cut at its end.
-  const std::int64_t bits = static_cast<std::int64_t>(
+  // 6 bytes per bit (48 per byte) at best; one more match of slack for a stream cut short.
+  const std::int64_t bytes = static_cast<std::int64_t>(
       std::min<std::size_t>(streamBytes, std::numeric_limits<std::int32_t>::max()));
-  return bits * 8 * kLookahead / 10 + kLookahead;
+  return bytes * 8 * kLookahead / 10 + kLookahead;
 }
 
 } // namespace vcu

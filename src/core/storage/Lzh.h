@@ -11,14 +11,14 @@
 
 namespace vcu {
 
-// Raised when the codec cannot get its tables.
+// Raised when the codec cannot get its tables. (Releasing them cannot fail here: they are
+// freed by their owner's destructor, so there is no error for it.)
 class ElzhException : public Exception {
 public:
   using Exception::Exception;
 };
 
-extern const char* const kLzhNoMemoryMessage;   // "LZH : Cannot get memory for dictionary tables"
-extern const char* const kLzhFreeErrorMessage;  // "LZH : Error freeing memory for dictionary tables"
+extern const char* const kLzhNoMemoryMessage; // "LZH : Cannot get memory for dictionary tables"
 
 class TLZH {
 public:
