@@ -74,7 +74,7 @@ void TQuickIni::LoadFromStream(const std::vector<std::uint8_t>& stream) {
 void TQuickIni::LoadFromStream(const std::uint8_t* data, std::size_t size) {
   lines_.clear();
   sections_.clear();
-  if (!data)
+  if (size == 0)
     return;
   for (const std::string& raw : SplitLines(reinterpret_cast<const char*>(data), size)) {
     std::string text = TrimControls(raw);

@@ -11,9 +11,11 @@ namespace vcu {
 
 class TQuickIni {
 public:
-  // Parses the whole text, replacing what an earlier load held. A null stream changes nothing.
+  // Parses the whole text, replacing what an earlier load held. No stream (null) changes
+  // nothing; an empty one leaves nothing to read.
   void LoadFromStream(const std::vector<std::uint8_t>* stream);
   void LoadFromStream(const std::vector<std::uint8_t>& stream);
+  // The `size` bytes at `data` (which may be null when `size` is 0).
   void LoadFromStream(const std::uint8_t* data, std::size_t size);
 
   // The value of the first line with `key` in `section`, or `defaultValue` when the section,
