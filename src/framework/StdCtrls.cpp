@@ -128,7 +128,9 @@ void TRadioButton::SetChecked(bool value) {
 
 const TClassInfo& TCustomCheckBox::ClassInfo() {
   static const TClassInfo info("TCustomCheckBox", &TButtonControl::ClassInfo(),
-                               {BoolProperty<TCustomCheckBox>("Checked", &TCustomCheckBox::Checked, &TCustomCheckBox::SetChecked)});
+                               {BoolProperty<TCustomCheckBox>("Checked", &TCustomCheckBox::Checked, &TCustomCheckBox::SetChecked),
+                                EnumProperty("State", {"cbUnchecked", "cbChecked", "cbGrayed"}, &TCustomCheckBox::State,
+                                             &TCustomCheckBox::SetState)});
   return info;
 }
 
@@ -177,6 +179,12 @@ void TCustomEdit::CreateParams(TCreateParams& params) {
   params.baseClassName = "EDIT";
   params.style |= ES_AUTOHSCROLL | (readOnly_ ? ES_READONLY : 0);
   params.exStyle |= WS_EX_CLIENTEDGE;
+}
+
+// The native default limit (about 32 000 characters) would silently stop a growing log.
+void TCustomEdit::InitializeWindow() {
+  TWinControl::InitializeWindow();
+  SendMessageA(Handle(), EM_LIMITTEXT, 0, 0);
 }
 
 void TCustomEdit::SetReadOnly(bool value) {

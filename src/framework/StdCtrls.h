@@ -101,12 +101,16 @@ protected:
   void Clicked() override { SetChecked(true); }
 };
 
+enum TCheckBoxState { cbUnchecked, cbChecked, cbGrayed };
+
 class TCustomCheckBox : public TButtonControl {
 public:
   explicit TCustomCheckBox(TComponent* owner);
   static const TClassInfo& ClassInfo();
   const TClassInfo& ClassType() const override { return ClassInfo(); }
   void SetChecked(bool value) override;
+  TCheckBoxState State() const { return Checked() ? cbChecked : cbUnchecked; }
+  void SetState(TCheckBoxState state) { SetChecked(state == cbChecked); }
 
 protected:
   void CreateParams(TCreateParams& params) override;
@@ -131,6 +135,7 @@ public:
 
 protected:
   void CreateParams(TCreateParams& params) override;
+  void InitializeWindow() override;
 
 private:
   bool readOnly_ = false;

@@ -91,6 +91,10 @@ TEST(PublishedProperties, ReadByNameWithNeutralAnswersWhenMissing) {
   EXPECT_EQ(GetEnumText(radio, "Checked"), "True");
   EXPECT_TRUE(GetBoolProp(radio, "Checked"));
   EXPECT_EQ(GetEnumText(radio, "Align"), "alNone");
+  TCheckBox check(nullptr);
+  EXPECT_EQ(GetEnumText(&check, "State"), "cbUnchecked");
+  SetPropText(&check, "State", "cbChecked");
+  EXPECT_TRUE(check.Checked());
   EXPECT_EQ(GetEnumText(radio, "Tag"), "");
   EXPECT_EQ(GetTextProp(radio, "Caption"), "Set");
   EXPECT_EQ(GetTextProp(radio, "Nothing"), "");

@@ -165,6 +165,34 @@ TEST_F(Controls, WindowlessChildrenArePaintedAndClickedThroughTheirParent) {
   ReleaseDC(nullptr, screen);
 }
 
+TEST_F(Controls, TabMovesTheFocusInTabOrder) {
+  TEdit* edits[] = {Add<TEdit>(form_, &form_, 0, 0, 50, 21), Add<TEdit>(form_, &form_, 0, 30, 50, 21),
+                    Add<TEdit>(form_, &form_, 0, 60, 50, 21)};
+  edits[0]->SetTabOrder(2);
+  edits[1]->SetTabOrder(0);
+  edits[2]->SetTabOrder(1);
+  auto* skipped = Add<TRadioButton>(form_, &form_, 60, 0, 50, 17); // not a tab stop while unchecked
+  skipped->SetTabOrder(0);
+  Show();
+  edits[1]->SetFocus();
+  for (TEdit* expected : {edits[2], edits[0], edits[1]}) {
+    PostMessageA(GetFocus(), WM_KEYDOWN, VK_TAB, 0);
+    Pump();
+    EXPECT_EQ(GetFocus(), expected->Handle());
+  }
+}
+
+// The native edit stops taking text at about 32 000 characters unless told otherwise; a log pane
+// must not silently stop growing.
+TEST_F(Controls, MemoTakesTextBeyondTheNativeDefaultLimit) {
+  auto* memo = Add<TMemo>(form_, &form_, 0, 0, 200, 100);
+  Show();
+  const std::string line(99, 'x');
+  for (int i = 0; i < 500; ++i) memo->Lines()->Add(line);
+  EXPECT_EQ(GetWindowTextLengthA(memo->Handle()), 500 * 101);
+  EXPECT_EQ(memo->Lines()->Count(), 500);
+}
+
 TEST_F(Controls, AlignedChildrenFollowTheClientArea) {
   form_.SetClientWidth(200);
   form_.SetClientHeight(150);
