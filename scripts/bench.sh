@@ -10,9 +10,8 @@ build=${BENCH_BUILD:-$root/build/bench}
 jobs=${JOBS:-2}
 
 bash scripts/deps.sh
-if [ ! -f "$build/CMakeCache.txt" ]; then
-  cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DVCU_BENCH=ON -DVCU_TESTS=OFF >/dev/null
-fi
+# Configured on every run, so that benchmark folders added since are picked up.
+cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DVCU_BENCH=ON -DVCU_TESTS=OFF >/dev/null
 cmake --build "$build" -j"$jobs"
 
 status=0

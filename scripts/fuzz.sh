@@ -23,12 +23,11 @@ if [ ${#need[@]} -gt 0 ]; then
 fi
 bash scripts/deps.sh
 
-if [ ! -f "$build/CMakeCache.txt" ]; then
-  cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
-    -DCMAKE_C_FLAGS=-fsanitize=fuzzer-no-link -DCMAKE_CXX_FLAGS=-fsanitize=fuzzer-no-link \
-    -DVCU_SANITIZE=ON -DVCU_LIBFUZZER=ON >/dev/null
-fi
+# Configured on every run, so that fuzz targets added since are picked up.
+cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
+  -DCMAKE_C_FLAGS=-fsanitize=fuzzer-no-link -DCMAKE_CXX_FLAGS=-fsanitize=fuzzer-no-link \
+  -DVCU_SANITIZE=ON -DVCU_LIBFUZZER=ON >/dev/null
 cmake --build "$build" --target fuzzers -j"$jobs"
 
 status=0
