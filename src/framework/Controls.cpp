@@ -228,8 +228,24 @@ void TControl::Dispatch(TMessage& message) {
 void TControl::DefaultHandler(TMessage&) {}
 
 void TControl::WMLButtonDown(TMessage& message) {
-  if (clickEvents_) clicked_ = true;
   DefaultHandler(message);
+  if (clickEvents_) clicked_ = true;
+  MouseDown(mbLeft, ShiftStateOf(message.WParam), GET_X_LPARAM(message.LParam), GET_Y_LPARAM(message.LParam));
+}
+
+void TControl::MouseDown(TMouseButton button, unsigned shift, int x, int y) {
+  if (onMouseDown_) onMouseDown_(this, button, shift, x, y);
+}
+
+unsigned ShiftStateOf(WPARAM mouseKeys) {
+  unsigned shift = 0;
+  if (mouseKeys & MK_SHIFT) shift |= ssShift;
+  if (mouseKeys & MK_CONTROL) shift |= ssCtrl;
+  if (mouseKeys & MK_LBUTTON) shift |= ssLeft;
+  if (mouseKeys & MK_RBUTTON) shift |= ssRight;
+  if (mouseKeys & MK_MBUTTON) shift |= ssMiddle;
+  if (GetKeyState(VK_MENU) < 0) shift |= ssAlt;
+  return shift;
 }
 
 void TControl::WMLButtonUp(TMessage& message) {

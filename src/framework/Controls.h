@@ -18,6 +18,13 @@ namespace vcu {
 class TWinControl;
 
 enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
+enum TMouseButton { mbLeft, mbRight, mbMiddle };
+enum TShiftFlag : unsigned { ssShift = 1, ssAlt = 2, ssCtrl = 4, ssLeft = 8, ssRight = 16, ssMiddle = 32, ssDouble = 64 };
+// Sender, button, shift state (TShiftFlag bits), position in the control's client area.
+using TMouseEvent = std::function<void(TObject*, TMouseButton, unsigned, int, int)>;
+
+// The shift state of a mouse message's wParam (MK_* flags) and the keyboard.
+unsigned ShiftStateOf(WPARAM mouseKeys);
 
 // The atom of the window property that holds a framework window's control object; its name is
 // "ControlOfs" followed by the module instance and the thread id in 8 upper-case hex digits each.
@@ -71,6 +78,9 @@ public:
   const TNotifyEvent& OnClick() const { return onClick_; }
   void SetOnClick(TNotifyEvent handler) { onClick_ = std::move(handler); }
   virtual void Click();
+  void SetOnMouseDown(TMouseEvent handler) { onMouseDown_ = std::move(handler); }
+  // Reports a press to OnMouseDown; a control that consumes the press itself still calls it.
+  void MouseDown(TMouseButton button, unsigned shift, int x, int y);
 
   // The control's message handler. Whoever replaces it keeps the previous value, calls it for
   // what it does not consume, and puts it back when done.
@@ -119,6 +129,7 @@ private:
   TAlign align_ = alNone;
   bool clicked_ = false;
   TNotifyEvent onClick_;
+  TMouseEvent onMouseDown_;
 };
 
 class TWinControl : public TControl {

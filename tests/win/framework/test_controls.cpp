@@ -130,12 +130,21 @@ TEST_F(Controls, WindowlessChildrenArePaintedAndClickedThroughTheirParent) {
     EXPECT_EQ(sender, label);
     ++clicks;
   });
+  std::vector<POINT> presses;
+  label->SetOnMouseDown([&](TObject*, TMouseButton button, unsigned shift, int x, int y) {
+    EXPECT_EQ(button, mbLeft);
+    EXPECT_TRUE(shift & ssLeft);
+    presses.push_back(POINT{x, y});
+  });
   Show();
 
   test::ClickAt(box->Handle(), 25, 35);
   test::ClickAt(box->Handle(), 5, 5);
   test::ClickAt(box->Handle(), 81, 35);
   EXPECT_EQ(clicks, 1);
+  ASSERT_EQ(presses.size(), 1u);
+  EXPECT_EQ(presses[0].x, 5) << "in the label's own coordinates";
+  EXPECT_EQ(presses[0].y, 5);
   label->SetEnabled(false);
   test::ClickAt(box->Handle(), 25, 35);
   EXPECT_EQ(clicks, 1);
