@@ -75,6 +75,12 @@ protected:
     Pump();
   }
   void Type(TWinControl* control, const std::string& text) { SetWindowTextA(control->Handle(), text.c_str()); }
+  // Key by key, as typed into the focused field.
+  void TypeKeys(TWinControl* control, const std::string& text) {
+    control->SetFocus();
+    for (char c : text) PostMessageA(control->Handle(), WM_CHAR, static_cast<unsigned char>(c), 1);
+    Pump();
+  }
   void ClickRestart() {
     RECT r = form_->lblRestart->BoundsRect();
     ClickAt(form_->Handle(), r.left + 4, r.top + 4);
@@ -217,7 +223,7 @@ TEST_F(MainWindow, GetTrimsIntoTheValueFieldButLogsAsReturned) {
   Terminal().settings.options[L"Volume"] = L"  67 ";
   Connect();
   Click(form_->rbtnGet);
-  Type(form_->edtCfg, "  Volume ");
+  TypeKeys(form_->edtCfg, "  Volume ");
   std::string before = Log();
   Click(form_->btnUpdate);
   EXPECT_EQ(ArgumentsOf(Operation::ReadOption).back(), (std::vector<std::wstring>{L"1", L"Volume", L""}));
