@@ -422,7 +422,7 @@ void TWinControl::PaintControls(HDC dc) {
   }
 }
 
-RECT TWinControl::ClientRect() {
+RECT TWinControl::ClientRect() const {
   RECT r{0, 0, Width(), Height()};
   if (handle_) GetClientRect(handle_, &r);
   return r;

@@ -155,9 +155,9 @@ public:
   void PaintControls(HDC dc);
   bool HasWindowlessChildren() const;
   void AlignControls();
-  virtual RECT ClientRect();
-  int ClientWidth() { RECT r = ClientRect(); return r.right - r.left; }
-  int ClientHeight() { RECT r = ClientRect(); return r.bottom - r.top; }
+  virtual RECT ClientRect() const;
+  int ClientWidth() const { RECT r = ClientRect(); return r.right - r.left; }
+  int ClientHeight() const { RECT r = ClientRect(); return r.bottom - r.top; }
 
   int TabOrder() const { return tabOrder_; }
   void SetTabOrder(int order) { tabOrder_ = order; }

@@ -47,13 +47,11 @@ void TForm::InitializeForm() {
 }
 
 int TForm::ClientWidthProp() const {
-  if (HandleAllocated()) return const_cast<TForm*>(this)->ClientWidth();
-  return clientWidth_ >= 0 ? clientWidth_ : Width();
+  return HandleAllocated() || clientWidth_ < 0 ? ClientWidth() : clientWidth_;
 }
 
 int TForm::ClientHeightProp() const {
-  if (HandleAllocated()) return const_cast<TForm*>(this)->ClientHeight();
-  return clientHeight_ >= 0 ? clientHeight_ : Height();
+  return HandleAllocated() || clientHeight_ < 0 ? ClientHeight() : clientHeight_;
 }
 
 // The window grows or shrinks by the difference between the wanted and the actual client size.
@@ -67,7 +65,7 @@ void TForm::SetClientHeight(int height) {
   if (HandleAllocated()) SetBounds(Left(), Top(), Width(), Height() + height - ClientHeight());
 }
 
-RECT TForm::ClientRect() {
+RECT TForm::ClientRect() const {
   if (HandleAllocated() || clientWidth_ < 0 || clientHeight_ < 0) return TWinControl::ClientRect();
   return RECT{0, 0, clientWidth_, clientHeight_};
 }

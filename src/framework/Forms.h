@@ -31,7 +31,7 @@ public:
   void SetClientWidth(int width);
   int ClientHeightProp() const;
   void SetClientHeight(int height);
-  RECT ClientRect() override;
+  RECT ClientRect() const override;
   int PixelsPerInch() const { return pixelsPerInch_; }
   void SetPixelsPerInch(int value) { pixelsPerInch_ = value; }
   int TextHeight() const { return textHeight_; }
