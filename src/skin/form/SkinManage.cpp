@@ -1,6 +1,7 @@
 #include "skin/form/SkinManage.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "framework/Controls.h"
 #include "framework/Forms.h"
@@ -14,10 +15,14 @@ constexpr const char* kTimerWindowClass = "TSkinManageTimer";
 constexpr int kClassNameLength = 100;
 constexpr std::int64_t kUnskinnedFormTag = 99; // fixed: independent of DisableTag
 
-std::unique_ptr<TSkinManage>& SingleInstance() {
-  static std::unique_ptr<TSkinManage> instance;
-  return instance;
-}
+// A plain pointer, readable at any time during the program's end: skin data components freed
+// after the manager has gone then find none.
+TSkinManage* instance = nullptr;
+
+// Ends the manager when the program ends.
+struct Finalization {
+  ~Finalization() { TSkinManage::Destroy(); }
+} finalization;
 
 // Process-wide beside the instance: the hook outlives nothing but must be known to its
 // procedure, and the hook-off flag silences it once the manager is gone.
@@ -56,14 +61,14 @@ bool IsRefusedClass(const std::string& className) {
 
 // ---- the single instance
 
-TSkinManage* TSkinManage::Instance() { return SingleInstance().get(); }
+TSkinManage* TSkinManage::Instance() { return instance; }
 
 TSkinManage& TSkinManage::Create() {
-  if (!SingleInstance()) SingleInstance() = std::make_unique<TSkinManage>();
-  return *SingleInstance();
+  if (!instance) instance = new TSkinManage();
+  return *instance;
 }
 
-void TSkinManage::Destroy() { SingleInstance().reset(); }
+void TSkinManage::Destroy() { delete std::exchange(instance, nullptr); }
 
 TSkinManage::TSkinManage() { hookOff = false; }
 

@@ -3,7 +3,6 @@
 // and ready state, the request timer that carries out what a skin data asks for 250 ms later,
 // the thread's window-creation (CBT) hook, and the checks that decide whether a top-level
 // window is to be skinned. Everything runs on the GUI thread that loaded the skin.
-#include <memory>
 #include <string>
 #include <vector>
 
