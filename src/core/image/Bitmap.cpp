@@ -45,6 +45,11 @@ Bitmap::Bitmap(int width, int height, PixelFormat format) : format_(format) {
   SetSize(width, height);
 }
 
+Bitmap::Bitmap(int width, int height, PixelFormat format, PixelAllocator allocator)
+    : format_(format) {
+  Allocate(width, height, allocator ? allocator : g_allocator);
+}
+
 Bitmap::Bitmap(const Bitmap& other) : Bitmap(other.width_, other.height_, other.format_) {
   if (!Empty())
     std::memcpy(pixels_, other.pixels_, PixelCount(width_, height_) * sizeof(Pixel));
@@ -68,7 +73,9 @@ Bitmap& Bitmap::operator=(Bitmap&& other) noexcept {
 
 Bitmap::~Bitmap() = default;
 
-void Bitmap::SetSize(int width, int height) {
+void Bitmap::SetSize(int width, int height) { Allocate(width, height, g_allocator); }
+
+void Bitmap::Allocate(int width, int height, PixelAllocator allocator) {
   if (width <= 0 || height <= 0) {
     Clear();
     return;
@@ -76,7 +83,7 @@ void Bitmap::SetSize(int width, int height) {
   if (width > kMaxBitmapSide || height > kMaxBitmapSide ||
       static_cast<std::int64_t>(width) * height > kMaxBitmapPixels)
     throw EBitmapTooLarge(width, height);
-  std::unique_ptr<PixelBuffer> buffer = g_allocator(width, height);
+  std::unique_ptr<PixelBuffer> buffer = allocator(width, height);
   width_ = width;
   height_ = height;
   AdoptBuffer(std::move(buffer));

@@ -71,6 +71,8 @@ public:
   // A zeroed (black) bitmap. A zero or negative side gives an empty bitmap; sides or a pixel
   // count beyond the limits throw EBitmapTooLarge.
   Bitmap(int width, int height, PixelFormat format = PixelFormat::Bits24);
+  // The same with the buffer from the given allocator instead of the process's one.
+  Bitmap(int width, int height, PixelFormat format, PixelAllocator allocator);
   Bitmap(const Bitmap& other);
   Bitmap& operator=(const Bitmap& other);
   Bitmap(Bitmap&& other) noexcept;
@@ -105,6 +107,8 @@ public:
   void AdoptBuffer(std::unique_ptr<PixelBuffer> buffer);
 
 private:
+  void Allocate(int width, int height, PixelAllocator allocator);
+
   int width_ = 0, height_ = 0;
   PixelFormat format_ = PixelFormat::Bits24;
   std::unique_ptr<PixelBuffer> buffer_;

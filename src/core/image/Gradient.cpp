@@ -20,11 +20,12 @@ RampCache& Cache() {
 }
 
 // Truncating division: a falling channel can end one step above the end value.
+// 64-bit products: a ramp may be as long as a rectangle is wide.
 unsigned RampChannel(unsigned start, unsigned end, int i, int n) {
-  const int d = int(end) - int(start);
+  const long long d = static_cast<long long>(end) - start;
   if (n == 0)
-    return static_cast<unsigned>(int(start) + d / 2);
-  return static_cast<unsigned>(int(start) + (i * d + n / 2) / n);
+    return static_cast<unsigned>(start + d / 2);
+  return static_cast<unsigned>(start + (i * d + n / 2) / n);
 }
 
 void BuildRamp(std::vector<Rgb>& ramp, int count, Rgb start, Rgb end) {

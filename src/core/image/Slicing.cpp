@@ -18,26 +18,18 @@ void CopyPiece(Bitmap& result, const Rect& to, const Bitmap& bitmap, const Rect&
     StretchCopy(result, to, bitmap, from);
 }
 
-} // namespace
-
-Rect FrameRect(const Bitmap& bitmap, int index, int count, bool vertical) {
-  count = std::max(count, 1);
-  index = std::min(std::max(index, 1), count);
-  if (vertical) {
-    const int fh = bitmap.Height() / count;
-    return RectOfSize(0, (index - 1) * fh, bitmap.Width(), fh);
-  }
-  const int fw = bitmap.Width() / count;
-  return RectOfSize((index - 1) * fw, 0, fw, bitmap.Height());
+// A bitmap for a composition; sides of zero or less give an empty one.
+Bitmap Temporary(int width, int height) {
+  return Bitmap(width, height, PixelFormat::Bits24, &AllocateHeapPixels);
 }
 
-Bitmap BuildSlicedBitmap(const Rect& rect, const Bitmap& bitmap, const Margins& margins,
-                         int index, int count, bool tile, bool vertical) {
+// Slices the frame into result, whose size is the destination's.
+void SliceFrame(Bitmap& result, const Bitmap& bitmap, const Margins& margins, int index,
+                int count, bool tile, bool vertical) {
   const Rect f = FrameRect(bitmap, index, count, vertical);
-  const int W = std::max(rect.Width(), 0), H = std::max(rect.Height(), 0);
-  Bitmap result(W, H);
+  const int W = result.Width(), H = result.Height();
   if (result.Empty())
-    return result;
+    return;
   // Negative margins would reach into the neighbouring frames: treat them as none.
   int L = std::max(margins.left, 0), T = std::max(margins.top, 0);
   int R = std::max(margins.right, 0), B = std::max(margins.bottom, 0);
@@ -61,6 +53,25 @@ Bitmap BuildSlicedBitmap(const Rect& rect, const Bitmap& bitmap, const Margins& 
   piece(R > 0 && B > 0, {x1 - R, y1 - B, x1, y1}, {W - R, H - B, W, H}, false);
   piece(R > 0, {x1 - R, y0 + T, x1, y1 - B}, {W - R, T, W, H - B}, false);
   piece(B > 0, {x0 + L, y1 - B, x1 - R, y1}, {L, H - B, W - R, H}, false);
+}
+
+} // namespace
+
+Rect FrameRect(const Bitmap& bitmap, int index, int count, bool vertical) {
+  count = std::max(count, 1);
+  index = std::min(std::max(index, 1), count);
+  if (vertical) {
+    const int fh = bitmap.Height() / count;
+    return RectOfSize(0, (index - 1) * fh, bitmap.Width(), fh);
+  }
+  const int fw = bitmap.Width() / count;
+  return RectOfSize((index - 1) * fw, 0, fw, bitmap.Height());
+}
+
+Bitmap BuildSlicedBitmap(const Rect& rect, const Bitmap& bitmap, const Margins& margins,
+                         int index, int count, bool tile, bool vertical) {
+  Bitmap result(rect.Width(), rect.Height());
+  SliceFrame(result, bitmap, margins, index, count, tile, vertical);
   return result;
 }
 
@@ -68,14 +79,15 @@ PlacedImage SlicedFrameImage(const Rect& rect, const Bitmap& bitmap, const Margi
                              int index, int count, bool tile, bool vertical) {
   if (rect.Inverted())
     return {};
-  return {BuildSlicedBitmap(rect, bitmap, margins, index, count, tile, vertical), rect.left,
-          rect.top};
+  PlacedImage placed{Temporary(rect.Width(), rect.Height()), rect.left, rect.top};
+  SliceFrame(placed.image, bitmap, margins, index, count, tile, vertical);
+  return placed;
 }
 
 PlacedImage StretchedFrameImage(const Rect& rect, const Bitmap& bitmap, int index, int count) {
   if (rect.Inverted())
     return {};
-  PlacedImage placed{Bitmap(rect.Width(), rect.Height()), rect.left, rect.top};
+  PlacedImage placed{Temporary(rect.Width(), rect.Height()), rect.left, rect.top};
   StretchCopy(placed.image, placed.image.Bounds(), bitmap,
               FrameRect(bitmap, index, count, false));
   return placed;
@@ -85,7 +97,7 @@ PlacedImage CentredFrameImage(const Rect& rect, const Bitmap& bitmap, int index,
   if (rect.Inverted())
     return {};
   const Rect f = FrameRect(bitmap, index, count, false);
-  PlacedImage placed{Bitmap(f.Width(), f.Height()), rect.left + (rect.Width() - f.Width()) / 2,
+  PlacedImage placed{Temporary(f.Width(), f.Height()), rect.left + (rect.Width() - f.Width()) / 2,
                      rect.top + (rect.Height() - f.Height()) / 2};
   CopyPixels(placed.image, 0, 0, bitmap, f);
   return placed;
@@ -96,7 +108,7 @@ PlacedImage ThreePartRowImage(const Rect& rect, const Bitmap& bitmap, const Marg
   if (rect.Inverted())
     return {};
   const Rect f = FrameRect(bitmap, index, count, vertical);
-  PlacedImage placed{Bitmap(rect.Width(), rect.Height()), rect.left, rect.top};
+  PlacedImage placed{Temporary(rect.Width(), rect.Height()), rect.left, rect.top};
   Bitmap& row = placed.image;
   const int W = row.Width(), H = row.Height();
   const int L = std::max(margins.left, 0), R = std::max(margins.right, 0);

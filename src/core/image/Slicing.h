@@ -18,7 +18,8 @@ Rect FrameRect(const Bitmap& bitmap, int index, int count, bool vertical);
 Bitmap BuildSlicedBitmap(const Rect& rect, const Bitmap& bitmap, const Margins& margins,
                          int index, int count, bool tile, bool vertical);
 
-// A composed image and where its top-left corner goes.
+// A composed image and where its top-left corner goes. Composed images are temporaries, drawn
+// and dropped: their pixels are on the heap whatever the process's pixel allocator.
 struct PlacedImage {
   Bitmap image;
   int x = 0, y = 0;

@@ -30,11 +30,12 @@ void DrawTransparent(Bitmap& target, const Rect& rect, const Bitmap& bitmap, Col
   }
 }
 
-MonoMask KeyMask(const Bitmap& bitmap, int width, int height, Colour key) {
+MonoMask KeyMask(const Bitmap& bitmap, int width, int height, Colour key, int rowAlignment) {
   MonoMask mask;
   mask.width = std::max(0, std::min(width, bitmap.Width()));
   mask.height = std::max(0, std::min(height, bitmap.Height()));
-  mask.stride = (mask.width + 15) / 16 * 2;
+  const int bytes = (mask.width + 7) / 8;
+  mask.stride = (bytes + rowAlignment - 1) / rowAlignment * rowAlignment;
   mask.bits.assign(static_cast<std::size_t>(mask.stride) * mask.height, 0);
   const Pixel keyPixel = KeyPixel(key);
   for (int y = 0; y < mask.height; ++y) {

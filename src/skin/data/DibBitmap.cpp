@@ -8,13 +8,7 @@ namespace {
 class DibPixels final : public PixelBuffer {
 public:
   DibPixels(int width, int height) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height; // top-down, like the core's rows
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
+    const BITMAPINFO info = TopDownInfo(width, height);
     void* bits = nullptr;
     bitmap_ = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
     if (!bitmap_ || !bits)
@@ -31,6 +25,25 @@ private:
 };
 
 } // namespace
+
+BITMAPINFO TopDownInfo(int width, int height) {
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof(info.bmiHeader);
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height; // negative: the first row is the top one
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  return info;
+}
+
+void DrawPixels(HDC dc, int x, int y, const Bitmap& image) {
+  if (image.Empty())
+    return;
+  const BITMAPINFO info = TopDownInfo(image.Width(), image.Height());
+  SetDIBitsToDevice(dc, x, y, image.Width(), image.Height(), 0, 0, 0, image.Height(),
+                    image.Row(0), &info, DIB_RGB_COLORS);
+}
 
 std::unique_ptr<PixelBuffer> AllocateDibPixels(int width, int height) {
   return std::make_unique<DibPixels>(width, height);

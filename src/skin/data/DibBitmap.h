@@ -20,6 +20,13 @@ void UseDibSectionPixels();
 // elsewhere (a bitmap made before UseDibSectionPixels). Null for an empty bitmap.
 HBITMAP DibHandle(Bitmap& bitmap);
 
+// The header of a 32-bit top-down DIB of the given size: the layout of a Bitmap's rows.
+BITMAPINFO TopDownInfo(int width, int height);
+
+// Copies the bitmap's pixels unscaled to (x, y) straight from its rows (wherever they live),
+// with no device context or GDI bitmap in between.
+void DrawPixels(HDC dc, int x, int y, const Bitmap& image);
+
 class EOutOfResources : public Exception {
 public:
   using Exception::Exception;

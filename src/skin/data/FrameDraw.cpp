@@ -16,8 +16,7 @@ void DrawPlaced(HDC dc, const PlacedImage& placed, bool transparent) {
     DrawTransparent(dc, at, image, kKeyColour);
     return;
   }
-  BitmapDC source(image);
-  BitBlt(dc, placed.x, placed.y, image.Width(), image.Height(), source.Get(), 0, 0, SRCCOPY);
+  DrawPixels(dc, placed.x, placed.y, image);
 }
 
 void DrawSlicedFrame(HDC dc, const RECT& rect, const Bitmap& bitmap, const Margins& margins,
@@ -52,7 +51,8 @@ void TileRect(HDC dc, const RECT& dest, const Bitmap& bitmap, const RECT& source
   // overhangs dest as the tiles do.
   const int across = (area.Width() + piece.Width() - 1) / piece.Width() * piece.Width();
   const int down = (area.Height() + piece.Height() - 1) / piece.Height() * piece.Height();
-  PlacedImage tiled{Bitmap(across, down), area.left, area.top};
+  PlacedImage tiled{Bitmap(across, down, PixelFormat::Bits24, &AllocateHeapPixels), area.left,
+                    area.top};
   TileRect(tiled.image, Rect{0, 0, area.Width(), area.Height()}, bitmap, piece);
   DrawPlaced(dc, tiled, false);
 }

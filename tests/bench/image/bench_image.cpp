@@ -50,23 +50,26 @@ const Skin& TheSkin() {
   return skin;
 }
 
-void BM_SliceTitleStrip(benchmark::State& state) {
+// The title strip sliced to 400 x 30, its rounded corners magenta.
+Bitmap TitleBorder() {
   const Skin& s = TheSkin();
-  const bool tile = state.range(0) != 0;
-  for (auto _ : state)
-    benchmark::DoNotOptimize(
-        BuildSlicedBitmap({0, 0, 400, 30}, s.title, s.titleMargins, 1, 2, tile, false));
+  return BuildSlicedBitmap({0, 0, 400, 30}, s.title, s.titleMargins, 1, 2, false, false);
 }
-BENCHMARK(BM_SliceTitleStrip)->Arg(0)->Arg(1)->ArgName("tile");
 
-void BM_SliceSideBorder(benchmark::State& state) {
+// Nine-slice of one skin element to a w x h rectangle; the argument says whether the centre
+// is tiled.
+void BM_Slice(benchmark::State& state, Bitmap Skin::*element, Margins Skin::*margins, int w,
+              int h) {
   const Skin& s = TheSkin();
   const bool tile = state.range(0) != 0;
   for (auto _ : state)
     benchmark::DoNotOptimize(
-        BuildSlicedBitmap({0, 0, 4, 300}, s.side, s.sideMargins, 1, 2, tile, false));
+        BuildSlicedBitmap({0, 0, w, h}, s.*element, s.*margins, 1, 2, tile, false));
 }
-BENCHMARK(BM_SliceSideBorder)->Arg(0)->Arg(1)->ArgName("tile");
+BENCHMARK_CAPTURE(BM_Slice, title_400x30, &Skin::title, &Skin::titleMargins, 400, 30)
+    ->Arg(0)->Arg(1)->ArgName("tile");
+BENCHMARK_CAPTURE(BM_Slice, border_4x300, &Skin::side, &Skin::sideMargins, 4, 300)
+    ->Arg(0)->Arg(1)->ArgName("tile");
 
 // The whole non-client area of a 400 x 330 window: title strip with its text background and
 // three caption buttons, two side borders and the bottom border.
@@ -93,9 +96,7 @@ void BM_ComposeWindowFrame(benchmark::State& state) {
 BENCHMARK(BM_ComposeWindowFrame);
 
 void BM_RegionRunsOfTitleBorder(benchmark::State& state) {
-  const Skin& s = TheSkin();
-  const Bitmap border =
-      BuildSlicedBitmap({0, 0, 400, 30}, s.title, s.titleMargins, 1, 2, false, false);
+  const Bitmap border = TitleBorder();
   const KeyRange key = MakeKeyRange(kKeyColour, 1, 1, 1);
   std::vector<Rect> runs;
   for (auto _ : state) {
@@ -129,9 +130,7 @@ void BM_RegionRunsOfWindowFrame(benchmark::State& state) {
 BENCHMARK(BM_RegionRunsOfWindowFrame);
 
 void BM_DrawTransparent(benchmark::State& state) {
-  const Skin& s = TheSkin();
-  const Bitmap strip =
-      BuildSlicedBitmap({0, 0, 400, 30}, s.title, s.titleMargins, 1, 2, false, false);
+  const Bitmap strip = TitleBorder();
   Bitmap canvas = Pattern(400, 30);
   for (auto _ : state) {
     DrawTransparent(canvas, {0, 0, 400, 30}, strip, kKeyColour);
@@ -142,11 +141,9 @@ BENCHMARK(BM_DrawTransparent);
 
 // The monochrome mask the device-context version builds for its masked copy.
 void BM_KeyMask(benchmark::State& state) {
-  const Skin& s = TheSkin();
-  const Bitmap strip =
-      BuildSlicedBitmap({0, 0, 400, 30}, s.title, s.titleMargins, 1, 2, false, false);
+  const Bitmap strip = TitleBorder();
   for (auto _ : state)
-    benchmark::DoNotOptimize(KeyMask(strip, 400, 30, kKeyColour));
+    benchmark::DoNotOptimize(KeyMask(strip, 400, 30, kKeyColour, 4));
 }
 BENCHMARK(BM_KeyMask);
 

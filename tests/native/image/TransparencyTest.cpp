@@ -37,16 +37,22 @@ TEST(DrawTransparent, KeyPixelsLeaveTheDestination) {
                                                                  "..ma."}));
 }
 
-TEST(KeyMask, SetsABitPerKeyPixelInWordAlignedRows) {
+TEST(KeyMask, SetsABitPerKeyPixelInAlignedRows) {
   Bitmap image(17, 2);
   image.Fill(MakePixel(1, 1, 1));
   image.Set(0, 0, MakePixel(255, 0, 255));
   image.Set(9, 0, MakePixel(255, 0, 255));
   image.Set(16, 1, MakePixel(255, 0, 255));
-  const MonoMask mask = KeyMask(image, 40, 2, kKeyColour); // limited to 17 wide
+  image.Set(3, 1, MakePixel(255, 0, 254)); // not the key
+  const MonoMask mask = KeyMask(image, 40, 2, kKeyColour, 2); // limited to 17 wide
   EXPECT_EQ(mask.width, 17);
   EXPECT_EQ(mask.stride, 4);
   EXPECT_EQ(mask.bits, (std::vector<std::uint8_t>{0x80, 0x40, 0, 0, 0, 0, 0x80, 0}));
+  // Rows of 10 pixels take 2 bytes: padded to 2 for bitmaps, to 4 for DIBs.
+  EXPECT_EQ(KeyMask(image, 10, 2, kKeyColour, 2).bits,
+            (std::vector<std::uint8_t>{0x80, 0x40, 0, 0}));
+  EXPECT_EQ(KeyMask(image, 10, 2, kKeyColour, 4).bits,
+            (std::vector<std::uint8_t>{0x80, 0x40, 0, 0, 0, 0, 0, 0}));
 }
 
 TEST(RegionRuns, FourByTwoExampleWithOffsets) {
