@@ -31,15 +31,21 @@ std::wstring ClassOf(HWND window) {
   return name;
 }
 
+// Enumeration callbacks are named functions: on 32-bit Windows they must be __stdcall.
+BOOL CALLBACK CollectWindow(HWND window, LPARAM list) {
+  reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
+  return TRUE;
+}
+
 std::vector<HWND> Children(HWND parent) {
   std::vector<HWND> found;
-  EnumChildWindows(
-      parent,
-      [](HWND child, LPARAM list) {
-        reinterpret_cast<std::vector<HWND>*>(list)->push_back(child);
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&found));
+  EnumChildWindows(parent, CollectWindow, reinterpret_cast<LPARAM>(&found));
+  return found;
+}
+
+std::vector<HWND> TopLevelWindows() {
+  std::vector<HWND> found;
+  EnumWindows(CollectWindow, reinterpret_cast<LPARAM>(&found));
   return found;
 }
 
@@ -79,23 +85,15 @@ HWND FindControl(HWND mainWindow, Control control) {
 }
 
 HWND FindMessageDialog(HWND mainWindow) {
-  struct Search {
-    DWORD process;
-    HWND dialog;
-  } search{0, nullptr};
-  GetWindowThreadProcessId(mainWindow, &search.process);
-  EnumWindows(
-      [](HWND window, LPARAM data) {
-        auto* s = reinterpret_cast<Search*>(data);
-        DWORD process = 0;
-        GetWindowThreadProcessId(window, &process);
-        if (process != s->process || !IsWindowVisible(window) || ClassOf(window) != L"TMessageForm")
-          return TRUE;
-        s->dialog = window;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  return search.dialog;
+  DWORD program = 0;
+  GetWindowThreadProcessId(mainWindow, &program);
+  for (HWND window : TopLevelWindows()) {
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    if (process == program && IsWindowVisible(window) && ClassOf(window) == L"TMessageForm")
+      return window;
+  }
+  return nullptr;
 }
 
 std::wstring TextOf(HWND window) {
