@@ -63,7 +63,9 @@ std::vector<Operation> Operations(const Bitmap& stripRef, const Bitmap& vertical
          DrawPlaced(b, CentredFrameImage({120, 50, 125, 53}, *strip, 1, 3), false);
        }},
       {"three-part row, transparent",
-       [=](HDC dc) { DrawThreePartRow(dc, RECT{5, 60, 150, 75}, *vertical, margins, 2, 3, true, true); },
+       [=](HDC dc) {
+         DrawThreePartRow(dc, RECT{5, 60, 150, 75}, *vertical, margins, 2, 3, true, true);
+       },
        [=](Bitmap& b) {
          DrawPlaced(b, ThreePartRowImage({5, 60, 150, 75}, *vertical, margins, 2, 3, true), true);
        }},
@@ -144,27 +146,71 @@ TEST_F(DrawingTest, WindowGetsThePortablePixels) {
   ReleaseDC(window.Get(), dc);
 }
 
-// A skin-like window frame for a look with the eye: VCU_IMAGE_SHOW_MS keeps it up that long.
-TEST_F(DrawingTest, ShowsAComposedFrame) {
-  const char* hold = std::getenv("VCU_IMAGE_SHOW_MS");
-  if (!hold)
-    GTEST_SKIP() << "set VCU_IMAGE_SHOW_MS to look at the window";
+// A skin-like 400 x 330 window frame drawn step by step: background ramp, title strip with
+// its text background and three caption buttons, tiled side borders, a tiled band and a
+// centred frame.
+std::vector<Operation> WindowFrame(const Bitmap* strip, const Bitmap* vertical) {
+  const Margins m{4, 4, 4, 4};
+  auto sliced = [=](Rect r, const Bitmap* b, int index, bool transparent, bool tile,
+                    bool stacked) {
+    return Operation{"sliced",
+                     [=](HDC dc) {
+                       DrawSlicedFrame(dc, ToRECT(r), *b, m, index, 3, transparent, tile,
+                                       stacked);
+                     },
+                     [=](Bitmap& c) {
+                       DrawPlaced(c, SlicedFrameImage(r, *b, m, index, 3, tile, stacked),
+                                  transparent);
+                     }};
+  };
+  std::vector<Operation> ops = {
+      {"ramp",
+       [](HDC dc) { FillGradientRect(dc, RECT{0, 0, 400, 330}, 0xF0F0F0, true, 0xA0A0A0); },
+       [](Bitmap& c) { FillGradientRect(c, {0, 0, 400, 330}, 0xF0F0F0, true, 0xA0A0A0); }},
+      sliced({0, 0, 400, 30}, strip, 1, true, false, false),
+      sliced({0, 30, 6, 330}, vertical, 1, false, true, true),
+      sliced({394, 30, 400, 330}, vertical, 2, false, true, true),
+      {"text background",
+       [=](HDC dc) { DrawThreePartRow(dc, RECT{100, 6, 300, 24}, *vertical, m, 3, 3, true, true); },
+       [=](Bitmap& c) {
+         DrawPlaced(c, ThreePartRowImage({100, 6, 300, 24}, *vertical, m, 3, 3, true), true);
+       }},
+      {"band", [=](HDC dc) { TileRect(dc, RECT{20, 60, 380, 90}, *strip, RECT{0, 0, 21, 14}); },
+       [=](Bitmap& c) { TileRect(c, {20, 60, 380, 90}, *strip, {0, 0, 21, 14}); }},
+      {"centred",
+       [=](HDC dc) { DrawCentredFrame(dc, RECT{0, 100, 400, 330}, *strip, 2, 3, false); },
+       [=](Bitmap& c) {
+         DrawPlaced(c, CentredFrameImage({0, 100, 400, 330}, *strip, 2, 3), false);
+       }},
+  };
+  for (int i = 0; i < 3; ++i) {
+    const Rect button = RectOfSize(320 + 24 * i, 5, 20, 20);
+    ops.push_back({"button",
+                   [=](HDC dc) { DrawStretchedFrame(dc, ToRECT(button), *strip, i + 1, 3, true); },
+                   [=](Bitmap& c) {
+                     DrawPlaced(c, StretchedFrameImage(button, *strip, i + 1, 3), true);
+                   }});
+  }
+  return ops;
+}
+
+// VCU_IMAGE_SHOW_MS keeps the window up that long, for a look with the eye.
+TEST_F(DrawingTest, AWholeWindowFrameComposesAlike) {
   testing::TestWindow window(300, 200, 400, 330);
   HDC dc = GetDC(window.Get());
-  const Margins m{4, 4, 4, 4};
-  FillGradientRect(dc, RECT{0, 0, 400, 330}, 0xF0F0F0, true, 0xA0A0A0);
-  DrawSlicedFrame(dc, RECT{0, 0, 400, 30}, strip_, m, 1, 3, true, false, false);
-  DrawSlicedFrame(dc, RECT{0, 30, 6, 330}, vertical_, m, 1, 3, false, true, true);
-  DrawSlicedFrame(dc, RECT{394, 30, 400, 330}, vertical_, m, 2, 3, false, true, true);
-  DrawThreePartRow(dc, RECT{100, 6, 300, 24}, vertical_, m, 3, 3, true, true);
-  for (int i = 0; i < 3; ++i)
-    DrawStretchedFrame(dc, RECT{320 + 24 * i, 5, 340 + 24 * i, 25}, strip_, i + 1, 3, true);
-  DrawCentredFrame(dc, RECT{0, 100, 400, 330}, strip_, 2, 3, false);
-  TileRect(dc, RECT{20, 60, 380, 90}, strip_, RECT{0, 0, 21, 14});
+  Bitmap composed(400, 330);
+  for (const Operation& op : WindowFrame(&strip_, &vertical_)) {
+    op.gdi(dc);
+    op.core(composed);
+  }
+  GdiFlush();
+  EXPECT_EQ(FirstDifference(testing::ReadBack(dc, 0, 0, 400, 330), composed), "");
   ReleaseDC(window.Get(), dc);
-  const DWORD until = GetTickCount() + static_cast<DWORD>(std::atoi(hold));
-  while (GetTickCount() < until)
-    testing::PumpMessages();
+  if (const char* hold = std::getenv("VCU_IMAGE_SHOW_MS")) {
+    const DWORD until = GetTickCount() + static_cast<DWORD>(std::atoi(hold));
+    while (GetTickCount() < until)
+      testing::PumpMessages();
+  }
 }
 
 } // namespace
