@@ -96,10 +96,13 @@ HWND FindMessageDialog(HWND mainWindow) {
   return nullptr;
 }
 
+// WM_GETTEXT rather than GetWindowText: for another process's window GetWindowText gives
+// only a stored caption, never an edit control's contents.
 std::wstring TextOf(HWND window) {
-  const int length = GetWindowTextLengthW(window);
-  std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-  text.resize(static_cast<size_t>(GetWindowTextW(window, text.data(), length + 1)));
+  const auto length = static_cast<size_t>(SendMessageW(window, WM_GETTEXTLENGTH, 0, 0));
+  std::wstring text(length + 1, L'\0');
+  text.resize(static_cast<size_t>(
+      SendMessageW(window, WM_GETTEXT, length + 1, reinterpret_cast<LPARAM>(text.data()))));
   return text;
 }
 
