@@ -84,13 +84,21 @@ HWND FindControl(HWND mainWindow, Control control) {
   return nullptr;
 }
 
+// The program's own dialogs are framework forms; its default error display is the system's
+// message box.
+bool IsMessageDialogClass(const std::wstring& name) {
+  return name == L"TMessageForm" || name == L"#32770";
+}
+
+bool IsButtonClass(const std::wstring& name) { return name == L"TButton" || name == L"Button"; }
+
 HWND FindMessageDialog(HWND mainWindow) {
   DWORD program = 0;
   GetWindowThreadProcessId(mainWindow, &program);
   for (HWND window : TopLevelWindows()) {
     DWORD process = 0;
     GetWindowThreadProcessId(window, &process);
-    if (process == program && IsWindowVisible(window) && ClassOf(window) == L"TMessageForm")
+    if (process == program && IsWindowVisible(window) && IsMessageDialogClass(ClassOf(window)))
       return window;
   }
   return nullptr;
@@ -106,10 +114,16 @@ std::wstring TextOf(HWND window) {
   return text;
 }
 
+HWND DialogButton(HWND dialog) {
+  for (HWND child : Children(dialog))
+    if (IsButtonClass(ClassOf(child))) return child;
+  return nullptr;
+}
+
 std::wstring DialogText(HWND dialog) {
   std::wstring text;
   for (HWND child : Children(dialog)) {
-    if (ClassOf(child) == L"TButton") continue;
+    if (IsButtonClass(ClassOf(child))) continue;
     const std::wstring part = TextOf(child);
     if (!part.empty()) text += (text.empty() ? L"" : L" ") + part;
   }

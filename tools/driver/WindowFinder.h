@@ -14,8 +14,11 @@ enum class Control { edtIP, rbtnIP, rbtnUSB, btnUpdate, edtCfg, edtValue, rbtnSe
 HWND WaitForMainWindow(DWORD timeoutMs);
 // The control, or null; `mainWindow`'s children and the group box's children are searched.
 HWND FindControl(HWND mainWindow, Control control);
-// A visible message dialog ("TMessageForm") of the main window's process, or null.
+// A visible message dialog of the main window's process, or null: one of its own
+// ("TMessageForm") or the system message box of its default error display ("#32770").
 HWND FindMessageDialog(HWND mainWindow);
+// The dialog's (first) button: OK.
+HWND DialogButton(HWND dialog);
 
 std::wstring TextOf(HWND window);
 // The dialog's message: the texts of its children other than its buttons, else its caption.

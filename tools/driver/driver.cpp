@@ -93,11 +93,15 @@ bool Restart(HWND w, const Arguments&) {
 bool Dismiss(HWND w, const Arguments&) {
   HWND dialog = FindMessageDialog(w);
   if (!dialog) return Fail(L"no message dialog is open");
-  HWND ok = FindWindowExW(dialog, nullptr, L"TButton", nullptr);
+  HWND ok = DialogButton(dialog);
   if (!ok) return Fail(L"the message dialog has no button");
   Print(L"dismissed: " + DialogText(dialog));
-  // The click ends the dialog's modal loop; the click that opened it then returns.
-  return Click(w, ok).outcome != Outcome::TimedOut || Fail(L"OK click not handled in time");
+  if (Click(w, ok).outcome == Outcome::TimedOut) return Fail(L"OK click not handled in time");
+  // A sent click is handled inside the dialog loop's wait for messages, which goes on waiting;
+  // a real click's mouse messages are posted and let the loop see that the dialog is done.
+  PostMessageW(dialog, WM_NULL, 0, 0);
+  for (int wait = 0; wait < 100 && IsWindow(dialog) && IsWindowVisible(dialog); ++wait) Sleep(50);
+  return !IsWindowVisible(dialog) || Fail(L"the message dialog stayed open");
 }
 
 bool Log(HWND, const Arguments&) { return true; } // the log is printed after every step
