@@ -5,30 +5,6 @@
 
 namespace vcu::kitsim {
 
-ClassFactory::ClassFactory(TerminalSource source) : source_(std::move(source)) {
-  AddModuleRef();
-}
-
-ClassFactory::~ClassFactory() { ReleaseModuleRef(); }
-
-HRESULT ClassFactory::QueryInterface(REFIID iid, void** object) {
-  if (!object) return E_POINTER;
-  *object = nullptr;
-  if (!IsEqualIID(iid, IID_IUnknown) && !IsEqualIID(iid, IID_IClassFactory))
-    return E_NOINTERFACE;
-  *object = static_cast<IClassFactory*>(this);
-  AddRef();
-  return S_OK;
-}
-
-ULONG ClassFactory::AddRef() { return static_cast<ULONG>(InterlockedIncrement(&refs_)); }
-
-ULONG ClassFactory::Release() {
-  const long left = InterlockedDecrement(&refs_);
-  if (left == 0) delete this;
-  return static_cast<ULONG>(left);
-}
-
 HRESULT ClassFactory::CreateInstance(IUnknown* outer, REFIID iid, void** object) {
   if (!object) return E_POINTER;
   *object = nullptr;

@@ -8,30 +8,26 @@
 #include <windows.h>
 #include <unknwn.h>
 
+#include "kit-sim/ComObject.h"
 #include "kit-sim/Terminal.h"
 
 namespace vcu::kitsim {
 
-class ClassFactory final : public IClassFactory {
+class ClassFactory final : public ComObject<IClassFactory> {
 public:
   // The source may throw: creation then fails with E_INVALIDARG.
   using TerminalSource = std::function<std::shared_ptr<Terminal>()>;
 
-  explicit ClassFactory(TerminalSource source);
-  ClassFactory(const ClassFactory&) = delete;
-  ClassFactory& operator=(const ClassFactory&) = delete;
+  explicit ClassFactory(TerminalSource source) : source_(std::move(source)) {}
 
-  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override;
-  ULONG STDMETHODCALLTYPE AddRef() override;
-  ULONG STDMETHODCALLTYPE Release() override;
+  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override {
+    return Offer(iid, object, {&IID_IUnknown, &IID_IClassFactory});
+  }
   HRESULT STDMETHODCALLTYPE CreateInstance(IUnknown* outer, REFIID iid, void** object) override;
   HRESULT STDMETHODCALLTYPE LockServer(BOOL lock) override;
 
 private:
-  ~ClassFactory();
-
   TerminalSource source_;
-  long refs_ = 1;
 };
 
 } // namespace vcu::kitsim

@@ -1,7 +1,5 @@
 #include "kit-sim/KitObject.h"
 
-#include "kit-sim/ModuleLock.h"
-
 namespace vcu::kitsim {
 namespace {
 
@@ -10,30 +8,10 @@ std::wstring NumberText(LONG number) { return std::to_wstring(number); }
 
 } // namespace
 
-KitObject::KitObject(std::shared_ptr<Terminal> terminal) : terminal_(std::move(terminal)) {
-  AddModuleRef();
-}
-
-KitObject::~KitObject() { ReleaseModuleRef(); }
-
+// Counts the requests for IZKEM, so tests can see when a client takes it.
 HRESULT KitObject::QueryInterface(REFIID iid, void** object) {
-  if (!object) return E_POINTER;
-  *object = nullptr;
   if (IsEqualIID(iid, IID_IZKEM)) terminal_->CountIZKEMQuery();
-  if (!IsEqualIID(iid, IID_IUnknown) && !IsEqualIID(iid, IID_IDispatch) &&
-      !IsEqualIID(iid, IID_IZKEM))
-    return E_NOINTERFACE;
-  *object = static_cast<IZKEM*>(this);
-  AddRef();
-  return S_OK;
-}
-
-ULONG KitObject::AddRef() { return static_cast<ULONG>(InterlockedIncrement(&refs_)); }
-
-ULONG KitObject::Release() {
-  const long left = InterlockedDecrement(&refs_);
-  if (left == 0) delete this;
-  return static_cast<ULONG>(left);
+  return Offer(iid, object, {&IID_IUnknown, &IID_IDispatch, &IID_IZKEM});
 }
 
 HRESULT KitObject::GetTypeInfoCount(UINT* count) {

@@ -6,20 +6,16 @@
 #include <memory>
 
 #include "app/IZKEM.h"
+#include "kit-sim/ComObject.h"
 #include "kit-sim/Terminal.h"
 
 namespace vcu::kitsim {
 
-class KitObject final : public IZKEM {
+class KitObject final : public ComObject<IZKEM> {
 public:
-  explicit KitObject(std::shared_ptr<Terminal> terminal);
-  KitObject(const KitObject&) = delete;
-  KitObject& operator=(const KitObject&) = delete;
+  explicit KitObject(std::shared_ptr<Terminal> terminal) : terminal_(std::move(terminal)) {}
 
-  // IUnknown
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override;
-  ULONG STDMETHODCALLTYPE AddRef() override;
-  ULONG STDMETHODCALLTYPE Release() override;
   // IDispatch: present because IZKEM is dual; nobody binds late to the stand-in.
   HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override;
   HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override;
@@ -35,8 +31,6 @@ public:
 #undef VCU_KIT_METHOD
 
 private:
-  ~KitObject();
-
   enum class TextPassing { Out, InOut };
   using TextAnswer = std::function<std::optional<std::wstring>()>;
 
@@ -48,7 +42,6 @@ private:
                          TextPassing passing, VARIANT_BOOL* result);
 
   std::shared_ptr<Terminal> terminal_;
-  long refs_ = 1;
 };
 
 } // namespace vcu::kitsim
