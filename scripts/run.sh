@@ -13,6 +13,11 @@ export BUILD_ROOT=${BUILD_ROOT:-$root/build}
 bash scripts/deps.sh
 bash scripts/build.sh
 
+# A sheet of every element of our skin, for the skin author's eye.
+mkdir -p "$root/out"
+"$BUILD_ROOT/native/tools/skinview/skinview" "$root/skins/default" -o "$root/out/skin-sheet.png"
+echo "run: skin sheet in out/skin-sheet.png"
+
 # The 64-bit build runs here; the shipped 32-bit program is built but runs only on Windows.
 program=$BUILD_ROOT/win64/src/app/VantorixConfigUpdate.exe
 kit=$BUILD_ROOT/win64/src/kit-sim/kitsim.dll
@@ -39,9 +44,6 @@ if [ "$headless" = 0 ]; then
   exit 0
 fi
 
-# No window manager runs on the private display: have Wine draw the title bars itself, so that
-# the screenshots show the whole window.
-wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null
 mkdir -p "$out"
 rm -f "$out"/[0-9][0-9]-*.png "$out/kit-calls.log"
 VCU_KIT_CALL_LOG=$(winepath -w "$out/kit-calls.log")

@@ -27,6 +27,12 @@ fi
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
   mkdir -p "$WINEPREFIX"
   wineboot -i >/dev/null 2>&1 || true
+  if [ "${VCU_USE_DISPLAY:-0}" != 1 ]; then
+    # No window manager runs on the private display: Wine draws the frames itself (so that
+    # screenshots show them) and does not wait for a manager each time a window is hidden.
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 || true
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null 2>&1 || true
+  fi
 fi
 # One server for the whole run: every Wine process start is then much cheaper.
 wineserver -p >/dev/null 2>&1 || true

@@ -132,6 +132,13 @@ void TForm::Close() {
   else Hide();
 }
 
+void TForm::SetModalResult(int result) {
+  modalResult_ = result;
+  // A result set while a sent message is handled (a click sent by another program) leaves
+  // the modal loop waiting in GetMessage for the next posted message: wake it.
+  if (modal_ && result != mrNone && HandleAllocated()) PostMessageA(Handle(), WM_NULL, 0, 0);
+}
+
 int TForm::ShowModal() {
   modal_ = true;
   modalResult_ = mrNone;

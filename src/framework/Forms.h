@@ -47,7 +47,7 @@ public:
   // Shows the form with every other form disabled until ModalResult is set.
   int ShowModal();
   int ModalResult() const { return modalResult_; }
-  void SetModalResult(int result) { modalResult_ = result; }
+  void SetModalResult(int result);
   // Enter and Escape for the default and cancel buttons, Tab between controls; true if used.
   bool DialogKey(WPARAM key);
   void SetVisible(bool visible) override;
