@@ -27,6 +27,9 @@ fi
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
   mkdir -p "$WINEPREFIX"
   wineboot -i >/dev/null 2>&1 || true
+  # Debian's Wine does not find its own fonts (Marlett draws the caption-button glyphs, Tahoma
+  # is the dialog font): put them where every Windows program looks.
+  cp -n /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
   if [ "${VCU_USE_DISPLAY:-0}" != 1 ]; then
     # No window manager runs on the private display: Wine draws the frames itself (so that
     # screenshots show them) and does not wait for a manager each time a window is hidden.
