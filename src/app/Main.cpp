@@ -1,5 +1,6 @@
 #include "app/Main.h"
 
+#include "core/text/AsciiText.h"
 #include "framework/Dialogs.h"
 
 namespace vcu {
@@ -11,14 +12,6 @@ constexpr std::int64_t kNotConnected = 0;
 constexpr std::int64_t kConnected = 1;
 
 } // namespace
-
-std::string Trim(const std::string& text) {
-  auto blank = [](char c) { return static_cast<unsigned char>(c) <= 32; };
-  size_t first = 0, last = text.size();
-  while (first < last && blank(text[first])) ++first;
-  while (last > first && blank(text[last - 1])) --last;
-  return text.substr(first, last - first);
-}
 
 const TClassInfo& TfrmMain::ClassInfo() {
   static const TClassInfo info("TfrmMain", &TForm::ClassInfo(), {});
@@ -88,7 +81,7 @@ void TfrmMain::btnUpdateClick(TObject*) {
     return;
   }
   if (btnUpdate->Tag() != kConnected) return;
-  const std::string name = Trim(edtCfg->Text());
+  const std::string name = TrimControls(edtCfg->Text());
   if (rbtnSet->Checked()) WriteOption(name);
   else ReadOption(name);
 }
@@ -123,7 +116,7 @@ void TfrmMain::SetConnected(bool connected) {
 void TfrmMain::ReadOption(const std::string& name) {
   std::string value;
   if (!CZKEM1->ReadOption(kMachineNumber, name, value)) return;
-  edtValue->SetCaption(Trim(value));
+  edtValue->SetCaption(TrimControls(value));
   AddInfo(edtCfg->Text() + ": " + value);
 }
 

@@ -56,7 +56,4 @@ private:
   TCZKEM* CZKEM1 = nullptr;
 };
 
-// Removes leading and trailing characters of code 32 or less.
-std::string Trim(const std::string& text);
-
 } // namespace vcu

@@ -6,27 +6,21 @@
 
 namespace vcu {
 
-std::string LowerCase(std::string text) {
-  for (char& c : text)
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  return text;
-}
-
 TClassInfo::TClassInfo(std::string name, const TClassInfo* parent, std::vector<TPropInfo> properties)
     : name_(std::move(name)), parent_(parent), properties_(std::move(properties)) {}
 
 const TPropInfo* TClassInfo::FindProperty(const std::string& name) const {
-  const std::string wanted = LowerCase(name);
+  const std::string wanted = AsciiLower(name);
   for (const TClassInfo* c = this; c; c = c->parent_)
     for (const TPropInfo& p : c->properties_)
-      if (LowerCase(p.name) == wanted) return &p;
+      if (AsciiLower(p.name) == wanted) return &p;
   return nullptr;
 }
 
 bool TClassInfo::InheritsFrom(const std::string& className) const {
-  const std::string wanted = LowerCase(className);
+  const std::string wanted = AsciiLower(className);
   for (const TClassInfo* c = this; c; c = c->parent_)
-    if (LowerCase(c->name_) == wanted) return true;
+    if (AsciiLower(c->name_) == wanted) return true;
   return false;
 }
 
@@ -82,9 +76,9 @@ void TComponent::DestroyComponents() {
 
 TComponent* TComponent::FindComponent(const std::string& name) const {
   if (name.empty()) return nullptr;
-  const std::string wanted = LowerCase(name);
+  const std::string wanted = AsciiLower(name);
   for (TComponent* c : components_)
-    if (LowerCase(c->name_) == wanted) return c;
+    if (AsciiLower(c->name_) == wanted) return c;
   return nullptr;
 }
 

@@ -7,6 +7,8 @@
 #include <utility>
 #include <vector>
 
+#include "core/text/AsciiText.h"
+
 namespace vcu {
 
 class TObject;
@@ -210,8 +212,5 @@ TPropInfo EventProperty(const char* name, void (C::*set)(TNotifyEvent)) {
   p.setMethod = [set](TObject& o, TNotifyEvent e) { (static_cast<C&>(o).*set)(std::move(e)); };
   return p;
 }
-
-// Lower-cases ASCII letters; used wherever names compare without regard to case.
-std::string LowerCase(std::string text);
 
 } // namespace vcu

@@ -16,7 +16,7 @@ std::map<std::string, TComponentFactory>& ClassRegistry() {
     std::map<std::string, TComponentFactory> standard;
     auto add = [&standard](auto* tag) {
       using T = std::remove_pointer_t<decltype(tag)>;
-      standard[LowerCase(T::ClassInfo().Name())] = [](TComponent* owner) { return new T(owner); };
+      standard[AsciiLower(T::ClassInfo().Name())] = [](TComponent* owner) { return new T(owner); };
     };
     add(static_cast<TLabel*>(nullptr));
     add(static_cast<TButton*>(nullptr));
@@ -36,7 +36,7 @@ public:
   explicit LayoutBuilder(TComponent& root) : root_(root) {}
 
   void Build(const TLayoutObject& doc) {
-    if (LowerCase(doc.className) != LowerCase(root_.ClassName()))
+    if (AsciiLower(doc.className) != AsciiLower(root_.ClassName()))
       throw ELayoutError("the layout describes a " + doc.className + ", not a " + root_.ClassName(), doc.line);
     try {
       Begin(root_, doc);
@@ -141,7 +141,7 @@ private:
   static std::int64_t IntegerValue(const TPropInfo& info, const TLayoutValue& value, Fail fail) {
     if (value.kind == TLayoutValue::Kind::Ident && info.idents) {
       for (const auto& [name, number] : *info.idents)
-        if (LowerCase(name) == LowerCase(value.text)) return number;
+        if (AsciiLower(name) == AsciiLower(value.text)) return number;
       fail("unknown identifier " + value.text);
     }
     if (value.kind != TLayoutValue::Kind::Integer) fail("integer expected");
@@ -153,7 +153,7 @@ private:
   template <class Fail>
   static int MemberIndex(const TPropInfo& info, const std::string& name, Fail fail) {
     for (size_t i = 0; i < info.names.size(); ++i)
-      if (LowerCase(info.names[i]) == LowerCase(name)) return static_cast<int>(i);
+      if (AsciiLower(info.names[i]) == AsciiLower(name)) return static_cast<int>(i);
     fail(name + " is not a member");
     return 0;
   }
@@ -176,11 +176,11 @@ private:
 } // namespace
 
 void RegisterComponentClass(const std::string& className, TComponentFactory factory) {
-  ClassRegistry()[LowerCase(className)] = std::move(factory);
+  ClassRegistry()[AsciiLower(className)] = std::move(factory);
 }
 
 TComponentFactory FindComponentClass(const std::string& className) {
-  auto it = ClassRegistry().find(LowerCase(className));
+  auto it = ClassRegistry().find(AsciiLower(className));
   return it == ClassRegistry().end() ? TComponentFactory() : it->second;
 }
 

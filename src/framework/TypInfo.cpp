@@ -60,7 +60,7 @@ void SetPropText(TObject* object, const std::string& name, const std::string& te
   }
   case TPropKind::Enumeration:
     for (size_t i = 0; i < p->names.size(); ++i)
-      if (LowerCase(p->names[i]) == LowerCase(text)) { p->setOrd(*object, static_cast<std::int64_t>(i)); return; }
+      if (AsciiLower(p->names[i]) == AsciiLower(text)) { p->setOrd(*object, static_cast<std::int64_t>(i)); return; }
     return;
   case TPropKind::String:
     p->setText(*object, text);

@@ -24,7 +24,7 @@ void SetPropText(TObject* object, const std::string& name, const std::string& te
 
 // True when the Boolean property's identifier, lower-cased, is "true".
 inline bool GetBoolProp(const TObject* object, const std::string& name) {
-  return LowerCase(GetEnumText(object, name)) == "true";
+  return AsciiLower(GetEnumText(object, name)) == "true";
 }
 
 } // namespace vcu

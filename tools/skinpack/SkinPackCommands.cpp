@@ -1,7 +1,7 @@
 #include "SkinPackCommands.h"
 
 #include "core/Errors.h"
-#include "core/storage/AsciiText.h"
+#include "core/text/AsciiText.h"
 #include "core/storage/ByteOrder.h"
 #include "core/storage/Lzh.h"
 #include "core/storage/LzhEncoder.h"

@@ -5,7 +5,7 @@
 #include <fstream>
 #include <iterator>
 
-#include "core/storage/AsciiText.h"
+#include "core/text/AsciiText.h"
 #include "core/storage/SkinReader.h"
 
 namespace vcu {

@@ -1,7 +1,7 @@
 #include "core/storage/QuickIni.h"
 
 #include "core/Errors.h"
-#include "core/storage/AsciiText.h"
+#include "core/text/AsciiText.h"
 
 #include <limits>
 

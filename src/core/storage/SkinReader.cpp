@@ -1,7 +1,7 @@
 #include "core/storage/SkinReader.h"
 
 #include "core/storage/ArchiveMessages.h"
-#include "core/storage/AsciiText.h"
+#include "core/text/AsciiText.h"
 #include "core/storage/ByteOrder.h"
 #include "core/storage/Lzh.h"
 #include "core/storage/SkinArchiveFormat.h"

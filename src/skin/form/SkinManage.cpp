@@ -42,7 +42,7 @@ bool IsEmbeddedChild(HWND window) {
   const LONG_PTR style = GetWindowLongPtrA(window, GWL_STYLE);
   const LONG_PTR exStyle = GetWindowLongPtrA(window, GWL_EXSTYLE);
   if (!(style & WS_CHILD) || (exStyle & WS_EX_MDICHILD)) return false;
-  return LowerCase(WindowClassName(GetParent(window))) != "mdiclient";
+  return AsciiLower(WindowClassName(GetParent(window))) != "mdiclient";
 }
 
 bool HasArea(HWND window) {
@@ -271,7 +271,7 @@ bool TSkinManage::PassesWindowChecks(HWND window, const std::string& className, 
 
 bool TSkinManage::MaySkin(HWND window, const std::string& className) const {
   if (!primary_) return true;
-  const std::string lower = LowerCase(className);
+  const std::string lower = AsciiLower(className);
   if (!InSet(primary_->Options(), xoPreview) && Contains(lower, "preview")) return false;
   if (className == "#32770" && (GetWindowLongPtrA(window, GWL_STYLE) & DS_SETFOREGROUND)) return false;
   if (lower == "tpopupdbtreeview") return false;
@@ -293,7 +293,7 @@ TSkinData* TSkinManage::SelectSkinData(HWND window, const std::string& className
     return s->SkinFormtype() == sfOnlyThisForm && owner && owner->HandleAllocated() && owner->Handle() == window;
   });
   if (own) return own;
-  const std::string lower = LowerCase(className);
+  const std::string lower = AsciiLower(className);
   if (lower == "tmessageform" || lower == "#32770")
     if (TSkinData* dialog = lastOf([](TSkinData* s) { return s->SkinFormtype() == sfDialog; })) return dialog;
   if (TSkinData* main = lastOf([](TSkinData* s) { return s->SkinFormtype() == sfMainform; })) return main;

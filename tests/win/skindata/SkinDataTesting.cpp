@@ -86,22 +86,22 @@ PlainIni::PlainIni(const std::string& path) {
     line = Trimmed(line);
     if (line.empty() || line[0] == ';') continue;
     if (line.front() == '[' && line.back() == ']') {
-      section = LowerCase(line.substr(1, line.size() - 2));
+      section = AsciiLower(line.substr(1, line.size() - 2));
       order_.push_back(line.substr(1, line.size() - 2));
       values_[section];
       continue;
     }
     const auto eq = line.find('=');
-    if (eq != std::string::npos) values_[section][LowerCase(Trimmed(line.substr(0, eq)))] = Trimmed(line.substr(eq + 1));
+    if (eq != std::string::npos) values_[section][AsciiLower(Trimmed(line.substr(0, eq)))] = Trimmed(line.substr(eq + 1));
   }
 }
 
-bool PlainIni::HasSection(const std::string& section) const { return values_.count(LowerCase(section)) != 0; }
+bool PlainIni::HasSection(const std::string& section) const { return values_.count(AsciiLower(section)) != 0; }
 
 std::string PlainIni::Value(const std::string& section, const std::string& key) const {
-  auto s = values_.find(LowerCase(section));
+  auto s = values_.find(AsciiLower(section));
   if (s == values_.end()) return "";
-  auto k = s->second.find(LowerCase(key));
+  auto k = s->second.find(AsciiLower(key));
   return k == s->second.end() ? "" : k->second;
 }
 

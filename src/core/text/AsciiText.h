@@ -1,6 +1,6 @@
 #pragma once
-// Text helpers shared by the archive directory and the INI parser. Skin texts are single-byte
-// and their names ASCII, so case folding touches A-Z only.
+// Text helpers for the single-byte texts of skins, layouts and the window. Their names are
+// ASCII, so case folding touches A-Z only.
 #include <cstddef>
 #include <string>
 #include <vector>

@@ -1,4 +1,4 @@
-#include "core/storage/AsciiText.h"
+#include "core/text/AsciiText.h"
 
 namespace vcu {
 
