@@ -6,6 +6,8 @@
 
 #include "core/image/Bmp.h"
 
+#include "core/ByteOrder.h"
+
 namespace vcu {
 namespace {
 
@@ -50,13 +52,10 @@ public:
   }
   std::uint8_t U8(std::size_t offset) const { return *At(offset, 1); }
   std::uint16_t U16(std::size_t offset) const {
-    const std::uint8_t* p = At(offset, 2);
-    return static_cast<std::uint16_t>(p[0] | p[1] << 8);
+    return ReadU16Le(At(offset, 2));
   }
   std::uint32_t U32(std::size_t offset) const {
-    const std::uint8_t* p = At(offset, 4);
-    return std::uint32_t{p[0]} | std::uint32_t{p[1]} << 8 | std::uint32_t{p[2]} << 16 |
-           std::uint32_t{p[3]} << 24;
+    return ReadU32Le(At(offset, 4));
   }
   std::int32_t I32(std::size_t offset) const { return static_cast<std::int32_t>(U32(offset)); }
 

@@ -1,6 +1,6 @@
 #include "core/storage/Lzh.h"
 
-#include "core/storage/ByteOrder.h"
+#include "core/ByteOrder.h"
 #include "core/storage/LzhPositionCode.h"
 #include "core/storage/LzhTree.h"
 

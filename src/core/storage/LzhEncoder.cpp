@@ -1,7 +1,7 @@
 #include "core/storage/LzhEncoder.h"
 
 #include "core/Errors.h"
-#include "core/storage/ByteOrder.h"
+#include "core/ByteOrder.h"
 #include "core/storage/LzhPositionCode.h"
 #include "core/storage/LzhTree.h"
 

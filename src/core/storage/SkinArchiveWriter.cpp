@@ -1,7 +1,7 @@
 #include "core/storage/SkinArchiveWriter.h"
 
 #include "core/Errors.h"
-#include "core/storage/ByteOrder.h"
+#include "core/ByteOrder.h"
 #include "core/storage/SkinArchiveFormat.h"
 #include "core/storage/SkinReader.h"
 

@@ -2,7 +2,7 @@
 
 #include "core/storage/ArchiveMessages.h"
 #include "core/text/AsciiText.h"
-#include "core/storage/ByteOrder.h"
+#include "core/ByteOrder.h"
 #include "core/storage/Lzh.h"
 #include "core/storage/SkinArchiveFormat.h"
 

@@ -1,5 +1,7 @@
 #include "skin/data/WinSkinData.h"
 
+#include "core/ByteOrder.h"
+
 #include <cstddef>
 #include <fstream>
 #include <iterator>
@@ -49,12 +51,6 @@ TPropInfo Skin3rdProperty() {
   p.kind = TPropKind::Object;
   p.getObject = [](const TObject& o) -> TObject* { return static_cast<const TSkinData&>(o).Skin3rd(); };
   return p;
-}
-
-std::int32_t ReadLength(const std::vector<std::uint8_t>& data) {
-  std::uint32_t n = 0;
-  for (std::size_t i = kLengthBytes; i-- > 0;) n = n << 8 | data[i];
-  return static_cast<std::int32_t>(n);
 }
 
 bool ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& bytes) {
@@ -176,7 +172,7 @@ void TSkinData::SetSkinFile(const std::string& value) {
 
 void TSkinData::ReadSkinStream(const std::vector<std::uint8_t>& data) {
   if (data.size() < kLengthBytes) return;
-  const std::int32_t n = ReadLength(data);
+  const std::int32_t n = static_cast<std::int32_t>(ReadU32Le(data.data()));
   if (n <= 0 || static_cast<std::size_t>(n) > data.size() - kLengthBytes) return;
   SkinArchive.assign(data.begin() + kLengthBytes, data.begin() + kLengthBytes + n);
   if (Designing()) return;
@@ -190,8 +186,7 @@ void TSkinData::ReadSkinStream(const std::vector<std::uint8_t>& data) {
 }
 
 void TSkinData::WriteSkinStream(std::vector<std::uint8_t>& data) const {
-  const auto n = static_cast<std::uint32_t>(SkinArchive.size());
-  for (std::size_t i = 0; i < kLengthBytes; ++i) data.push_back(static_cast<std::uint8_t>(n >> (8 * i)));
+  AppendU32Le(data, static_cast<std::uint32_t>(SkinArchive.size()));
   data.insert(data.end(), SkinArchive.begin(), SkinArchive.end());
 }
 

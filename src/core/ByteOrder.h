@@ -1,9 +1,13 @@
 #pragma once
-// Little-endian 32-bit words, as the compressed skin and the skin archive store them.
+// Little-endian words, as skin files, bitmaps and the stored layout keep them.
 #include <cstdint>
 #include <vector>
 
 namespace vcu {
+
+inline std::uint16_t ReadU16Le(const std::uint8_t* p) {
+  return static_cast<std::uint16_t>(p[0] | p[1] << 8);
+}
 
 inline std::uint32_t ReadU32Le(const std::uint8_t* p) {
   return static_cast<std::uint32_t>(p[0]) | static_cast<std::uint32_t>(p[1]) << 8 |
