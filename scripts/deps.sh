@@ -7,7 +7,9 @@ packages=(
   cmake make g++ file
   googletest libgtest-dev libbenchmark-dev
   g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix mingw-w64-tools
-  wine wine64 xvfb x11-utils imagemagick
+  wine wine64 xvfb x11-utils xauth imagemagick procps
+  # Wine only recommends its fonts; without them text is rasterised from a fallback font.
+  fonts-wine fonts-liberation fonts-dejavu-core
 )
 missing=()
 for p in "${packages[@]}"; do
