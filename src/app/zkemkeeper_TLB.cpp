@@ -1,6 +1,6 @@
 #include "app/zkemkeeper_TLB.h"
 
-#include "app/IZKEM.h"
+#include "kit-interface/IZKEM.h"
 #include "app/OleCheck.h"
 #include "app/OleText.h"
 

@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <stdexcept>
 
-#include "app/IZKEM.h"
+#include "kit-interface/IZKEM.h"
 #include "kit-sim/ClassFactory.h"
 
 namespace vcu::kitsim {

@@ -5,7 +5,7 @@
 #include <functional>
 #include <memory>
 
-#include "app/IZKEM.h"
+#include "kit-interface/IZKEM.h"
 #include "kit-sim/ComObject.h"
 #include "kit-sim/Terminal.h"
 

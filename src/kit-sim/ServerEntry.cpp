@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "app/IZKEM.h"
+#include "kit-interface/IZKEM.h"
 #include "kit-sim/ClassFactory.h"
 #include "kit-sim/EnvironmentSettings.h"
 #include "kit-sim/ModuleLock.h"

@@ -5,7 +5,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "app/IZKEM.h"
+#include "kit-interface/IZKEM.h"
 #include "app/zkemkeeper_TLB.h"
 
 namespace vcu {

@@ -5,7 +5,7 @@
 #include <map>
 #include <set>
 
-#include "app/IZKEM.h"
+#include "kit-interface/IZKEM.h"
 #include "kit-sim/ClassRegistration.h"
 #include "kit-sim/EnvironmentSettings.h"
 
