@@ -15,7 +15,7 @@ bash scripts/build.sh
 
 # A sheet of every element of our skin, for the skin author's eye.
 mkdir -p "$root/out"
-"$BUILD_ROOT/native/tools/skinview/skinview" "$root/skins/default" -o "$root/out/skin-sheet.png"
+"$BUILD_ROOT/release/tools/skinview/skinview" "$root/skins/default" -o "$root/out/skin-sheet.png"
 echo "run: skin sheet in out/skin-sheet.png"
 
 # The 64-bit build runs here; the shipped 32-bit program is built but runs only on Windows.
