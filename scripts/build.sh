@@ -29,7 +29,7 @@ cmake --build "$build/native" -j"$jobs"
 configure "$build/win64" RelWithDebInfo -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-x86_64.cmake" -DVCU_SKINPACK="$skinpack"
 cmake --build "$build/win64" -j"$jobs"
 
-configure "$build/win32" Release -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" -DVCU_TESTS=OFF -DVCU_SKINPACK="$skinpack"
+configure "$build/win32" Release -DCMAKE_CXX_FLAGS=-g -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" -DVCU_TESTS=OFF -DVCU_SKINPACK="$skinpack"
 cmake --build "$build/win32" -j"$jobs"
 
 bash scripts/dist.sh "$build/win32" "$dist"
