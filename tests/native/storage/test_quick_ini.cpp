@@ -2,6 +2,9 @@
 
 #include "core/Errors.h"
 
+#include "Bytes.h"
+#include "IniFixtures.h"
+
 #include <gtest/gtest.h>
 
 #include <limits>
@@ -10,12 +13,7 @@
 namespace vcu {
 namespace {
 
-TQuickIni Parse(const std::string& text) {
-  TQuickIni ini;
-  const std::vector<std::uint8_t> bytes(text.begin(), text.end());
-  ini.LoadFromStream(bytes);
-  return ini;
-}
+using test::MakeIni;
 
 const char* const kSkinIni =
     "; a skin description\r\n"
@@ -40,7 +38,7 @@ const char* const kSkinIni =
     "Last=no line break";
 
 TEST(QuickIni, LooksUpSectionsAndKeysWithoutRegardToCase) {
-  const TQuickIni ini = Parse(kSkinIni);
+  const TQuickIni ini = MakeIni(kSkinIni);
   const struct {
     const char* section;
     const char* key;
@@ -70,7 +68,7 @@ TEST(QuickIni, LooksUpSectionsAndKeysWithoutRegardToCase) {
 TEST(QuickIni, LineBreaksAndTheEndOfText) {
   // LF CR ends two lines; a NUL ends the text.
   const std::string text = std::string("[S]\n\rA=1\n\r[T]\rB=2\0[U]\r\nC=3", 25);
-  const TQuickIni ini = Parse(text);
+  const TQuickIni ini = MakeIni(text);
   EXPECT_EQ(ini.ReadString("S", "A", "-"), "1");
   EXPECT_EQ(ini.ReadString("T", "B", "-"), "2");
   EXPECT_EQ(ini.ReadString("U", "C", "-"), "-");
@@ -94,7 +92,7 @@ TEST(QuickIni, ReadIntegerTakesDecimalAndHexadecimal) {
   std::string text = "[V]\r\n";
   for (std::size_t i = 0; i < sizeof values / sizeof values[0]; ++i)
     text += "k" + std::to_string(i) + "=" + values[i][0] + "\r\n";
-  const TQuickIni ini = Parse(text);
+  const TQuickIni ini = MakeIni(text);
   const std::int32_t def = -12345;
   for (std::size_t i = 0; i < sizeof values / sizeof values[0]; ++i) {
     const std::string expected = values[i][1];
@@ -106,7 +104,7 @@ TEST(QuickIni, ReadIntegerTakesDecimalAndHexadecimal) {
 }
 
 TEST(QuickIni, ReadSectionsGivesNamesWithoutBrackets) {
-  const TQuickIni ini = Parse(kSkinIni);
+  const TQuickIni ini = MakeIni(kSkinIni);
   std::vector<std::string> sections{"stale"};
   ini.ReadSections(&sections);
   EXPECT_EQ(sections,
@@ -114,7 +112,7 @@ TEST(QuickIni, ReadSectionsGivesNamesWithoutBrackets) {
 }
 
 TEST(QuickIni, ReadSectionsWithoutAListIsAnAssertionError) {
-  const TQuickIni ini = Parse(kSkinIni);
+  const TQuickIni ini = MakeIni(kSkinIni);
   try {
     ini.ReadSections(nullptr);
     FAIL() << "no assertion error";
@@ -126,10 +124,10 @@ TEST(QuickIni, ReadSectionsWithoutAListIsAnAssertionError) {
 }
 
 TEST(QuickIni, LoadingReplacesAndNoStreamChangesNothing) {
-  TQuickIni ini = Parse("[A]\r\nk=1\r\n");
+  TQuickIni ini = MakeIni("[A]\r\nk=1\r\n");
   ini.LoadFromStream(nullptr);
   EXPECT_EQ(ini.ReadString("A", "k", "-"), "1");
-  const std::vector<std::uint8_t> other{'[', 'B', ']', '\n', 'k', '=', '2'};
+  const std::vector<std::uint8_t> other = test::TextBytes("[B]\nk=2");
   ini.LoadFromStream(&other);
   EXPECT_EQ(ini.ReadString("A", "k", "-"), "-");
   EXPECT_EQ(ini.ReadString("B", "k", "-"), "2");
