@@ -15,13 +15,13 @@
 namespace vcu {
 namespace {
 
-using test::BmpSpec;
+using test::BmpFields;
 using test::Bytes;
 
 constexpr Pixel kRed = MakePixel(255, 0, 0), kBlue = MakePixel(0, 0, 255), kWhite = MakePixel(255, 255, 255),
                 kBlack = 0, kGreen = MakePixel(0, 128, 0);
 
-Bytes Resource(const BmpSpec& spec) { return test::WithoutFileHeader(test::MakeBmp(spec)); }
+Bytes Resource(const BmpFields& fields) { return test::WithoutFileHeader(test::MakeBmp(fields)); }
 
 // A table of `entries` colours whose entry i is grey i, with chosen entries replaced.
 std::vector<std::uint32_t> Palette(int entries, std::initializer_list<std::pair<int, Pixel>> chosen) {
@@ -36,7 +36,7 @@ Bitmap Decode(const Bytes& dib) { return DecodeResourceBitmap(dib.data(), dib.si
 TEST(DecodeResourceBitmap, FindsThePixelsAfterEveryKindOfHeader) {
   struct Case {
     const char* what;
-    BmpSpec spec;
+    BmpFields fields;
     std::vector<std::vector<Pixel>> rows; // from the top
   };
   const Case cases[] = {
@@ -68,7 +68,7 @@ TEST(DecodeResourceBitmap, FindsThePixelsAfterEveryKindOfHeader) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
-    const Bitmap b = Decode(Resource(c.spec));
+    const Bitmap b = Decode(Resource(c.fields));
     ASSERT_EQ(b.Height(), static_cast<int>(c.rows.size()));
     ASSERT_EQ(b.Width(), static_cast<int>(c.rows[0].size()));
     for (int y = 0; y < b.Height(); ++y)

@@ -4,10 +4,12 @@
 
 #include "Bytes.h"
 #include "IniFixtures.h"
+#include "ReferenceIni.h"
 
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <random>
 #include <string>
 
 namespace vcu {
@@ -133,6 +135,45 @@ TEST(QuickIni, LoadingReplacesAndNoStreamChangesNothing) {
   EXPECT_EQ(ini.ReadString("B", "k", "-"), "2");
   ini.LoadFromStream(std::vector<std::uint8_t>{});
   EXPECT_EQ(ini.ReadString("B", "k", "-"), "-");
+}
+
+// Random texts of headers, entries, comments and stray lines, with every kind of line break,
+// read by the parser and by the tests' own reading of the same rules: every lookup agrees.
+TEST(QuickIni, AgreesWithARuleByRuleReadingOnRandomTexts) {
+  const std::vector<std::string> names = {"Buttons", "buttons", " Spaced ", "", "Other"};
+  const std::vector<std::string> keys = {"Key", "KEY", "key2", "Other", "", " Key "};
+  const std::vector<std::string> equals = {"=", " = ", "= ", ""};
+  const std::vector<std::string> values = {
+      "", "value", " V a l ", "1 ; note", "0x1F", "0X1f", "$1F", "-5", "+7", "007", "12abc", "0x", "$",
+      "-", "-0x5", "2147483647", "2147483648", "-2147483648", "-2147483649", "0xFFFFFFFF", "0x100000000"};
+  const std::vector<std::string> breaks = {"\r\n", "\n", "\r", "\n\r", "\r\n", "\n"};
+  std::mt19937 random(8);
+  auto pick = [&random](const std::vector<std::string>& from) { return from[random() % from.size()]; };
+  for (int round = 0; round < 500; ++round) {
+    std::string text;
+    for (int i = 0, n = 1 + static_cast<int>(random() % 25); i < n; ++i) {
+      switch (random() % 8) {
+      case 0: text += "[" + pick(names) + "]"; break;
+      case 1: text += "[" + pick(names); break; // unclosed: an ordinary line
+      case 2: text += "  ; " + pick(keys) + "=" + pick(values); break;
+      case 3: text += random() % 20 ? " \t" : std::string(1, '\0'); break;
+      default: text += pick(keys) + pick(equals) + pick(values); break;
+      }
+      text += pick(breaks);
+    }
+    const TQuickIni ini = MakeIni(text);
+    const test::ReferenceIni reference(text);
+    std::vector<std::string> sections;
+    ini.ReadSections(&sections);
+    ASSERT_EQ(sections, reference.Sections()) << text;
+    for (const std::string& section : names)
+      for (const std::string& key : keys) {
+        ASSERT_EQ(ini.ReadString(section, key, "-"), reference.ReadString(section, key, "-"))
+            << "[" << section << "] " << key << " in:\n" << text;
+        ASSERT_EQ(ini.ReadInteger(section, key, -99), reference.ReadInteger(section, key, -99))
+            << "[" << section << "] " << key << " in:\n" << text;
+      }
+  }
 }
 
 } // namespace

@@ -5,7 +5,7 @@
 
 namespace vcu::test {
 
-Bytes MakeBmp(const BmpSpec& s) {
+Bytes MakeBmp(const BmpFields& s) {
   Bytes header;
   PutLe(header, s.headerSize, 4);
   if (s.headerSize == 12) {
@@ -38,16 +38,16 @@ Bytes MakeBmp(const BmpSpec& s) {
 }
 
 Bytes Bmp24(int width, int height, const std::function<std::uint32_t(int x, int y)>& pixel, bool topDown) {
-  BmpSpec spec;
-  spec.width = width;
-  spec.height = topDown ? -height : height;
+  BmpFields fields;
+  fields.width = width;
+  fields.height = topDown ? -height : height;
   const std::size_t stride = (static_cast<std::size_t>(width) * 3 + 3) / 4 * 4;
   for (int row = 0; row < height; ++row) {
     const int y = topDown ? row : height - 1 - row;
-    for (int x = 0; x < width; ++x) PutLe(spec.pixels, pixel(x, y), 3); // blue, green, red
-    spec.pixels.resize(spec.pixels.size() + stride - static_cast<std::size_t>(width) * 3, 0);
+    for (int x = 0; x < width; ++x) PutLe(fields.pixels, pixel(x, y), 3); // blue, green, red
+    fields.pixels.resize(fields.pixels.size() + stride - static_cast<std::size_t>(width) * 3, 0);
   }
-  return MakeBmp(spec);
+  return MakeBmp(fields);
 }
 
 Bytes CoordinateBmp(int width, int height, unsigned tag) {

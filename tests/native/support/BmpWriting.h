@@ -9,7 +9,7 @@
 
 namespace vcu::test {
 
-struct BmpSpec {
+struct BmpFields {
   int width = 0, height = 0;
   int bits = 24;
   std::uint32_t compression = 0;
@@ -20,7 +20,7 @@ struct BmpSpec {
   Bytes pixels;                       // rows as stored, padding included
 };
 
-Bytes MakeBmp(const BmpSpec& spec);
+Bytes MakeBmp(const BmpFields& fields);
 
 // An uncompressed 24-bit file whose pixel (x, y), counted from the top, is pixel(x, y) as
 // 0x00RRGGBB; rows stored bottom-up unless topDown (negative height).
