@@ -97,7 +97,9 @@ inline void ExpectImage(const Bitmap& actual, const ExpectedImage& expected, con
 }
 
 inline void ExpectRecord(const TDataSkinObject& actual, const ExpectedRecord& expected, const std::string& what) {
-  if (!expected.name.empty()) EXPECT_EQ(actual.Name, expected.name) << what;
+  if (!expected.name.empty()) {
+    EXPECT_EQ(actual.Name, expected.name) << what;
+  }
   for (const auto& [field, value] : expected.fields) {
     const std::optional<std::int32_t> got = FieldValue(actual, field);
     if (!got) {
