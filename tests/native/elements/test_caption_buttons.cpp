@@ -1,13 +1,17 @@
 #include <gtest/gtest.h>
 
-#include "SkinFixture.h"
+#include "BmpWriting.h"
+#include "IniFixtures.h"
+#include "Pictures.h"
+#include "core/elements/SkinEntries.h"
+#include "core/image/Bmp.h"
 #include "core/elements/CaptionButtons.h"
 #include "core/elements/ElementReaders.h"
 
 namespace vcu {
 namespace {
 
-using test::BmpFile;
+using test::CoordinateBmp;
 using test::MakeIni;
 
 // Reads the caption buttons of an INI text whose images come from `entries`.
@@ -42,7 +46,7 @@ TEST(CaptionButtons, FrameCountGuessedFromImageSize) {
     MemoryEntries entries;
     std::string ini = "[ButtonX]\nAction=" + std::to_string(c.action) + "\nVisibility=0\n" + c.frameKey;
     if (c.width) {
-      entries.Add("img.bmp", BmpFile(c.width, c.height));
+      entries.Add("img.bmp", CoordinateBmp(c.width, c.height));
       ini += "ButtonImage=img.bmp\n";
     }
     const auto buttons = ReadButtons(ini, entries);
@@ -84,7 +88,7 @@ TEST(CaptionButtons, WhichSectionsAreButtons) {
 
 TEST(CaptionButtons, FieldsDefaultsAndHelpPosition) {
   MemoryEntries entries;
-  entries.Add("close.bmp", BmpFile(78, 21)).Add("icon.bmp", BmpFile(16, 16));
+  entries.Add("close.bmp", CoordinateBmp(78, 21)).Add("icon.bmp", CoordinateBmp(16, 16));
   const auto buttons = ReadButtons(
       "[ButtonClose]\nAction=-1\nVisibility=0\nButtonImage=close.bmp\nAlign=1\nXcoord=25\nYcoord=5\n"
       "[ButtonHelp1]\nAction=4\nXcoord=1\nYcoord=2\n"   // no help position yet: keeps its own
@@ -131,7 +135,7 @@ TEST(CaptionButtons, MdiControlsSplitIntoThreeButtons) {
     MemoryEntries entries;
     std::string ini = "[ButtonClose]\nAction=0\n";
     if (c.width) {
-      entries.Add("mdi.bmp", BmpFile(c.width, c.height));
+      entries.Add("mdi.bmp", CoordinateBmp(c.width, c.height));
       ini += "[MDICONTROLS]\nImage=mdi.bmp\n";
     }
     int base = -1;

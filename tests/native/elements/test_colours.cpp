@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "SkinFixture.h"
+#include "BmpWriting.h"
+#include "IniFixtures.h"
+#include "Pictures.h"
+#include "core/elements/SkinEntries.h"
+#include "core/image/Bmp.h"
 #include "core/elements/Colours.h"
 
 namespace vcu {

@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "SkinFixture.h"
+#include "BmpWriting.h"
+#include "IniFixtures.h"
+#include "Pictures.h"
+#include "core/elements/SkinEntries.h"
+#include "core/image/Bmp.h"
 #include "core/elements/DerivedElements.h"
 #include "core/image/Gradient.h"
 #include "core/image/PixelOps.h"
@@ -208,54 +212,48 @@ TEST(BuildComboArrow, FromComposedFacesOrFromTheButton) {
   EXPECT_TRUE(e.ComboArrow->Bitmap.Empty());
 }
 
-// Mix as the painters mix: per channel (c1 * w + c2 * (S - w) + S / 2) / S.
-Rgb Mix(Rgb c1, Rgb c2, int w) {
-  const int s = w < 100 ? 100 : 1000;
-  Rgb out = 0;
-  for (int shift = 0; shift < 24; shift += 8) {
-    const int a = (c1 >> shift) & 0xFF, b = (c2 >> shift) & 0xFF;
-    out |= static_cast<Rgb>(((a * w + b * (s - w) + s / 2) / s) & 0xFF) << shift;
-  }
-  return out;
-}
-
+// The ramp runs from the face tinted 15 % toward white down to a shade of the frame colour
+// (the top border's pixel a third into its first frame). Worked by hand for a face of
+// (238, 240, 244):
+//   top    = (c * 150 + 255 * 850 + 500) div 1000 per channel = (252, 253, 253);
+//   bottom = 15 % grey over the frame colour, or, for a frame colour with a saturation s above
+//            110, the frame colour mixed with white at weight (225 - s) * 25 div 140 + 50;
+//   row 39 = top + (39 d + 19) div 39 per channel, truncated toward zero, so a falling
+//            channel ends one step above the bottom colour.
 TEST(BuildToolbarGradient, RampFromFaceTintToFrameShade) {
   const Rgb face = 0x00F4F0EE;
+  const Rgb top = MakeRgb(252, 253, 253);
   struct Case {
     const char* what;
-    Pixel topBorderPixel; // 0: no top border image
-    Rgb bottom;
+    Pixel frame; // the top border's colour
+    Rgb lastRow;
   } cases[] = {
-      // Saturated red: weight (225 - 255) * 25 / 140 + 50 = 45.
-      {"red", MakePixel(255, 0, 0), Mix(0x0000FF, 0xFFFFFF, 45)},
-      // Grey has no saturation: 15 % grey over the frame colour.
-      {"grey", MakePixel(160, 160, 160), Mix(0x808080, 0xA0A0A0, 150)},
-      // Dark colours count as saturation 200: weight 25 * 25 / 140 + 50 = 54.
-      {"dark", MakePixel(10, 20, 30), Mix(0x1E140A, 0xFFFFFF, 54)},
+      // Saturation 255: weight -30 * 25 div 140 + 50 = 45; bottom (255, 140, 140).
+      {"red", MakePixel(255, 0, 0), MakeRgb(255, 141, 141)},
+      // Saturation 128 (127.5 to even): weight 97 * 25 div 140 + 50 = 67; bottom (218, 151, 151).
+      {"rose", MakePixel(200, 100, 100), MakeRgb(219, 152, 152)},
+      // Saturation 0: (128 * 150 + 160 * 850 + 500) div 1000 = 155 each; bottom (155, 155, 155).
+      {"grey", MakePixel(160, 160, 160), MakeRgb(156, 156, 156)},
+      // Dark colours count as saturation 200: weight 54; bottom (123, 128, 134).
+      {"dark", MakePixel(10, 20, 30), MakeRgb(124, 129, 135)},
   };
   for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
     TSkinElements e;
     e.ColourButtonFace = static_cast<Colour>(face);
     e.TopBorder.Bitmap = Bitmap(9, 6, PixelFormat::Bits24);
-    e.TopBorder.Bitmap.Fill(c.topBorderPixel);
+    e.TopBorder.Bitmap.Fill(c.frame);
     e.TopBorder.Frame = 2;
     BuildToolbarGradient(e);
-    ASSERT_TRUE(e.ToolbarGradient) << c.what;
+    ASSERT_TRUE(e.ToolbarGradient);
     const Bitmap& ramp = e.ToolbarGradient->Bitmap;
     ASSERT_EQ(ramp.Width(), 10);
     ASSERT_EQ(ramp.Height(), 40);
     EXPECT_EQ(e.ToolbarGradient->Name, "Toolbar");
     EXPECT_EQ(e.ToolbarGradient->Frame, 1);
-    const Rgb top = Mix(face, 0xFFFFFF, 150);
-    EXPECT_EQ(RgbFromPixel(ramp.At(0, 0)), top) << c.what;
-    EXPECT_EQ(RgbFromPixel(ramp.At(9, 0)), top) << c.what;
-    // The last of 40 ramp entries: start + (39 d + 19) / 39 per channel, truncating.
-    Rgb last = 0;
-    for (int shift = 0; shift < 24; shift += 8) {
-      const int a = (top >> shift) & 0xFF, d = static_cast<int>((c.bottom >> shift) & 0xFF) - a;
-      last |= static_cast<Rgb>(a + (39 * d + 19) / 39) << shift;
-    }
-    EXPECT_EQ(RgbFromPixel(ramp.At(5, 39)), last) << c.what;
+    EXPECT_EQ(RgbFromPixel(ramp.At(0, 0)), top);
+    EXPECT_EQ(RgbFromPixel(ramp.At(9, 0)), top);
+    EXPECT_EQ(RgbFromPixel(ramp.At(5, 39)), c.lastRow);
   }
 }
 

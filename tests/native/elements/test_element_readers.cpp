@@ -2,21 +2,25 @@
 
 #include <functional>
 
-#include "SkinFixture.h"
+#include "BmpWriting.h"
+#include "IniFixtures.h"
+#include "Pictures.h"
+#include "core/elements/SkinEntries.h"
+#include "core/image/Bmp.h"
 #include "core/elements/ElementReaders.h"
 
 namespace vcu {
 namespace {
 
-using test::BmpFile;
+using test::CoordinateBmp;
 using test::MakeIni;
 
 // A reader over one INI text and a few entries.
 struct ReaderFixture {
   explicit ReaderFixture(const std::string& iniText) : ini(MakeIni(iniText)) {
-    entries.Add("a.bmp", BmpFile(4, 2, 1))
-        .Add("b.bmp", BmpFile(6, 3, 2))
-        .Add("dir/a.bmp", BmpFile(1, 1, 3))
+    entries.Add("a.bmp", CoordinateBmp(4, 2, 1))
+        .Add("b.bmp", CoordinateBmp(6, 3, 2))
+        .Add("dir/a.bmp", CoordinateBmp(1, 1, 3))
         .AddText("bad.bmp", "not a bitmap");
     colours.ColourButtonText = 0x00ABCDEF;
   }

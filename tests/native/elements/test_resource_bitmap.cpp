@@ -1,86 +1,116 @@
+// The program's bitmap resources are BMP files without their file header: the decoder must
+// find the pixels after the information header and whatever table or masks follow it. Each
+// resource here is written byte by byte with pixels known in advance.
 #include <gtest/gtest.h>
 
 #include <fstream>
 #include <iterator>
 
-#include "SkinFixture.h"
+#include "BmpReading.h"
+#include "BmpWriting.h"
+#include "Pictures.h"
 #include "core/elements/ResourceBitmap.h"
+#include "core/image/Bmp.h"
 
 namespace vcu {
 namespace {
 
-std::vector<std::uint8_t> ReadFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+using test::BmpFields;
+using test::Bytes;
+
+constexpr Pixel kRed = MakePixel(255, 0, 0), kBlue = MakePixel(0, 0, 255), kWhite = MakePixel(255, 255, 255),
+                kBlack = 0, kGreen = MakePixel(0, 128, 0);
+
+Bytes Resource(const BmpFields& fields) { return test::WithoutFileHeader(test::MakeBmp(fields)); }
+
+// A table of `entries` colours whose entry i is grey i, with chosen entries replaced.
+std::vector<std::uint32_t> Palette(int entries, std::initializer_list<std::pair<int, Pixel>> chosen) {
+  std::vector<std::uint32_t> p;
+  for (int i = 0; i < entries; ++i) p.push_back(static_cast<std::uint32_t>(i * 0x010101));
+  for (const auto& [index, colour] : chosen) p[index] = colour;
+  return p;
 }
 
-// A resource is the BMP file without its 14-byte file header.
-std::vector<std::uint8_t> Packed(const std::vector<std::uint8_t>& file) {
-  return {file.begin() + 14, file.end()};
-}
+Bitmap Decode(const Bytes& dib) { return DecodeResourceBitmap(dib.data(), dib.size()); }
 
-TEST(DecodeResourceBitmap, ProgramTrackImagesDecodeAsTheirFiles) {
-  for (const char* name : {"track.bmp", "trackvert.bmp"}) {
-    const auto file = ReadFile(std::string(VCU_SOURCE_DIR) + "/src/app/res/" + name);
-    ASSERT_GT(file.size(), 14u) << name;
-    const Bitmap expected = DecodeBmp(file);
-    const auto packed = Packed(file);
-    const Bitmap got = DecodeResourceBitmap(packed.data(), packed.size());
-    ASSERT_EQ(got.Width(), expected.Width()) << name;
-    ASSERT_EQ(got.Height(), expected.Height()) << name;
-    for (int y = 0; y < got.Height(); ++y)
-      for (int x = 0; x < got.Width(); ++x) ASSERT_EQ(got.At(x, y), expected.At(x, y)) << name;
+TEST(DecodeResourceBitmap, FindsThePixelsAfterEveryKindOfHeader) {
+  struct Case {
+    const char* what;
+    BmpFields fields;
+    std::vector<std::vector<Pixel>> rows; // from the top
+  };
+  const Case cases[] = {
+      {"24 bits, bottom-up, padded rows",
+       {3, 2, 24, 0, 0, {}, {}, 40,
+        {0, 0, 255, 0, 128, 0, 255, 255, 255, 0, 0, 0, 0, 0, 0, 0, 0, 0, 255, 0, 0, 0, 0, 0}},
+       {{kBlack, kBlack, kBlue}, {kRed, kGreen, kWhite}}},
+      {"24 bits, top-down",
+       {2, -2, 24, 0, 0, {}, {}, 40, {0, 0, 255, 255, 0, 0, 0, 0, 255, 255, 255, 0, 0, 0, 0, 0}},
+       {{kRed, kBlue}, {kWhite, kBlack}}},
+      {"8 bits, two colours used",
+       {2, 1, 8, 0, 2, {kBlue, kRed}, {}, 40, {1, 0, 0, 0}},
+       {{kRed, kBlue}}},
+      {"8 bits, no count: a full table of 256",
+       {3, 1, 8, 0, 0, Palette(256, {{200, kGreen}}), {}, 40, {200, 7, 255, 0}},
+       {{kGreen, MakePixel(7, 7, 7), MakePixel(255, 255, 255)}}},
+      {"4 bits, no count: 16 colours",
+       {3, 1, 4, 0, 0, Palette(16, {{1, kRed}, {15, kBlue}}), {}, 40, {0x1F, 0x00, 0, 0}},
+       {{kRed, kBlue, kBlack}}},
+      {"1 bit, no count: 2 colours, as the menu glyphs are stored",
+       {10, 1, 1, 0, 0, {kBlack, kWhite}, {}, 40, {0xA5, 0x40, 0, 0}},
+       {{kWhite, kBlack, kWhite, kBlack, kBlack, kWhite, kBlack, kWhite, kBlack, kWhite}}},
+      {"16 bits, 5-6-5 masks after the header",
+       {2, 1, 16, 3, 0, {}, {0xF800, 0x07E0, 0x001F}, 40, {0xFF, 0xFF, 0x00, 0xF8}},
+       {{kWhite, kRed}}},
+      {"old core header: 3-byte table entries",
+       {2, 1, 8, 0, 0, Palette(256, {{0, kBlue}, {9, kRed}}), {}, 12, {9, 0, 0, 0}},
+       {{kRed, kBlue}}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    const Bitmap b = Decode(Resource(c.fields));
+    ASSERT_EQ(b.Height(), static_cast<int>(c.rows.size()));
+    ASSERT_EQ(b.Width(), static_cast<int>(c.rows[0].size()));
+    for (int y = 0; y < b.Height(); ++y)
+      for (int x = 0; x < b.Width(); ++x) EXPECT_EQ(b.At(x, y), c.rows[y][x]) << x << "," << y;
   }
 }
 
-// A BITMAPINFOHEADER: size, width, height, planes, bits, compression, ..., colours used.
-std::vector<std::uint8_t> InfoHeader(int width, int height, int bits, int compression, int colours) {
-  std::vector<std::uint8_t> h(40, 0);
-  auto put = [&](int at, std::uint32_t v, int bytes) {
-    for (int i = 0; i < bytes; ++i) h[at + i] = static_cast<std::uint8_t>(v >> (8 * i));
-  };
-  put(0, 40, 4);
-  put(4, static_cast<std::uint32_t>(width), 4);
-  put(8, static_cast<std::uint32_t>(height), 4);
-  put(12, 1, 2);
-  put(14, static_cast<std::uint32_t>(bits), 2);
-  put(16, static_cast<std::uint32_t>(compression), 4);
-  put(32, static_cast<std::uint32_t>(colours), 4);
-  return h;
-}
-
-TEST(DecodeResourceBitmap, ColourTableAndMasksAreSkipped) {
-  // 2 x 1, 8 bits, a colour table of 2 entries (blue, red): the pixels start after it.
-  std::vector<std::uint8_t> dib = InfoHeader(2, 1, 8, 0, 2);
-  dib.insert(dib.end(), {255, 0, 0, 0, 0, 0, 255, 0}); // blue, red
-  dib.insert(dib.end(), {1, 0, 0, 0});                  // red, blue, row padding
-  const Bitmap b = DecodeResourceBitmap(dib.data(), dib.size());
-  ASSERT_EQ(b.Width(), 2);
-  EXPECT_EQ(b.At(0, 0), MakePixel(255, 0, 0));
-  EXPECT_EQ(b.At(1, 0), MakePixel(0, 0, 255));
-
-  // 1 x 1, 16 bits with bit-field masks after the header (5-6-5): one white pixel.
-  dib = InfoHeader(1, 1, 16, 3, 0);
-  dib.insert(dib.end(), {0x00, 0xF8, 0, 0, 0xE0, 0x07, 0, 0, 0x1F, 0, 0, 0});
-  dib.insert(dib.end(), {0xFF, 0xFF, 0, 0});
-  const Bitmap white = DecodeResourceBitmap(dib.data(), dib.size());
-  EXPECT_EQ(white.At(0, 0), MakePixel(255, 255, 255));
+// The program's own track images, checked against the files they are built from, read by the
+// tests' own BMP reader.
+TEST(DecodeResourceBitmap, ProgramTrackImages) {
+  const struct {
+    const char* file;
+    int width, height;
+  } images[] = {{"track.bmp", 16, 4}, {"trackvert.bmp", 4, 16}};
+  for (const auto& image : images) {
+    SCOPED_TRACE(image.file);
+    std::ifstream in(std::string(VCU_SOURCE_DIR) + "/src/app/res/" + image.file, std::ios::binary);
+    const Bytes file{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    const test::BmpImage expected = test::ReadBmpImage(file);
+    ASSERT_EQ(expected.width, image.width);
+    ASSERT_EQ(expected.height, image.height);
+    const Bitmap got = Decode(test::WithoutFileHeader(file));
+    ASSERT_EQ(got.Width(), image.width);
+    ASSERT_EQ(got.Height(), image.height);
+    for (int y = 0; y < got.Height(); ++y)
+      for (int x = 0; x < got.Width(); ++x) ASSERT_EQ(got.At(x, y), expected.At(x, y)) << x << "," << y;
+  }
 }
 
 TEST(DecodeResourceBitmap, DamagedResourcesAreRefused) {
-  const auto packed = Packed(EncodeBmp24(test::CoordinateBitmap(5, 3)));
-  std::vector<std::vector<std::uint8_t>> cases = {
+  const Bytes packed = test::WithoutFileHeader(test::CoordinateBmp(5, 3));
+  std::vector<Bytes> cases = {
       {},
       {40, 0, 0},
-      std::vector<std::uint8_t>(packed.begin(), packed.begin() + 30),
-      std::vector<std::uint8_t>(packed.begin(), packed.end() - 5),
+      Bytes(packed.begin(), packed.begin() + 30),
+      Bytes(packed.begin(), packed.end() - 5),
   };
-  auto hugeTable = packed;
-  hugeTable[14] = 8;                          // 8 bits a pixel
+  Bytes hugeTable = packed;
+  hugeTable[14] = 8;                                                    // 8 bits a pixel
   hugeTable[32] = hugeTable[33] = hugeTable[34] = hugeTable[35] = 0xFF; // 4 billion colours
   cases.push_back(hugeTable);
-  for (const auto& bytes : cases)
-    EXPECT_THROW(DecodeResourceBitmap(bytes.data(), bytes.size()), EInvalidBitmap) << bytes.size();
+  for (const Bytes& bytes : cases) EXPECT_THROW(Decode(bytes), EInvalidBitmap) << bytes.size();
 }
 
 } // namespace

@@ -1,6 +1,11 @@
 #include <gtest/gtest.h>
 
-#include "SkinFixture.h"
+#include "BmpWriting.h"
+#include "Bytes.h"
+#include "IniFixtures.h"
+#include "Pictures.h"
+#include "core/elements/SkinEntries.h"
+#include "core/image/Bmp.h"
 #include "core/elements/SkinElementsLoader.h"
 #include "core/image/Bmp.h"
 #include "core/storage/LzhEncoder.h"
@@ -9,7 +14,7 @@
 namespace vcu {
 namespace {
 
-using test::BmpFile;
+using test::CoordinateBmp;
 
 BuiltinImages TestBuiltins() {
   return BuiltinImages{test::CoordinateBitmap(16, 4, 7), test::CoordinateBitmap(4, 16, 8)};
@@ -20,7 +25,6 @@ std::vector<std::uint8_t> PackSkin(const std::vector<SkinArchiveEntry>& entries,
   return LzhEncode(WriteSkinArchive(entries, version));
 }
 
-std::vector<std::uint8_t> Bytes(const std::string& text) { return {text.begin(), text.end()}; }
 
 TEST(LoadSkinArchive, ReadsAPackedSkin) {
   const std::string ini =
@@ -28,8 +32,8 @@ TEST(LoadSkinArchive, ReadsAPackedSkin) {
       "[Colours]\nButtonText=1 2 3\n"
       "[ToolBars]\nImage=tool.bmp\nLeftWidth=2\n"
       "[Track]\nImage=tool.bmp\nFrame=3\n";
-  const auto packed = PackSkin({{"Top.bmp", BmpFile(30, 16)}, {"tool.bmp", BmpFile(10, 4)},
-                                {"skin.ini", Bytes(ini)}});
+  const auto packed = PackSkin({{"Top.bmp", CoordinateBmp(30, 16)}, {"tool.bmp", CoordinateBmp(10, 4)},
+                                {"skin.ini", test::TextBytes(ini)}});
   TSkinElements e;
   ASSERT_TRUE(LoadSkinArchive(packed.data(), packed.size(), TestBuiltins(), e));
   EXPECT_EQ(e.SkinName, "Tiny");
@@ -50,9 +54,12 @@ TEST(LoadSkinArchive, ReadsAPackedSkin) {
 
 TEST(LoadSkinArchive, UnreadableArchivesLeaveTheSlotsAlone) {
   const auto noMagic = LzhEncode(std::vector<std::uint8_t>(64, 0));
-  const auto good = PackSkin({{"skin.ini", Bytes("[TitlebarSkin]\nSkinName=X\n")}});
-  const std::vector<std::uint8_t> cut(good.begin(), good.begin() + good.size() / 2);
-  const std::vector<std::uint8_t> cases[] = {{}, {1, 2, 3}, noMagic};
+  // Archives cut short before packing: the sizes then run past the data, or the table past
+  // the archive, and the reader refuses them rather than read beyond the end.
+  const auto archive = WriteSkinArchive({{"skin.ini", test::TextBytes("[TitlebarSkin]\nSkinName=X\n")}}, 40000);
+  std::vector<std::vector<std::uint8_t>> cases = {{}, {1, 2, 3}, noMagic};
+  for (std::size_t size : {archive.size() - 1, archive.size() / 2, std::size_t{20}})
+    cases.push_back(LzhEncode(std::vector<std::uint8_t>(archive.begin(), archive.begin() + size)));
   for (const auto& bytes : cases) {
     TSkinElements e;
     e.SkinName = "kept";
@@ -62,12 +69,28 @@ TEST(LoadSkinArchive, UnreadableArchivesLeaveTheSlotsAlone) {
     EXPECT_EQ(e.TopBorder.Bitmap.Width(), 3);
     EXPECT_FALSE(e.ToolbarGradient);
   }
-  TSkinElements e;
-  (void)LoadSkinArchive(cut.data(), cut.size(), TestBuiltins(), e); // must not crash or overread
+}
+
+// A compressed stream cut anywhere decodes to its full length all the same (the missing input
+// reads as zeros), so the load either refuses the archive and keeps the slots, or completes.
+TEST(LoadSkinArchive, CompressedStreamCutAnywhereRefusesOrCompletes) {
+  const auto good = PackSkin({{"skin.ini", test::TextBytes("[TitlebarSkin]\nSkinName=X\n[Scrollbar]\nImage=s.bmp\n")}});
+  for (std::size_t size = 0; size < good.size(); ++size) {
+    SCOPED_TRACE(size);
+    TSkinElements e;
+    e.SkinName = "kept";
+    if (LoadSkinArchive(good.data(), size, TestBuiltins(), e)) {
+      EXPECT_TRUE(e.ToolbarGradient && e.ComboArrow) << "a completed load builds the derived elements";
+      EXPECT_EQ(e.CaptionButtons.size(), 3u + static_cast<std::size_t>(e.MdiButtonBase));
+    } else {
+      EXPECT_EQ(e.SkinName, "kept");
+      EXPECT_FALSE(e.ToolbarGradient);
+    }
+  }
 }
 
 TEST(LoadSkinArchive, ArchiveWithoutIniGivesDefaultsAndBuiltInTracks) {
-  const auto packed = PackSkin({{"top.bmp", BmpFile(30, 16)}});
+  const auto packed = PackSkin({{"top.bmp", CoordinateBmp(30, 16)}});
   TSkinElements e;
   e.Progress = std::make_unique<TDataSkinBorder>("Progress");
   ASSERT_TRUE(LoadSkinArchive(packed.data(), packed.size(), TestBuiltins(), e));
@@ -103,8 +126,8 @@ TEST(LoadSkinArchive, BadImageEntries) {
   const std::string ini =
       "[ToolBars]\nImage=TOOL.BMP\nLeftWidth=2\n[MenuItem]\nImage=gone.bmp\n"
       "[HorzScroll]\nImage=tool.bmp\n";
-  const auto packed = PackSkin({{"TOOL.BMP", BmpFile(10, 4)}, {"tool.bmp", BmpFile(10, 4)},
-                                {"skin.ini", Bytes(ini)}});
+  const auto packed = PackSkin({{"TOOL.BMP", CoordinateBmp(10, 4)}, {"tool.bmp", CoordinateBmp(10, 4)},
+                                {"skin.ini", test::TextBytes(ini)}});
   TSkinElements e;
   ASSERT_TRUE(LoadSkinArchive(packed.data(), packed.size(), TestBuiltins(), e));
   ASSERT_TRUE(e.ToolBars && e.MenuItem);
@@ -113,7 +136,7 @@ TEST(LoadSkinArchive, BadImageEntries) {
   EXPECT_TRUE(e.MenuItem->Bitmap.Empty());
   EXPECT_EQ(e.HorzScroll->Bitmap.Width(), 10);
 
-  const auto broken = PackSkin({{"tool.bmp", Bytes("BM but nothing else")}, {"skin.ini", Bytes(ini)}});
+  const auto broken = PackSkin({{"tool.bmp", test::TextBytes("BM but nothing else")}, {"skin.ini", test::TextBytes(ini)}});
   EXPECT_THROW(LoadSkinArchive(broken.data(), broken.size(), TestBuiltins(), e), EInvalidBitmap);
 }
 
@@ -126,7 +149,7 @@ TEST(ReadSkinElements, TabPaneMarginsLimitedToFour) {
     const std::string ini = "[Tab.Pane]\nImage=p.bmp\nLeftWidth=" + v + "\nTopHeight=" + v +
                             "\nRightWidth=" + v + "\nBottomHeight=" + v + "\n";
     MemoryEntries entries;
-    entries.Add("p.bmp", BmpFile(12, 12)).AddText("skin.ini", ini);
+    entries.Add("p.bmp", CoordinateBmp(12, 12)).AddText("skin.ini", ini);
     TSkinElements e;
     LoadSkinElements(entries, TestBuiltins(), e);
     ASSERT_TRUE(e.TabPane);
@@ -136,7 +159,7 @@ TEST(ReadSkinElements, TabPaneMarginsLimitedToFour) {
 
 TEST(ReadSkinElements, ReloadReplacesEverySlot) {
   MemoryEntries full, bare;
-  full.Add("a.bmp", BmpFile(8, 8))
+  full.Add("a.bmp", CoordinateBmp(8, 8))
       .AddText("skin.ini", "[ComboButton]\nImage=a.bmp\n[Scrollbar]\nImage=a.bmp\n"
                            "[ButtonClose]\nAction=0\n[ColourX]\ncolor=1 1 1\n");
   bare.AddText("other.ini", "[TitlebarSkin]\nSkinName=Bare\n");

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "TestPlatform.h"
 #include "core/image/Gradient.h"
 
 namespace vcu {
@@ -32,9 +33,16 @@ TEST(MixColours, WeightsTheFirstColourInPercentOrTenths) {
 }
 
 TEST(MixColours, ResolvesSystemColoursFirst) {
-  const Colour buttonFace = static_cast<Colour>(0xFF00000F); // classic 212, 208, 200
-  EXPECT_EQ(MixColours(buttonFace, 0x000000, 99), MixColours(0xC8D0D4, 0x000000, 99));
-  EXPECT_EQ(ResolveColour(buttonFace), 0xC8D0D4u);
+  // Button face (200, 100, 50) and button shadow blue, known here.
+  const test::ScopedPlatform known({{15, 0x003264C8}, {16, 0x00FF0000}}, {});
+  const Colour face = static_cast<Colour>(0xFF00000F), shadow = static_cast<Colour>(0xFF000010);
+  EXPECT_EQ(ResolveColour(face), 0x003264C8u);
+  EXPECT_EQ(ResolveColour(0x00123456), 0x00123456u);
+  // (200 * 99 + 50) div 100 = 198, (100 * 99 + 50) div 100 = 99, (50 * 99 + 50) div 100 = 50.
+  EXPECT_EQ(MixColours(face, 0x000000, 99), 0x003263C6u);
+  // Both sides system colours: (200 * 50 + 0 + 50) div 100 = 100, green 50, blue (50 * 50 +
+  // 255 * 50 + 50) div 100 = 153.
+  EXPECT_EQ(MixColours(face, shadow, 50), 0x00993264u);
 }
 
 TEST(ColourSaturation, MeasuresBrightColoursAndCallsDarkOnes200) {

@@ -2,14 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include "TestPlatform.h"
+
 namespace vcu {
 namespace {
-
-class FixedPlatform final : public PlatformInfo {
-public:
-  Rgb SystemColour(int) const override { return 0x123456; }
-  int SystemMetric(int) const override { return 7; }
-};
 
 TEST(Platform, ClassicValuesUntilAnotherIsSet) {
   EXPECT_EQ(Platform().SystemColour(15), 0xC8D0D4u); // button face
@@ -18,12 +14,12 @@ TEST(Platform, ClassicValuesUntilAnotherIsSet) {
   EXPECT_EQ(Platform().SystemMetric(21), 16);        // horizontal scroll arrow width
   EXPECT_EQ(Platform().SystemMetric(9999), 0);
 
-  FixedPlatform fixed;
-  SetPlatform(&fixed);
-  EXPECT_EQ(Platform().SystemColour(15), 0x123456u);
-  EXPECT_EQ(Platform().SystemMetric(21), 7);
-  SetPlatform(nullptr);
-  EXPECT_EQ(Platform().SystemColour(15), 0xC8D0D4u);
+  {
+    const test::ScopedPlatform chosen({{15, 0x123456}}, {{21, 7}});
+    EXPECT_EQ(Platform().SystemColour(15), 0x123456u);
+    EXPECT_EQ(Platform().SystemMetric(21), 7);
+  }
+  EXPECT_EQ(Platform().SystemColour(15), 0xC8D0D4u); // the classic one again
 }
 
 } // namespace

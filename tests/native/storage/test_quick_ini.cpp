@@ -2,20 +2,20 @@
 
 #include "core/Errors.h"
 
+#include "Bytes.h"
+#include "IniFixtures.h"
+#include "ReferenceIni.h"
+
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <random>
 #include <string>
 
 namespace vcu {
 namespace {
 
-TQuickIni Parse(const std::string& text) {
-  TQuickIni ini;
-  const std::vector<std::uint8_t> bytes(text.begin(), text.end());
-  ini.LoadFromStream(bytes);
-  return ini;
-}
+using test::MakeIni;
 
 const char* const kSkinIni =
     "; a skin description\r\n"
@@ -40,7 +40,7 @@ const char* const kSkinIni =
     "Last=no line break";
 
 TEST(QuickIni, LooksUpSectionsAndKeysWithoutRegardToCase) {
-  const TQuickIni ini = Parse(kSkinIni);
+  const TQuickIni ini = MakeIni(kSkinIni);
   const struct {
     const char* section;
     const char* key;
@@ -70,7 +70,7 @@ TEST(QuickIni, LooksUpSectionsAndKeysWithoutRegardToCase) {
 TEST(QuickIni, LineBreaksAndTheEndOfText) {
   // LF CR ends two lines; a NUL ends the text.
   const std::string text = std::string("[S]\n\rA=1\n\r[T]\rB=2\0[U]\r\nC=3", 25);
-  const TQuickIni ini = Parse(text);
+  const TQuickIni ini = MakeIni(text);
   EXPECT_EQ(ini.ReadString("S", "A", "-"), "1");
   EXPECT_EQ(ini.ReadString("T", "B", "-"), "2");
   EXPECT_EQ(ini.ReadString("U", "C", "-"), "-");
@@ -94,7 +94,7 @@ TEST(QuickIni, ReadIntegerTakesDecimalAndHexadecimal) {
   std::string text = "[V]\r\n";
   for (std::size_t i = 0; i < sizeof values / sizeof values[0]; ++i)
     text += "k" + std::to_string(i) + "=" + values[i][0] + "\r\n";
-  const TQuickIni ini = Parse(text);
+  const TQuickIni ini = MakeIni(text);
   const std::int32_t def = -12345;
   for (std::size_t i = 0; i < sizeof values / sizeof values[0]; ++i) {
     const std::string expected = values[i][1];
@@ -106,7 +106,7 @@ TEST(QuickIni, ReadIntegerTakesDecimalAndHexadecimal) {
 }
 
 TEST(QuickIni, ReadSectionsGivesNamesWithoutBrackets) {
-  const TQuickIni ini = Parse(kSkinIni);
+  const TQuickIni ini = MakeIni(kSkinIni);
   std::vector<std::string> sections{"stale"};
   ini.ReadSections(&sections);
   EXPECT_EQ(sections,
@@ -114,7 +114,7 @@ TEST(QuickIni, ReadSectionsGivesNamesWithoutBrackets) {
 }
 
 TEST(QuickIni, ReadSectionsWithoutAListIsAnAssertionError) {
-  const TQuickIni ini = Parse(kSkinIni);
+  const TQuickIni ini = MakeIni(kSkinIni);
   try {
     ini.ReadSections(nullptr);
     FAIL() << "no assertion error";
@@ -126,15 +126,54 @@ TEST(QuickIni, ReadSectionsWithoutAListIsAnAssertionError) {
 }
 
 TEST(QuickIni, LoadingReplacesAndNoStreamChangesNothing) {
-  TQuickIni ini = Parse("[A]\r\nk=1\r\n");
+  TQuickIni ini = MakeIni("[A]\r\nk=1\r\n");
   ini.LoadFromStream(nullptr);
   EXPECT_EQ(ini.ReadString("A", "k", "-"), "1");
-  const std::vector<std::uint8_t> other{'[', 'B', ']', '\n', 'k', '=', '2'};
+  const std::vector<std::uint8_t> other = test::TextBytes("[B]\nk=2");
   ini.LoadFromStream(&other);
   EXPECT_EQ(ini.ReadString("A", "k", "-"), "-");
   EXPECT_EQ(ini.ReadString("B", "k", "-"), "2");
   ini.LoadFromStream(std::vector<std::uint8_t>{});
   EXPECT_EQ(ini.ReadString("B", "k", "-"), "-");
+}
+
+// Random texts of headers, entries, comments and stray lines, with every kind of line break,
+// read by the parser and by the tests' own reading of the same rules: every lookup agrees.
+TEST(QuickIni, AgreesWithARuleByRuleReadingOnRandomTexts) {
+  const std::vector<std::string> names = {"Buttons", "buttons", " Spaced ", "", "Other"};
+  const std::vector<std::string> keys = {"Key", "KEY", "key2", "Other", "", " Key "};
+  const std::vector<std::string> equals = {"=", " = ", "= ", ""};
+  const std::vector<std::string> values = {
+      "", "value", " V a l ", "1 ; note", "0x1F", "0X1f", "$1F", "-5", "+7", "007", "12abc", "0x", "$",
+      "-", "-0x5", "2147483647", "2147483648", "-2147483648", "-2147483649", "0xFFFFFFFF", "0x100000000"};
+  const std::vector<std::string> breaks = {"\r\n", "\n", "\r", "\n\r", "\r\n", "\n"};
+  std::mt19937 random(8);
+  auto pick = [&random](const std::vector<std::string>& from) { return from[random() % from.size()]; };
+  for (int round = 0; round < 500; ++round) {
+    std::string text;
+    for (int i = 0, n = 1 + static_cast<int>(random() % 25); i < n; ++i) {
+      switch (random() % 8) {
+      case 0: text += "[" + pick(names) + "]"; break;
+      case 1: text += "[" + pick(names); break; // unclosed: an ordinary line
+      case 2: text += "  ; " + pick(keys) + "=" + pick(values); break;
+      case 3: text += random() % 20 ? " \t" : std::string(1, '\0'); break;
+      default: text += pick(keys) + pick(equals) + pick(values); break;
+      }
+      text += pick(breaks);
+    }
+    const TQuickIni ini = MakeIni(text);
+    const test::ReferenceIni reference(text);
+    std::vector<std::string> sections;
+    ini.ReadSections(&sections);
+    ASSERT_EQ(sections, reference.Sections()) << text;
+    for (const std::string& section : names)
+      for (const std::string& key : keys) {
+        ASSERT_EQ(ini.ReadString(section, key, "-"), reference.ReadString(section, key, "-"))
+            << "[" << section << "] " << key << " in:\n" << text;
+        ASSERT_EQ(ini.ReadInteger(section, key, -99), reference.ReadInteger(section, key, -99))
+            << "[" << section << "] " << key << " in:\n" << text;
+      }
+  }
 }
 
 } // namespace

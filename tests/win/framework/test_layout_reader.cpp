@@ -3,6 +3,7 @@
 // their line, never a crash.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -197,30 +198,51 @@ TEST_F(LayoutReader, DeepNestingIsRefusedNotRecursedInto) {
   EXPECT_THROW(ReadComponentLayout(form, text), ELayoutError);
 }
 
-// Every prefix of a good layout, and the layout with each byte replaced by characters that
-// matter to the format, is either read or refused with ELayoutError: nothing else escapes.
-TEST_F(LayoutReader, DamagedLayoutsNeverEscapeTheReader) {
-  const std::string good = kLayout;
-  std::vector<std::string> damaged;
-  for (size_t n = 0; n < good.size(); ++n) damaged.push_back(good.substr(0, n));
-  for (size_t i = 0; i < good.size(); ++i)
-    for (char c : {'\'', '{', '}', '(', '[', '.', '=', '\0', '\n', '#', '$', 'e'}) {
-      std::string d = good;
-      d[i] = c;
-      damaged.push_back(d);
-    }
-  int read = 0, refused = 0;
-  for (const std::string& text : damaged) {
-    TTestForm form(nullptr);
-    try {
-      ReadComponentLayout(form, text);
-      ++read;
-    } catch (const ELayoutError&) {
-      ++refused;
-    }
+int LineCount(const std::string& text) { return 1 + static_cast<int>(std::count(text.begin(), text.end(), '\n')); }
+
+// The reader's verdict on a text: 0 when read, else the line its refusal names. Any other
+// exception escapes and fails the test.
+int RefusedAtLine(const std::string& text) {
+  TTestForm form(nullptr);
+  try {
+    ReadComponentLayout(form, text);
+    return 0;
+  } catch (const ELayoutError& error) {
+    EXPECT_NE(error.Message().find("line " + std::to_string(error.Line())), std::string::npos) << error.Message();
+    return error.Line();
   }
-  EXPECT_EQ(read + refused, static_cast<int>(damaged.size()));
-  EXPECT_GT(refused, 0);
+}
+
+// A layout cut anywhere before its last "end" leaves the form unclosed: it is refused, and the
+// line named is one the cut text has.
+TEST_F(LayoutReader, CutLayoutsAreRefusedAtALineTheyHave) {
+  const std::string good = kLayout;
+  const std::size_t complete = good.rfind("end") + 3;
+  for (std::size_t n = 0; n < complete; ++n) {
+    const std::string cut = good.substr(0, n);
+    const int line = RefusedAtLine(cut);
+    EXPECT_GE(line, 1) << "read a layout cut at " << n << ": " << cut;
+    EXPECT_LE(line, LineCount(cut)) << "cut at " << n;
+  }
+  EXPECT_EQ(RefusedAtLine(good.substr(0, complete)), 0);
+}
+
+// Each byte replaced by a character that matters to the format: the layout is read or refused
+// at one of its own lines, never anything else; inside the comment the character changes
+// nothing, and the layout reads as before.
+TEST_F(LayoutReader, DamagedLayoutsAreReadOrRefusedAtOneOfTheirLines) {
+  const std::string good = kLayout;
+  const std::size_t commentStart = good.find("// declared"), commentEnd = good.find('\n', commentStart);
+  for (std::size_t i = 0; i < good.size(); ++i)
+    for (char c : {'\'', '{', '}', '(', '[', '.', '=', '\0', '\n', '#', '$', 'e'}) {
+      std::string damaged = good;
+      damaged[i] = c;
+      const int line = RefusedAtLine(damaged);
+      EXPECT_LE(line, LineCount(damaged)) << "byte " << i << " made " << int(c);
+      if (i > commentStart + 1 && i < commentEnd && c != '\n' && c != '\0') {
+        EXPECT_EQ(line, 0) << "byte " << i << " of the comment made " << int(c);
+      }
+    }
 }
 
 } // namespace

@@ -1,33 +1,52 @@
+// The Windows platform layer of the portable core: once it is in force, the core's system
+// colours and metrics are the running system's, looked up by the documented indices
+// (COLOR_INFOBK 24, SM_CXHSCROLL 21), and follow the system when its settings change; indices
+// the system does not know answer 0, as GetSysColor and GetSystemMetrics are documented to.
+// Each setting changed here is put back as it was.
 #include "framework/Win32Platform.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include "core/image/Colour.h"
+
 namespace vcu {
 namespace {
 
-TEST(Win32Platform, AnswersFromTheRunningSystem) {
-  UseWin32Platform();
-  for (int index : {COLOR_BTNFACE, COLOR_BTNSHADOW, COLOR_WINDOW, COLOR_HIGHLIGHT})
-    EXPECT_EQ(Platform().SystemColour(index), GetSysColor(index)) << index;
-  EXPECT_EQ(Platform().SystemMetric(SM_CXHSCROLL), GetSystemMetrics(SM_CXHSCROLL));
-  SetPlatform(nullptr);
+class Win32PlatformInForce : public ::testing::Test {
+protected:
+  void SetUp() override { UseWin32Platform(); }
+  void TearDown() override { SetPlatform(nullptr); }
+};
+
+TEST_F(Win32PlatformInForce, SystemColoursFollowTheSystemSettings) {
+  const int element = COLOR_INFOBK;
+  const COLORREF saved = GetSysColor(element);
+  for (COLORREF set : {RGB(1, 2, 3), RGB(250, 128, 7)}) {
+    ASSERT_TRUE(SetSysColors(1, &element, &set));
+    EXPECT_EQ(Platform().SystemColour(24), set);
+    // A skin's system colour value: 0xFF000000 plus the index.
+    EXPECT_EQ(ResolveColour(static_cast<Colour>(0xFF000018)), set);
+  }
+  SetSysColors(1, &element, &saved);
 }
 
-// The display the tests run on must give back what was painted: every pixel test relies on it.
-TEST(Win32Platform, PaintedPixelsReadBackFromAWindow) {
-  HWND wnd = CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 10, 10, 40, 30, nullptr,
-                             nullptr, GetModuleHandleW(nullptr), nullptr);
-  ASSERT_NE(wnd, nullptr);
-  HDC dc = GetDC(wnd);
-  HBRUSH brush = CreateSolidBrush(RGB(12, 200, 77));
-  RECT r{5, 5, 20, 15};
-  FillRect(dc, &r, brush);
-  EXPECT_EQ(GetPixel(dc, 6, 6), RGB(12, 200, 77));
-  EXPECT_NE(GetPixel(dc, 25, 20), RGB(12, 200, 77));
-  DeleteObject(brush);
-  ReleaseDC(wnd, dc);
-  DestroyWindow(wnd);
+TEST_F(Win32PlatformInForce, ScrollArrowWidthFollowsTheSystemSettings) {
+  NONCLIENTMETRICSA saved{};
+  saved.cbSize = sizeof saved;
+  ASSERT_TRUE(SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof saved, &saved, 0));
+  for (int size : {23, 46}) {
+    NONCLIENTMETRICSA metrics = saved;
+    metrics.iScrollWidth = metrics.iScrollHeight = size; // square arrows of that size
+    ASSERT_TRUE(SystemParametersInfoA(SPI_SETNONCLIENTMETRICS, sizeof metrics, &metrics, 0));
+    EXPECT_EQ(Platform().SystemMetric(21), size);
+  }
+  SystemParametersInfoA(SPI_SETNONCLIENTMETRICS, sizeof saved, &saved, 0);
+}
+
+TEST_F(Win32PlatformInForce, UnknownIndicesAnswerZero) {
+  for (int index : {31, 200, -1}) EXPECT_EQ(Platform().SystemColour(index), 0u) << index;
+  EXPECT_EQ(Platform().SystemMetric(9999), 0);
 }
 
 } // namespace

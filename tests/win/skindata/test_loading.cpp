@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "SkinDataTesting.h"
+#include "SkinLayoutText.h"
 #include "core/storage/ArchiveMessages.h"
 #include "core/storage/LzhEncoder.h"
 #include "framework/Forms.h"
@@ -162,14 +163,7 @@ TEST_F(SkinLoading, EntryThatIsNotABitmapAbandonsTheLoad) {
   EXPECT_TRUE(data.SkinEmpty);
 
   TForm form(nullptr);
-  std::string hex;
-  for (std::uint8_t b : StreamOf(broken)) {
-    static const char digits[] = "0123456789ABCDEF";
-    hex += digits[b >> 4];
-    hex += digits[b & 15];
-  }
-  ReadComponentLayout(form, "object Form1: TForm\n  object SkinData1: TSkinData\n    Active = True\n"
-                            "    SkinStream = {" + hex + "}\n  end\nend\n");
+  ReadComponentLayout(form, test::FormLayout({{"SkinData1", {"Active = True"}, StreamOf(broken)}}));
   auto* stored = dynamic_cast<TSkinData*>(form.FindComponent("SkinData1"));
   ASSERT_NE(stored, nullptr);
   EXPECT_TRUE(stored->SkinEmpty);
