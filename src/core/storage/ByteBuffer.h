@@ -25,8 +25,7 @@ public:
   // Room for `capacity` bytes, left as they come from the allocator; size() starts equal to
   // the capacity. Raises std::bad_alloc when the memory is not there.
   explicit ByteBuffer(std::size_t capacity)
-      : bytes_(capacity ? new std::uint8_t[capacity] : nullptr), size_(capacity),
-        capacity_(capacity) {}
+      : bytes_(Allocate(capacity)), size_(capacity), capacity_(capacity) {}
   static ByteBuffer CopyOf(const std::uint8_t* data, std::size_t size);
 
   std::uint8_t* data() { return bytes_.get(); }
@@ -45,7 +44,14 @@ public:
   ByteView View(std::size_t offset, std::size_t size) const { return {data() + offset, size}; }
 
 private:
-  std::unique_ptr<std::uint8_t[]> bytes_;
+  struct Free {
+    void operator()(std::uint8_t* bytes) const;
+  };
+  // Large blocks are asked for in huge pages where the system offers them: a decoded archive
+  // of megabytes is otherwise faulted in 4 KB at a time, which costs more than decoding it.
+  static std::uint8_t* Allocate(std::size_t capacity);
+
+  std::unique_ptr<std::uint8_t[], Free> bytes_;
   std::size_t size_ = 0;
   std::size_t capacity_ = 0;
 };

@@ -83,18 +83,27 @@ constexpr unsigned kMaxPositionBits = 14;
 // One symbol and one position fit in what Ensure guarantees, so each step checks once.
 static_assert(kMaxCodeLength + kMaxPositionBits <= 56, "one refill per symbol");
 
-// Walks the tree from the root on the buffered bits, then takes the bits it used.
-int DecodeSymbol(const AdaptiveTree& tree, BitReader& in) {
+// Walks the tree from the root on the buffered bits, takes the bits it used and counts the
+// symbol, handing the tree the nodes it passed.
+int DecodeSymbol(AdaptiveTree& tree, BitReader& in) {
+  std::uint16_t path[32]; // the depth stays below kMaxCodeLength; the mask only keeps it safe
   std::uint64_t bits = in.Window();
   unsigned depth = 0;
-  unsigned n = tree.Son(kRoot);
-  while (n < static_cast<unsigned>(kTreeSize)) {
-    n = tree.Son(static_cast<int>(n + static_cast<unsigned>(bits >> 63)));
+  unsigned children = tree.Son(kRoot); // the first child of the node reached so far
+  do {
+    const unsigned node = children + static_cast<unsigned>(bits >> 63);
     bits <<= 1;
+    path[depth & 31] = static_cast<std::uint16_t>(node);
     ++depth;
-  }
+    children = tree.Son(static_cast<int>(node));
+  } while (children < static_cast<unsigned>(kTreeSize));
   in.Skip(depth);
-  return static_cast<int>(n) - kTreeSize;
+  const int symbol = static_cast<int>(children) - kTreeSize;
+  if (depth <= 32)
+    tree.UpdateAlongPath(symbol, path, static_cast<int>(depth));
+  else
+    tree.Update(symbol);
+  return symbol;
 }
 
 // A match position: a prefix-coded upper 6 bits, then the lower 6 bits as they are.
@@ -122,7 +131,7 @@ inline std::uint8_t InitialWindowByte(std::size_t before) {
 // Copies a match of `count` bytes starting `distance` (1..4096) bytes back into the flat
 // output (no window ring: everything produced so far is still there). The source may overlap
 // what the copy produces, which repeats the bytes: from 8 bytes back on, each 8-byte step
-// reads only bytes written before it.
+// reads only bytes written before it. Steps may write up to 7 bytes past the match.
 inline void CopyMatch(std::uint8_t* out, std::size_t produced, unsigned distance, unsigned count) {
   std::uint8_t* to = out + produced;
   if (distance > produced) { // only in the first 4 KB of output
@@ -132,16 +141,24 @@ inline void CopyMatch(std::uint8_t* out, std::size_t produced, unsigned distance
     if (count == 0)
       return;
   }
-  const std::uint8_t* from = to - distance;
-  if (distance >= 8) {
-    for (unsigned k = 0; k < count; k += 8)
-      std::memcpy(to + k, from + k, 8);
-  } else if (distance == 1) {
-    std::memset(to, *from, count);
-  } else {
-    for (unsigned k = 0; k < count; ++k)
+  if (distance < 8) {
+    // A short repeat (a run of one pixel colour, say): write its first bytes one by one up to
+    // a whole number of repeats spanning at least 8 bytes; from there on the bytes repeat
+    // with that longer distance too, which the 8-byte steps can take.
+    const unsigned period = (8 + distance - 1) / distance * distance; // 8..14
+    const unsigned head = count < period ? count : period;
+    const std::uint8_t* from = to - distance;
+    for (unsigned k = 0; k < head; ++k)
       to[k] = from[k];
+    if (count == head)
+      return;
+    to += head;
+    count -= head;
+    distance = period;
   }
+  const std::uint8_t* from = to - distance;
+  for (unsigned k = 0; k < count; k += 8)
+    std::memcpy(to + k, from + k, 8);
 }
 
 } // namespace
@@ -165,7 +182,6 @@ ByteBuffer TLZH::Decode(std::int32_t length, const std::uint8_t* input, std::siz
   while (produced < wanted) {
     in.Ensure(kMaxCodeLength + kMaxPositionBits);
     const int symbol = DecodeSymbol(*tree, in);
-    tree->Update(symbol);
     if (symbol < 256) {
       data[produced++] = static_cast<std::uint8_t>(symbol);
     } else {
