@@ -90,6 +90,15 @@ TEST(LzhPositionCode, TablesFollowThePrefixCode) {
 // The first 't' moves leaf 't' to node 313 and brings symbol 313 (a 60-byte match) to node
 // 116; after 'A' and 't', node 116 holds symbol 312 (a 59-byte match). Position code 000
 // plus 6 bits gives positions 0..63; position p copies from p + 1 bytes back.
+//
+// Before the output starts, the window holds 4,036 blanks, and the 60 places the first output
+// bytes go to hold 0 (as in the classic program). In the starting tree leaf s sits at node s
+// and node 314 + k has children 2k and 2k + 1, so symbol 256 (a 3-byte match) climbs
+// 256 -> 442 -> 535 -> 581 -> 604 -> 616 -> 622 -> 625 -> 626 as first, first, second,
+// second, first, first, first, second child: read from the root, 10001100; symbol 257 (4
+// bytes) is its sibling, 10001101. Position 4095 is 11111111 111111 (4,096 back: the oldest
+// window place, one of the 60 zeros); 4037 is 11111111 000101 (4,038 back: two zeros, then
+// the blanks at 4,036 and 4,035 places back).
 TEST(LzhDecode, HandBuiltStreams) {
   struct Case {
     const char* name;
@@ -109,37 +118,15 @@ TEST(LzhDecode, HandBuiltStreams) {
       {"literal A then t", 2, "111001101 00000000", "At", 3},
       {"run from 1 back", 3, "111001101 00000000 00000000 000 000000", "A" + t60, 5},
       {"overlap from 2 back", 3, "111001101 00000000 00000000 000 000001", alternating, 5},
+      {"blanks before the start", 3, "10001100 000 000000", "   ", 3},
+      {"zeros 4096 back", 3, "10001100 11111111 111111", std::string(3, '\0'), 3},
+      {"zeros, then blanks", 4, "10001101 11111111 000101", std::string(2, '\0') + "  ", 3},
   };
   for (const Case& c : cases) {
     std::size_t read = 0;
     const Bytes out = Decode(c.length, BitStream(c.bits), &read);
     EXPECT_EQ(std::string(out.begin(), out.end()), c.expected) << c.name;
     EXPECT_EQ(read, c.bytesRead) << c.name;
-  }
-}
-
-// Before the output starts, the window holds 4,036 blanks, and the 60 places the first output
-// bytes go to hold 0 (as in the classic program). In the starting tree leaf s sits at node s
-// and node 314 + k has children 2k and 2k + 1, so symbol 256 (a 3-byte match) climbs
-// 256 -> 442 -> 535 -> 581 -> 604 -> 616 -> 622 -> 625 -> 626 as first, first, second,
-// second, first, first, first, second child: read from the root, 10001100; symbol 257 (4
-// bytes) is its sibling, 10001101. Position 0 is 000 000000 (1 back); 4095 is 11111111
-// 111111 (4,096 back: the oldest window place, one of the 60 zeros); 4037 is 11111111 000101
-// (4,038 back: two zeros, then the blanks at 4,036 and 4,035 places back).
-TEST(LzhDecode, MatchesBeforeTheOutputReadTheStartingWindow) {
-  const struct {
-    const char* name;
-    std::int32_t length;
-    const char* bits;
-    std::string expected;
-  } cases[] = {
-      {"blanks, 1 back", 3, "10001100 000 000000", "   "},
-      {"zeros, 4096 back", 3, "10001100 11111111 111111", std::string(3, '\0')},
-      {"zeros then blanks", 4, "10001101 11111111 000101", std::string(2, '\0') + "  "},
-  };
-  for (const auto& c : cases) {
-    const Bytes out = Decode(c.length, BitStream(c.bits));
-    EXPECT_EQ(std::string(out.begin(), out.end()), c.expected) << c.name;
   }
 }
 
