@@ -1,19 +1,20 @@
 #pragma once
-// The three commands of skinpack. Each raises vcu::Exception with a one-line reason when it
-// cannot do its work.
+// The three commands of skinpack. Each raises vcu::Exception with a one-line reason that
+// names the file or entry when it cannot do its work.
 #include <cstdint>
-#include <ostream>
+#include <cstdio>
 #include <string>
 
 namespace vcu {
 namespace skinpack {
 
 // Packs every file of `folder` (names as the files are named, ".ini" files last) into an
-// archive of `version`, compresses it and writes the skin file `output`.
+// archive of `version`, compresses it and writes the skin file `output`. Refuses a folder
+// without an ".ini" description and a file name that extract would refuse.
 void Pack(const std::string& folder, const std::string& output, std::uint32_t version);
 
 // Prints the archive version and every entry's size and name.
-void List(const std::string& skinFile, std::ostream& out);
+void List(const std::string& skinFile, std::FILE* out);
 
 // Writes every entry into `folder` (created if missing) under its lower-cased name.
 void Extract(const std::string& skinFile, const std::string& folder);

@@ -1,10 +1,9 @@
 // skinpack: makes and inspects skin files (the compressed skin archive).
 #include "core/Errors.h"
+#include "Printable.h"
 #include "SkinPackCommands.h"
 
 #include <cstdio>
-#include <cstring>
-#include <iostream>
 #include <string>
 #include <vector>
 
@@ -28,7 +27,7 @@ std::uint32_t ParseVersion(const std::string& text) {
   for (const char* v : {"20000", "30000", "40000", "50000"})
     if (text == v)
       return static_cast<std::uint32_t>(std::stoul(text));
-  throw UsageError{"unknown archive version " + text};
+  throw UsageError{"unknown archive version " + vcu::skinpack::Printable(text)};
 }
 
 int Pack(const std::vector<std::string>& args) {
@@ -43,7 +42,7 @@ int Pack(const std::vector<std::string>& args) {
     else if (folder.empty() && !args[i].empty() && args[i][0] != '-')
       folder = args[i];
     else
-      throw UsageError{"unexpected argument " + args[i]};
+      throw UsageError{"unexpected argument " + vcu::skinpack::Printable(args[i])};
   }
   if (folder.empty() || output.empty())
     throw UsageError{"pack needs a folder and -o FILE"};
@@ -57,20 +56,20 @@ int Run(const std::vector<std::string>& args) {
   const std::string& command = args[0];
   const std::vector<std::string> rest(args.begin() + 1, args.end());
   if (command == "--help" || command == "-h") {
-    std::cout << kUsage;
+    std::fputs(kUsage, stdout);
     return 0;
   }
   if (command == "pack")
     return Pack(rest);
   if (command == "list" && rest.size() == 1) {
-    vcu::skinpack::List(rest[0], std::cout);
+    vcu::skinpack::List(rest[0], stdout);
     return 0;
   }
   if (command == "extract" && rest.size() == 2) {
     vcu::skinpack::Extract(rest[0], rest[1]);
     return 0;
   }
-  throw UsageError{"unknown command or wrong arguments: " + command};
+  throw UsageError{"unknown command or wrong arguments: " + vcu::skinpack::Printable(command)};
 }
 
 } // namespace

@@ -18,36 +18,26 @@ namespace {
 
 using namespace lzh;
 
-// Reads the bit stream most significant bit first through a 64-bit buffer. Past the end of
-// the input it supplies zero bits for ever, as a byte-at-a-time reader would that reads 0
-// whenever no byte is left.
+// Reads the bit stream most significant bit first through a 64-bit buffer whose valid bits
+// sit at the top. Past the end of the input it supplies zero bits for ever, as a
+// byte-at-a-time reader would that reads 0 whenever no byte is left. Callers make sure enough
+// bits are buffered (Ensure) and then peek and skip without further checks.
 class BitReader {
 public:
   BitReader(const std::uint8_t* input, std::size_t size) : next_(input), end_(input + size) {}
 
-  unsigned Bit() {
-    if (count_ == 0)
-      Refill();
-    const unsigned bit = static_cast<unsigned>(buffer_ >> 63);
-    buffer_ <<= 1;
-    --count_;
-    return bit;
-  }
-
-  // The next `n` bits (1..32) as a number, first bit highest.
-  unsigned Bits(unsigned n) {
+  // At least `n` (up to 56) valid bits are buffered afterwards.
+  void Ensure(unsigned n) {
     if (count_ < n)
       Refill();
-    const unsigned value = static_cast<unsigned>(buffer_ >> (64 - n));
-    buffer_ <<= n;
-    count_ -= n;
-    return value;
   }
 
-  unsigned Peek8() {
-    if (count_ < 8)
-      Refill();
-    return static_cast<unsigned>(buffer_ >> 56);
+  // The buffered bits, first bit highest; only the top `count` of them are valid.
+  std::uint64_t Window() const { return buffer_; }
+
+  void Skip(unsigned n) {
+    buffer_ <<= n;
+    count_ -= n;
   }
 
   std::uint64_t BitsConsumed() const { return loaded_ - count_; }
@@ -82,59 +72,115 @@ private:
   std::uint64_t loaded_ = 0; // bits taken into the buffer, zeros past the end included
 };
 
+// The deepest leaf of the tree. The nodes keep the sibling property (counts ascending in node
+// order, siblings adjacent), so it is a Huffman tree for its counts: a leaf at depth d needs a
+// root count of at least Fib(d + 2) with every count >= 1. The root stays at or below 0x8000 <
+// Fib(24), so d <= 21; 24 leaves margin.
+constexpr unsigned kMaxCodeLength = 24;
+// The longest position code: 8 prefix bits at most (3 of them already in the first 8 read),
+// then 6 verbatim bits.
+constexpr unsigned kMaxPositionBits = 14;
+// One symbol and one position fit in what Ensure guarantees, so each step checks once.
+static_assert(kMaxCodeLength + kMaxPositionBits <= 56, "one refill per symbol");
+
+// Walks the tree from the root on the buffered bits, takes the bits it used and counts the
+// symbol, handing the tree the nodes it passed.
 int DecodeSymbol(AdaptiveTree& tree, BitReader& in) {
-  unsigned n = tree.Son(kRoot);
-  while (n < static_cast<unsigned>(kTreeSize))
-    n = tree.Son(static_cast<int>(n + in.Bit()));
-  const int symbol = static_cast<int>(n) - kTreeSize;
-  tree.Update(symbol);
+  std::uint16_t path[32]; // the depth stays below kMaxCodeLength; the mask only keeps it safe
+  std::uint64_t bits = in.Window();
+  unsigned depth = 0;
+  unsigned children = tree.Son(kRoot); // the first child of the node reached so far
+  do {
+    const unsigned node = children + static_cast<unsigned>(bits >> 63);
+    bits <<= 1;
+    path[depth & 31] = static_cast<std::uint16_t>(node);
+    ++depth;
+    children = tree.Son(static_cast<int>(node));
+  } while (children < static_cast<unsigned>(kTreeSize));
+  in.Skip(depth);
+  const int symbol = static_cast<int>(children) - kTreeSize;
+  if (depth <= 32)
+    tree.UpdateAlongPath(symbol, path, static_cast<int>(depth));
+  else
+    tree.Update(symbol);
   return symbol;
 }
 
 // A match position: a prefix-coded upper 6 bits, then the lower 6 bits as they are.
 unsigned DecodePosition(BitReader& in) {
-  const unsigned first8 = in.Peek8();
+  const std::uint64_t bits = in.Window();
+  const unsigned first8 = static_cast<unsigned>(bits >> 56);
   const unsigned codeLength = kPositionCode.len[first8];
-  const unsigned lower = in.Bits(codeLength + 6) & 63;
+  const unsigned lower = static_cast<unsigned>(bits >> (64 - codeLength - 6)) & 63;
+  in.Skip(codeLength + 6);
   return static_cast<unsigned>(kPositionCode.code[first8]) << 6 | lower;
 }
 
-// Copies a match of `count` bytes starting `distance` (1..4096) bytes back. Bytes are copied
-// one by one because the source may overlap what the copy produces. Before the start of the
-// output the window holds blanks.
+// The output holds this many bytes past the last match, so that copies may move 8 bytes at a
+// time and overshoot.
+constexpr std::size_t kCopySlack = 8;
+
+// The byte the window holds `before` (1..4096) places ahead of the first output byte, while
+// the output has not yet reached it: the window starts with 4,036 blanks, and the 60 places
+// the first output bytes go to start at 0, as in the classic program (a well-formed stream
+// never reads them).
+inline std::uint8_t InitialWindowByte(std::size_t before) {
+  return before > static_cast<std::size_t>(kInitialWritePosition) ? 0 : ' ';
+}
+
+// Copies a match of `count` bytes starting `distance` (1..4096) bytes back into the flat
+// output (no window ring: everything produced so far is still there). The source may overlap
+// what the copy produces, which repeats the bytes: from 8 bytes back on, each 8-byte step
+// reads only bytes written before it. Steps may write up to 7 bytes past the match.
 inline void CopyMatch(std::uint8_t* out, std::size_t produced, unsigned distance, unsigned count) {
   std::uint8_t* to = out + produced;
-  if (distance > produced) {
-    const std::size_t blanks = std::min<std::size_t>(distance - produced, count);
-    std::memset(to, ' ', blanks);
-    to += blanks;
-    count -= static_cast<unsigned>(blanks);
+  if (distance > produced) { // only in the first 4 KB of output
+    std::size_t before = distance - produced;
+    for (; before > 0 && count > 0; --before, --count)
+      *to++ = InitialWindowByte(before);
+    if (count == 0)
+      return;
+  }
+  if (distance < 8) {
+    // A short repeat (a run of one pixel colour, say): write its first bytes one by one up to
+    // a whole number of repeats spanning at least 8 bytes; from there on the bytes repeat
+    // with that longer distance too, which the 8-byte steps can take.
+    const unsigned period = (8 + distance - 1) / distance * distance; // 8..14
+    const unsigned head = count < period ? count : period;
+    const std::uint8_t* from = to - distance;
+    for (unsigned k = 0; k < head; ++k)
+      to[k] = from[k];
+    if (count == head)
+      return;
+    to += head;
+    count -= head;
+    distance = period;
   }
   const std::uint8_t* from = to - distance;
-  for (unsigned k = 0; k < count; ++k)
-    to[k] = from[k];
+  for (unsigned k = 0; k < count; k += 8)
+    std::memcpy(to + k, from + k, 8);
 }
 
 } // namespace
 
-std::vector<std::uint8_t> TLZH::Decode(std::int32_t length, const std::uint8_t* input,
-                                       std::size_t size) {
+ByteBuffer TLZH::Decode(std::int32_t length, const std::uint8_t* input, std::size_t size) {
   inputBytesRead_ = 0;
-  std::vector<std::uint8_t> out;
   if (length <= 0)
-    return out;
+    return ByteBuffer();
 
   std::unique_ptr<AdaptiveTree> tree(new (std::nothrow) AdaptiveTree);
   if (!tree)
     throw ElzhException(kLzhNoMemoryMessage);
-  // The last match may run past `length` by up to kLookahead - 1 bytes.
-  out.resize(static_cast<std::size_t>(length) + kLookahead);
+  // The last match may run past `length` by up to kLookahead - 1 bytes, and a copy may
+  // overshoot by up to kCopySlack - 1 more. Every byte up to `produced` is written below.
+  ByteBuffer out(static_cast<std::size_t>(length) + kLookahead + kCopySlack);
 
   BitReader in(input, size);
   std::uint8_t* const data = out.data();
   const std::size_t wanted = static_cast<std::size_t>(length);
   std::size_t produced = 0;
   while (produced < wanted) {
+    in.Ensure(kMaxCodeLength + kMaxPositionBits);
     const int symbol = DecodeSymbol(*tree, in);
     if (symbol < 256) {
       data[produced++] = static_cast<std::uint8_t>(symbol);
@@ -145,7 +191,7 @@ std::vector<std::uint8_t> TLZH::Decode(std::int32_t length, const std::uint8_t* 
       produced += count;
     }
   }
-  out.resize(produced);
+  out.Truncate(produced);
 
   // The last read was always a single bit, and the byte reader keeps at least 9 bits ahead.
   const std::uint64_t wouldHaveRead = (in.BitsConsumed() + 15) / 8;
@@ -154,8 +200,8 @@ std::vector<std::uint8_t> TLZH::Decode(std::int32_t length, const std::uint8_t* 
 }
 
 bool TLZH::DecodeStream(const std::uint8_t* stream, std::size_t size,
-                        std::vector<std::uint8_t>& out) {
-  out.clear();
+                        ByteBuffer& out) {
+  out.Clear();
   inputBytesRead_ = 0;
   if (size < 4)
     return false;

@@ -20,29 +20,6 @@ void AdaptiveTree::Start() {
   prnt_[kRoot] = 0;
 }
 
-// Node n's count has just become k and now exceeds its right neighbour's: n trades places
-// with the last node whose count is still below k. Returns where n's subtree went.
-int AdaptiveTree::SwapUp(int n, std::uint16_t k) {
-  int l = n + 1;
-  while (k > freq_[l + 1]) // the sentinel ends the scan
-    ++l;
-  freq_[n] = freq_[l];
-  freq_[l] = k;
-
-  const int a = son_[n];
-  prnt_[a] = static_cast<std::uint16_t>(l);
-  if (a < kTreeSize)
-    prnt_[a + 1] = static_cast<std::uint16_t>(l);
-
-  const int b = son_[l];
-  son_[l] = static_cast<std::uint16_t>(a);
-  prnt_[b] = static_cast<std::uint16_t>(n);
-  if (b < kTreeSize)
-    prnt_[b + 1] = static_cast<std::uint16_t>(n);
-  son_[n] = static_cast<std::uint16_t>(b);
-  return l;
-}
-
 void AdaptiveTree::Rebuild() {
   // Leaves first, in node order, with their counts halved (rounding up so none becomes 0).
   int j = 0;

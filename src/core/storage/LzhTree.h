@@ -29,13 +29,27 @@ public:
   void Update(int symbol) {
     if (freq_[kRoot] == kFrequencyLimit)
       Rebuild();
-    int n = prnt_[symbol + kTreeSize];
-    do {
+    ClimbFrom(prnt_[symbol + kTreeSize]);
+  }
+
+  // The same as Update(symbol), for a symbol whose leaf the decoder has just reached from the
+  // root: path[0] is the root's child on the way, path[depth - 1] the leaf. Until a swap moves
+  // the climb off that path, each parent is already known, so the counts on the way up are
+  // raised without waiting for one lookup after another.
+  void UpdateAlongPath(int symbol, const std::uint16_t* path, int depth) {
+    if (freq_[kRoot] == kFrequencyLimit || depth == 0) {
+      Update(symbol); // the rebuild reshapes the tree: the path means nothing any more
+      return;
+    }
+    for (int i = depth - 1; i >= 0; --i) {
+      const int n = path[i];
       const std::uint16_t k = ++freq_[n];
-      if (k > freq_[n + 1])
-        n = SwapUp(n, k);
-      n = prnt_[n];
-    } while (n != 0);
+      if (k > freq_[n + 1]) {
+        ClimbFrom(prnt_[SwapUp(n, k)]);
+        return;
+      }
+    }
+    ++freq_[kRoot]; // the sentinel after the root stops it from ever moving
   }
 
   std::uint16_t Son(int node) const { return son_[node]; }
@@ -44,7 +58,37 @@ public:
   int LeafOf(int symbol) const { return prnt_[symbol + kTreeSize]; }
 
 private:
-  int SwapUp(int n, std::uint16_t k);
+  // Raises the counts from node n up to the root, swapping where the order would break.
+  void ClimbFrom(int n) {
+    do {
+      const std::uint16_t k = ++freq_[n];
+      if (k > freq_[n + 1])
+        n = SwapUp(n, k);
+      n = prnt_[n];
+    } while (n != 0);
+  }
+  // Node n's count has just become k and now exceeds its right neighbour's: n trades places
+  // with the last node whose count is still below k. Returns where n's subtree went.
+  int SwapUp(int n, std::uint16_t k) {
+    int l = n + 1;
+    while (k > freq_[l + 1]) // the sentinel ends the scan
+      ++l;
+    freq_[n] = freq_[l];
+    freq_[l] = k;
+
+    const int a = son_[n];
+    prnt_[a] = static_cast<std::uint16_t>(l);
+    if (a < kTreeSize)
+      prnt_[a + 1] = static_cast<std::uint16_t>(l);
+
+    const int b = son_[l];
+    son_[l] = static_cast<std::uint16_t>(a);
+    prnt_[b] = static_cast<std::uint16_t>(n);
+    if (b < kTreeSize)
+      prnt_[b + 1] = static_cast<std::uint16_t>(n);
+    son_[n] = static_cast<std::uint16_t>(b);
+    return l;
+  }
   void Rebuild();
 
   std::uint16_t freq_[kTreeSize + 1]; // + the sentinel 0xFFFF that stops the scans

@@ -1,7 +1,10 @@
 #pragma once
 // The skin archive: one INI description and the bitmaps it names, stored LZH-compressed.
 // TSkinReader expands the compressed skin, reads the archive's directory and hands out single
-// entries by name. Names are kept ASCII lower-cased, in archive order.
+// entries by name. Names are kept ASCII lower-cased, in archive order. The expanded archive is
+// held once: entries are handed out as views into it, or copied on request.
+#include "core/storage/ByteBuffer.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -22,8 +25,10 @@ public:
   bool LoadArchive(const std::uint8_t* compressed, std::size_t size);
   bool LoadArchive(const std::vector<std::uint8_t>& compressed);
 
-  // Reads an archive that is already expanded; same rules and result as LoadArchive.
+  // Reads an archive that is already expanded; same rules and result as LoadArchive. The
+  // first form copies the bytes, the second takes them over (and drops them when refused).
   bool LoadDecodedArchive(const std::uint8_t* archive, std::size_t size);
+  bool LoadDecodedArchive(ByteBuffer archive);
 
   // Replaces `out` with the entry whose name equals `name` ASCII lower-cased; `out` is left
   // empty when there is none. With duplicate names the first one wins. True when found.
@@ -35,6 +40,12 @@ public:
   bool ExtractFirstMatch(const std::string& fragment, std::vector<std::uint8_t>& out,
                          std::string& entryName) const;
 
+  // The bytes of entry `index` (0..Count()-1) and of the entry named `name` (lower-cased
+  // first, the first of duplicates); an empty view for a name that is not there. Views stay
+  // valid until the next archive is read or the reader goes.
+  ByteView Entry(int index) const;
+  bool FindEntry(const std::string& name, ByteView& out) const;
+
   // The directory of the archive last read.
   std::uint32_t Version() const { return version_; }
   int Count() const { return static_cast<int>(names_.size()); }
@@ -43,13 +54,14 @@ public:
 
 private:
   struct Directory;
-  bool Extract(std::size_t index, std::vector<std::uint8_t>& out) const;
+  static bool ReadDirectory(const ByteBuffer& archive, Directory& dir);
+  int IndexOf(const std::string& lowerName) const;
 
   std::uint32_t version_ = 0;
   std::vector<std::string> names_;
   std::vector<std::int32_t> sizes_;
-  std::vector<std::size_t> offsets_; // of each entry in data_
-  std::vector<std::uint8_t> data_;
+  std::vector<std::size_t> offsets_; // of each entry in archive_
+  ByteBuffer archive_;
 };
 
 } // namespace vcu

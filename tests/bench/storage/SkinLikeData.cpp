@@ -2,6 +2,10 @@
 
 #include "core/storage/SkinArchiveWriter.h"
 
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <random>
 #include <string>
 
@@ -46,7 +50,7 @@ std::vector<std::uint8_t> FrameStrip(int frameWidth, int height, int frames, std
       } else if (bevel) {
         r = g = b = frame == 1 ? 64 : 200;
       } else {
-        const int shade = base + frame * 10 - y * 40 / height + static_cast<int>(rng() % 16 == 0);
+        const int shade = base + frame * 10 - y * 40 / height + static_cast<int>(rng() % 8 == 0);
         r = shade; g = shade + 8; b = shade + 24;
       }
       bmp.push_back(static_cast<std::uint8_t>(b < 255 ? b : 255));
@@ -58,11 +62,11 @@ std::vector<std::uint8_t> FrameStrip(int frameWidth, int height, int frames, std
   return bmp;
 }
 
-std::string SkinIni(int elements) {
+std::string SkinIni(int elements, const std::string& prefix = "") {
   std::string ini = "; skin description\r\n[SkinInfo]\r\nVersion=4\r\nAuthor=bench\r\n";
   for (int i = 0; i < elements; ++i) {
     const std::string n = std::to_string(i);
-    ini += "\r\n[Element" + n + "]\r\nSkinName=element" + n + ".bmp\r\nLeftWidth=" +
+    ini += "\r\n[Element" + n + "]\r\nSkinName=" + prefix + "element" + n + ".bmp\r\nLeftWidth=" +
            std::to_string(3 + i % 5) + "\r\nRightWidth=" + std::to_string(3 + i % 4) +
            "\r\nTopHeight=4\r\nBottomHeight=4\r\nFrame=5\r\nTrans=1\r\nTile=0\r\n"
            "NormalColour=0xFF00000F\r\nMouseOverColour=-1\r\n";
@@ -70,19 +74,75 @@ std::string SkinIni(int elements) {
   return ini;
 }
 
+std::vector<std::uint8_t> FromText(const std::string& text) {
+  return std::vector<std::uint8_t>(text.begin(), text.end());
+}
+
+// A one-colour 24-bit BMP: the long runs of a flat background.
+std::vector<std::uint8_t> FlatBitmap(int width, int height, std::mt19937& rng) {
+  std::vector<std::uint8_t> bmp = FrameStrip(width, 1, 1, rng);
+  const std::uint8_t pixel[3] = {bmp[54], bmp[55], bmp[56]};
+  const int stride = (width * 3 + 3) & ~3;
+  bmp.resize(54);
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < width; ++x)
+      bmp.insert(bmp.end(), pixel, pixel + 3);
+    bmp.resize(bmp.size() + static_cast<std::size_t>(stride - width * 3), 0);
+  }
+  const std::uint32_t fileSize = static_cast<std::uint32_t>(bmp.size());
+  for (int i = 0; i < 4; ++i) {
+    bmp[2 + i] = static_cast<std::uint8_t>(fileSize >> (8 * i));
+    bmp[22 + i] = static_cast<std::uint8_t>(height >> (8 * i));
+  }
+  return bmp;
+}
+
+std::vector<std::uint8_t> RandomBytes(std::size_t size, std::mt19937& rng) {
+  std::vector<std::uint8_t> bytes(size);
+  for (std::uint8_t& b : bytes)
+    b = static_cast<std::uint8_t>(rng());
+  return bytes;
+}
+
 } // namespace
 
-std::vector<std::uint8_t> SkinLikeArchive() {
-  std::mt19937 rng(2024);
+std::vector<std::uint8_t> LargeMixedArchive() {
+  constexpr int kSets = 14, kStripsPerSet = 35;
+  constexpr std::size_t kRandomPerSet = 30 * 1024;
+  std::mt19937 rng(1988);
   std::vector<SkinArchiveEntry> entries;
-  for (int i = 0; i < 36; ++i) {
-    const int frameWidth = 12 + static_cast<int>(rng() % 28);
-    const int height = 12 + static_cast<int>(rng() % 16);
-    entries.push_back({"element" + std::to_string(i) + ".bmp",
-                       FrameStrip(frameWidth, height, 5, rng)});
+  for (int set = 0; set < kSets; ++set) {
+    const std::string prefix = "set" + std::to_string(set) + "_";
+    for (int i = 0; i < kStripsPerSet; ++i) {
+      const int frameWidth = 12 + static_cast<int>(rng() % 36);
+      const int height = 12 + static_cast<int>(rng() % 24);
+      entries.push_back({prefix + "element" + std::to_string(i) + ".bmp",
+                         FrameStrip(frameWidth, height, 5, rng)});
+    }
+    entries.push_back({prefix + "background.bmp", FlatBitmap(240, 60, rng)});
+    entries.push_back({prefix + "noise.dat", RandomBytes(kRandomPerSet, rng)});
+    entries.push_back({prefix + "skin.ini", FromText(SkinIni(kStripsPerSet, prefix))});
   }
-  const std::string ini = SkinIni(36);
-  entries.push_back({"skin.ini", std::vector<std::uint8_t>(ini.begin(), ini.end())});
+  return WriteSkinArchive(entries, 50000);
+}
+
+std::vector<std::uint8_t> FolderArchive(const std::string& folder) {
+  namespace fs = std::filesystem;
+  const auto isIni = [](const fs::path& p) { return p.extension() == ".ini"; };
+  std::vector<fs::path> files;
+  for (const auto& entry : fs::directory_iterator(folder))
+    if (entry.is_regular_file())
+      files.push_back(entry.path());
+  std::sort(files.begin(), files.end(), [&](const fs::path& a, const fs::path& b) {
+    return isIni(a) != isIni(b) ? isIni(b) : a.filename() < b.filename();
+  });
+  std::vector<SkinArchiveEntry> entries;
+  for (const fs::path& file : files) {
+    std::ifstream in(file, std::ios::binary);
+    entries.push_back({file.filename().string(),
+                       std::vector<std::uint8_t>((std::istreambuf_iterator<char>(in)),
+                                                 std::istreambuf_iterator<char>())});
+  }
   return WriteSkinArchive(entries, 40000);
 }
 

@@ -11,7 +11,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::vector<std::uint8_t> stream = vcu::LzhEncode(data, size);
   vcu::TLZH codec;
-  std::vector<std::uint8_t> out;
+  vcu::ByteBuffer out;
   if (!codec.DecodeStream(stream.data(), stream.size(), out))
     std::abort();
   if (out.size() != size || (size > 0 && std::memcmp(out.data(), data, size) != 0))

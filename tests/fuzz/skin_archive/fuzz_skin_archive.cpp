@@ -18,9 +18,10 @@ void ExtractEverything(const vcu::TSkinReader& reader) {
   for (int i = 0; i < reader.Count(); ++i) {
     const std::string& name = reader.Names()[i];
     const bool found = reader.ExtractEntry(name, out);
-    // A name's first entry is the one handed out, with all of its bytes.
-    if (!found || (seen.insert(name).second &&
-                   out.size() != static_cast<std::size_t>(reader.Sizes()[i])))
+    // A name's first entry is the one handed out, with all of its bytes, the same as its view.
+    const vcu::ByteView view = reader.Entry(i);
+    if (!found || view.size != static_cast<std::size_t>(reader.Sizes()[i]) ||
+        (seen.insert(name).second && !(view == out)))
       std::abort();
   }
   std::string name;

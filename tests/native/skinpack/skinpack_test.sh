@@ -57,7 +57,8 @@ printf "$(printf '\\x%02x\\x%02x\\x%02x\\x%02x' $((size & 255)) $((size >> 8 & 2
 cat "$work/skin.vsk" >>"$work/framed"
 "$skinpack" list "$work/framed" | diff -q - "$work/list" >/dev/null || fail "framed stream"
 
-"$skinpack" --help | grep -q "skinpack pack DIR -o FILE" || fail "--help"
+"$skinpack" --help >"$work/help" || fail "--help exits non-zero"
+grep -q "skinpack pack DIR -o FILE" "$work/help" || fail "--help"
 
 expect_error "no such folder: $work/missing" "$skinpack" pack "$work/missing" -o "$work/x"
 expect_error "cannot read $work/none.vsk" "$skinpack" list "$work/none.vsk"
@@ -70,6 +71,31 @@ mkdir "$work/many"
 expect_error "holds 1002 files, at most 1001" "$skinpack" pack "$work/many" -o "$work/x"
 expect_error "unknown archive version 45000" "$skinpack" pack "$skin" -o "$work/x" --version 45000
 expect_error "unknown command" "$skinpack" frobnicate
+
+# A folder given as the skin file, and a name holding a line break (printed escaped).
+expect_error "cannot read $work/skin: it is a folder, not a file" "$skinpack" list "$work/skin"
+expect_error "cannot read $work/bad\\nname: No such file" "$skinpack" list "$work/bad"$'\n'"name"
+expect_error "cannot write $work/skin:" "$skinpack" pack "$skin" -o "$work/skin"
+
+# pack makes only entries that extract writes back: plain names, one per name but for case,
+# and an .ini description.
+refused_name() { # NAME EXPECTED-REASON
+  rm -rf "$work/odd" && mkdir "$work/odd" && printf '[a]\r\n' >"$work/odd/skin.ini"
+  : >"$work/odd/$1"
+  expect_error "$2" "$skinpack" pack "$work/odd" -o "$work/odd.vsk"
+}
+refused_name 'a\b.bmp' "a\b.bmp: it holds a path separator"
+refused_name 'c:d.bmp' "c:d.bmp: it holds a path separator"
+refused_name $'line\nbreak.bmp' "line\\nbreak.bmp: it holds a control character"
+refused_name $'tab\t.bmp' "tab\\t.bmp: it holds a control character"
+refused_name 'SKIN.INI' "has the same name but for case"
+[ ! -e "$work/odd.vsk" ] || fail "a refused pack left a file"
+mkdir "$work/noini" && : >"$work/noini/a.bmp"
+expect_error "cannot pack $work/noini: it holds no .ini description" \
+  "$skinpack" pack "$work/noini" -o "$work/x"
+mkdir "$work/empty"
+expect_error "cannot pack $work/empty: it holds no .ini description" \
+  "$skinpack" pack "$work/empty" -o "$work/x"
 
 if [ "$failures" -ne 0 ]; then
   echo "$failures failure(s)"

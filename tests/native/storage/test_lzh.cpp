@@ -1,3 +1,5 @@
+#include "ClassicLzhDecoder.h"
+
 #include "core/storage/Lzh.h"
 #include "core/storage/LzhEncoder.h"
 #include "core/storage/LzhPositionCode.h"
@@ -53,10 +55,10 @@ Bytes BitStream(const std::string& bits) {
 
 Bytes Decode(std::int32_t length, const Bytes& bits, std::size_t* read = nullptr) {
   TLZH codec;
-  Bytes out = codec.Decode(length, bits.data(), bits.size());
+  const ByteBuffer out = codec.Decode(length, bits.data(), bits.size());
   if (read)
     *read = codec.InputBytesRead();
-  return out;
+  return out.View().ToVector();
 }
 
 TEST(LzhPositionCode, TablesFollowThePrefixCode) {
@@ -88,6 +90,15 @@ TEST(LzhPositionCode, TablesFollowThePrefixCode) {
 // The first 't' moves leaf 't' to node 313 and brings symbol 313 (a 60-byte match) to node
 // 116; after 'A' and 't', node 116 holds symbol 312 (a 59-byte match). Position code 000
 // plus 6 bits gives positions 0..63; position p copies from p + 1 bytes back.
+//
+// Before the output starts, the window holds 4,036 blanks, and the 60 places the first output
+// bytes go to hold 0 (as in the classic program). In the starting tree leaf s sits at node s
+// and node 314 + k has children 2k and 2k + 1, so symbol 256 (a 3-byte match) climbs
+// 256 -> 442 -> 535 -> 581 -> 604 -> 616 -> 622 -> 625 -> 626 as first, first, second,
+// second, first, first, first, second child: read from the root, 10001100; symbol 257 (4
+// bytes) is its sibling, 10001101. Position 4095 is 11111111 111111 (4,096 back: the oldest
+// window place, one of the 60 zeros); 4037 is 11111111 000101 (4,038 back: two zeros, then
+// the blanks at 4,036 and 4,035 places back).
 TEST(LzhDecode, HandBuiltStreams) {
   struct Case {
     const char* name;
@@ -107,12 +118,71 @@ TEST(LzhDecode, HandBuiltStreams) {
       {"literal A then t", 2, "111001101 00000000", "At", 3},
       {"run from 1 back", 3, "111001101 00000000 00000000 000 000000", "A" + t60, 5},
       {"overlap from 2 back", 3, "111001101 00000000 00000000 000 000001", alternating, 5},
+      {"blanks before the start", 3, "10001100 000 000000", "   ", 3},
+      {"zeros 4096 back", 3, "10001100 11111111 111111", std::string(3, '\0'), 3},
+      {"zeros, then blanks", 4, "10001101 11111111 000101", std::string(2, '\0') + "  ", 3},
   };
   for (const Case& c : cases) {
     std::size_t read = 0;
     const Bytes out = Decode(c.length, BitStream(c.bits), &read);
     EXPECT_EQ(std::string(out.begin(), out.end()), c.expected) << c.name;
     EXPECT_EQ(read, c.bytesRead) << c.name;
+  }
+}
+
+// A run of 't' long enough for one rebuild. 't' starts at node 116 (8 zero bits from the
+// root). Each 't' adds 1 to its count and it climbs by the swap rule; the codes of the first
+// 313 't's, worked through the update rule one by one, take 624 bits (kWarmUp). From the
+// 314th on, its count exceeds the 313 other leaves' together, so it is the root's second child
+// and costs the one bit 1. At the 32,455th symbol the root reaches 0x8000 and the tree is
+// rebuilt: 't' drops to 16,227, the others stay at 1, and pairing puts 't' last again, code 1.
+// The rebuild does move the other leaves: the all-zeros path now ends, 9 bits down, at 'r'
+// (without the rebuild it would end at symbol 292, a 39-byte match).
+TEST(LzhDecode, RunOfOneLiteralAcrossATreeRebuild) {
+  static const char kWarmUp[] =
+      "00C5C38AFC30C2D7BDEF7BDEAAAAAAAAAEEEEEEE4924924924924924925B6DB55555555555555555555555"
+      "555555AAABFFFFFFFFFFFFFFFFFFFFFFFFFFFF00000000000000000000000000000000";
+  const int runLength = 40000, warmUpSymbols = 313;
+  std::string bits;
+  for (const char* h = kWarmUp; *h; ++h) {
+    const int nibble = *h <= '9' ? *h - '0' : *h - 'A' + 10;
+    for (int b = 3; b >= 0; --b)
+      bits += (nibble >> b & 1) ? '1' : '0';
+  }
+  ASSERT_EQ(bits.size(), 624u);
+  bits += std::string(runLength - warmUpSymbols, '1') + "000000000";
+  const Bytes out = Decode(runLength + 1, BitStream(bits));
+  ASSERT_EQ(out.size(), static_cast<std::size_t>(runLength + 1));
+  EXPECT_EQ(std::string(out.begin(), out.end() - 1), std::string(runLength, 't'));
+  EXPECT_EQ(out.back(), 'r');
+}
+
+// Any byte string is a stream. Our decoder and the classic-style one (written apart, sharing
+// no code) must give the same bytes for it, whatever length is asked for: short streams that
+// end in zero bits, and long ones that cross several tree rebuilds.
+TEST(LzhDecode, AgreesWithTheClassicDecoderOnRandomStreams) {
+  std::mt19937 rng(20240611);
+  struct Trial {
+    std::size_t streamBytes;
+    std::int32_t length;
+  };
+  std::vector<Trial> trials;
+  for (int i = 0; i < 300; ++i) {
+    const std::size_t bytes = rng() % 600;
+    trials.push_back({bytes, static_cast<std::int32_t>(rng() % (bytes * 8 + 200) + 1)});
+  }
+  // About 1.1 symbols a byte of random input: 160 KB is over five rebuilds.
+  for (std::size_t bytes : {40000u, 160000u})
+    trials.push_back({bytes, static_cast<std::int32_t>(bytes * 6)});
+  for (const Trial& t : trials) {
+    Bytes stream = RandomBytes(t.streamBytes + 4, static_cast<unsigned>(rng()));
+    for (int i = 0; i < 4; ++i)
+      stream[i] = static_cast<std::uint8_t>(t.length >> (8 * i));
+    const Bytes classic = reference::ClassicLzhDecode(stream);
+    TLZH codec;
+    const ByteBuffer ours = codec.Decode(t.length, stream.data() + 4, stream.size() - 4);
+    ASSERT_TRUE(ours.View() == classic)
+        << t.streamBytes << " random bytes read as " << t.length << " bytes";
   }
 }
 
@@ -157,9 +227,9 @@ TEST(LzhRoundTrip, DecoderGivesBackWhatTheEncoderTook) {
     const Bytes stream = LzhEncode(c.data);
     ASSERT_GE(stream.size(), 4u) << c.name;
     TLZH codec;
-    Bytes out;
+    ByteBuffer out;
     ASSERT_TRUE(codec.DecodeStream(stream.data(), stream.size(), out)) << c.name;
-    EXPECT_TRUE(out == c.data) << c.name;
+    EXPECT_TRUE(out.View() == c.data) << c.name;
     // The whole bit stream is used, and no more.
     EXPECT_EQ(codec.InputBytesRead(), stream.size() - 4) << c.name;
   }
@@ -177,7 +247,7 @@ TEST(LzhDecode, TruncatedOrCorruptStreamsStillGiveTheDeclaredLength) {
   const Bytes stream = LzhEncode(original);
   for (std::size_t keep : {stream.size() / 8, stream.size() / 2, stream.size() - 1}) {
     TLZH codec;
-    Bytes out;
+    ByteBuffer out;
     ASSERT_TRUE(codec.DecodeStream(stream.data(), keep, out)) << keep;
     EXPECT_GE(out.size(), original.size()) << keep;
     EXPECT_LT(out.size(), original.size() + 60) << keep;
@@ -189,14 +259,14 @@ TEST(LzhDecode, TruncatedOrCorruptStreamsStillGiveTheDeclaredLength) {
   for (std::size_t i = 4; i < corrupt.size(); i += 97)
     corrupt[i] ^= 0x5A;
   TLZH codec;
-  Bytes out;
+  ByteBuffer out;
   ASSERT_TRUE(codec.DecodeStream(corrupt.data(), corrupt.size(), out));
   EXPECT_GE(out.size(), original.size());
 }
 
 TEST(LzhDecode, RefusesStreamsWithoutAPlausibleLength) {
   TLZH codec;
-  Bytes out{1, 2, 3};
+  ByteBuffer out = ByteBuffer::CopyOf(Bytes{1, 2, 3}.data(), 3);
   const Bytes shortStream{0x10, 0x00, 0x00};
   EXPECT_FALSE(codec.DecodeStream(shortStream.data(), shortStream.size(), out));
   EXPECT_TRUE(out.empty());

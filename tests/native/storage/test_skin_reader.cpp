@@ -1,3 +1,4 @@
+#include "core/ByteOrder.h"
 #include "core/Errors.h"
 #include "core/storage/ArchiveMessages.h"
 #include "core/storage/LzhEncoder.h"
@@ -70,6 +71,46 @@ TEST_F(SkinReaderTest, ReadsEveryVersionAndFindsEntriesWhateverTheirCase) {
     EXPECT_TRUE(reader.ExtractEntry("empty.bmp", out));
     EXPECT_TRUE(out.empty());
   }
+}
+
+// Archives laid out byte by byte, apart from our writer: each version's extra block sits
+// between the 16-byte header and the names, filled with 0xEE so a wrong skip shows.
+TEST_F(SkinReaderTest, ReadsHandBuiltArchivesOfEveryVersion) {
+  const struct {
+    std::uint8_t magic[4]; // little-endian
+    int extraBlock;
+  } versions[] = {
+      {{0x20, 0x4E, 0x00, 0x00}, 0},   // 20000
+      {{0x30, 0x75, 0x00, 0x00}, 256}, // 30000
+      {{0x40, 0x9C, 0x00, 0x00}, 80},  // 40000
+      {{0x50, 0xC3, 0x00, 0x00}, 48},  // 50000
+  };
+  const std::string names = "Face.BMP\r\nskin.ini\r\n"; // 20 bytes
+  for (const auto& v : versions) {
+    Bytes archive(v.magic, v.magic + 4);
+    archive.insert(archive.end(), {20, 0, 0, 0});                  // names length
+    archive.insert(archive.end(), {1, 2, 3, 4, 5, 6, 7, 8});       // not read
+    archive.insert(archive.end(), static_cast<std::size_t>(v.extraBlock), 0xEE);
+    archive.insert(archive.end(), names.begin(), names.end());
+    archive.insert(archive.end(), {3, 0, 0, 0, 5, 0, 0, 0});       // sizes 3 and 5
+    archive.insert(archive.end(), {'B', 'M', '!', '[', 'a', ']', '\r', '\n'});
+
+    TSkinReader reader;
+    const std::uint32_t version = ReadU32Le(v.magic);
+    ASSERT_TRUE(reader.LoadDecodedArchive(archive.data(), archive.size())) << version;
+    EXPECT_EQ(reader.Version(), version);
+    EXPECT_EQ(reader.Names(), (std::vector<std::string>{"face.bmp", "skin.ini"})) << version;
+    Bytes out;
+    EXPECT_TRUE(reader.ExtractEntry("face.bmp", out));
+    EXPECT_EQ(Text(out), "BM!") << version;
+    ByteView view;
+    EXPECT_TRUE(reader.FindEntry("SKIN.INI", view));
+    EXPECT_EQ(std::string(view.begin(), view.end()), "[a]\r\n") << version;
+    // One byte short of the data, and the directory no longer fits.
+    archive.pop_back();
+    EXPECT_FALSE(reader.LoadDecodedArchive(archive.data(), archive.size())) << version;
+  }
+  EXPECT_TRUE(shownMessages.empty());
 }
 
 TEST_F(SkinReaderTest, MissingEntriesLeaveTheOutputEmpty) {

@@ -1,7 +1,7 @@
 #include "ClassicLzhDecoder.h"
 
 namespace vcu {
-namespace bench {
+namespace reference {
 
 namespace {
 
@@ -9,7 +9,6 @@ enum { N = 4096, F = 60, THRESHOLD = 2, N_CHAR = 256 - THRESHOLD + F, T = N_CHAR
        MAX_FREQ = 0x8000 };
 
 struct Source { const std::uint8_t* p; std::size_t left; };
-struct Sink { std::vector<std::uint8_t>* out; };
 
 int source_getc(void* s) {
   Source* src = static_cast<Source*>(s);
@@ -18,7 +17,9 @@ int source_getc(void* s) {
   return *src->p++;
 }
 
-void sink_putc(int c, void* s) { static_cast<Sink*>(s)->out->push_back(static_cast<std::uint8_t>(c)); }
+void vector_putc(int c, void* s) {
+  static_cast<std::vector<std::uint8_t>*>(s)->push_back(static_cast<std::uint8_t>(c));
+}
 
 struct State {
   unsigned short freq[T + 1];
@@ -27,9 +28,9 @@ struct State {
   unsigned char text_buf[N + F - 1];
   unsigned getbuf;
   unsigned char getlen;
-  int (*get)(void*);
+  GetByteFn get;
   void* in;
-  void (*put)(int, void*);
+  PutByteFn put;
   void* out;
 };
 
@@ -165,19 +166,14 @@ int DecodePosition(State* s) {
 
 } // namespace
 
-std::vector<std::uint8_t> ClassicLzhDecode(const std::vector<std::uint8_t>& stream) {
-  std::vector<std::uint8_t> out;
-  if (stream.size() < 4) return out;
-  long textsize = static_cast<long>(stream[0] | stream[1] << 8 | stream[2] << 16 |
-                                    static_cast<unsigned>(stream[3]) << 24);
-  if (d_len[0] == 0) make_tables();
-  Source src{stream.data() + 4, stream.size() - 4};
-  Sink sink{&out};
+void ClassicLzhDecode(long textsize, GetByteFn get, void* source, PutByteFn put, void* sink) {
+  static const bool tablesMade = (make_tables(), true);
+  (void)tablesMade;
   State* s = new State();
-  s->get = source_getc;
-  s->in = &src;
-  s->put = sink_putc;
-  s->out = &sink;
+  s->get = get;
+  s->in = source;
+  s->put = put;
+  s->out = sink;
   StartHuff(s);
   int i, j, k, r, c;
   long count;
@@ -203,8 +199,17 @@ std::vector<std::uint8_t> ClassicLzhDecode(const std::vector<std::uint8_t>& stre
     }
   }
   delete s;
+}
+
+std::vector<std::uint8_t> ClassicLzhDecode(const std::uint8_t* stream, std::size_t size) {
+  std::vector<std::uint8_t> out;
+  if (size < 4) return out;
+  const long textsize = static_cast<std::int32_t>(stream[0] | stream[1] << 8 | stream[2] << 16 |
+                                                  static_cast<unsigned>(stream[3]) << 24);
+  Source src{stream + 4, size - 4};
+  ClassicLzhDecode(textsize, source_getc, &src, vector_putc, &out);
   return out;
 }
 
-} // namespace bench
+} // namespace reference
 } // namespace vcu

@@ -1,0 +1,18 @@
+#pragma once
+// Whole-file reads and writes for skinpack. Errors are vcu::Exception with one line that
+// names the file and the reason.
+#include "core/storage/ByteBuffer.h"
+
+#include <string>
+
+namespace vcu {
+namespace skinpack {
+
+// The file's bytes, taken with one read of its size. A folder or other non-file is refused.
+ByteBuffer ReadWholeFile(const std::string& path);
+
+// Replaces the file's contents with `bytes`.
+void WriteWholeFile(const std::string& path, ByteView bytes);
+
+} // namespace skinpack
+} // namespace vcu
