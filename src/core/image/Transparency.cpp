@@ -22,11 +22,11 @@ void DrawTransparent(Bitmap& target, const Rect& rect, const Bitmap& bitmap, Col
   const int h = std::min(rect.Height(), bitmap.Height());
   const Rect to = Intersect(RectOfSize(rect.left, rect.top, w, h), target.Bounds());
   for (int y = to.top; y < to.bottom; ++y) {
-    const Pixel* from = bitmap.Row(y - rect.top) - rect.left;
-    Pixel* row = target.Row(y);
-    for (int x = to.left; x < to.right; ++x)
-      if ((from[x] & kColourBits) != keyPixel)
-        row[x] = from[x];
+    const Pixel* from = bitmap.Row(y - rect.top) + (to.left - rect.left);
+    Pixel* row = target.Row(y) + to.left;
+    for (int i = 0; i < to.Width(); ++i)
+      if ((from[i] & kColourBits) != keyPixel)
+        row[i] = from[i];
   }
 }
 

@@ -1,5 +1,5 @@
 // Arbitrary bytes as a skin bitmap. A file that decodes must hold exactly its size in
-// pixels and survive a round trip through the 24-bit writer unchanged.
+// pixels, declare that size in its headers, and survive a round trip through the 24-bit writer unchanged.
 #include "core/image/Bmp.h"
 
 #include <cstdint>
@@ -14,6 +14,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   if (bitmap.Empty())
     std::abort(); // a decoded image always has pixels
+  // The size read from the headers alone, which the skin loader weighs before decoding, is
+  // the decoded size.
+  const vcu::BmpDimensions declared = vcu::ReadBmpDimensions(data, size);
+  if (declared.width != bitmap.Width() || declared.height != bitmap.Height())
+    std::abort();
   // A few bytes of RLE can stand for millions of pixels; checking those would only slow the
   // search down.
   if (static_cast<long long>(bitmap.Width()) * bitmap.Height() > (1 << 20))

@@ -1,7 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <climits>
+
 #include "SkinFixture.h"
+#include "core/elements/ElementReaders.h"
 #include "core/elements/SkinElementsLoader.h"
+#include "core/platform/Platform.h"
 #include "core/image/Bmp.h"
 #include "core/storage/LzhEncoder.h"
 #include "core/storage/SkinArchiveWriter.h"
@@ -114,7 +119,125 @@ TEST(LoadSkinArchive, BadImageEntries) {
   EXPECT_EQ(e.HorzScroll->Bitmap.Width(), 10);
 
   const auto broken = PackSkin({{"tool.bmp", Bytes("BM but nothing else")}, {"skin.ini", Bytes(ini)}});
-  EXPECT_THROW(LoadSkinArchive(broken.data(), broken.size(), TestBuiltins(), e), EInvalidBitmap);
+  try {
+    LoadSkinArchive(broken.data(), broken.size(), TestBuiltins(), e);
+    ADD_FAILURE() << "a broken bitmap entry loaded";
+  } catch (const EInvalidBitmap& error) {
+    EXPECT_EQ(error.Entry(), "tool.bmp");
+    EXPECT_NE(std::string(error.what()).find("\"tool.bmp\""), std::string::npos) << error.what();
+  }
+}
+
+// An 8-bit RLE bitmap of side x side pixels whose whole pixel data is "end of bitmap": a few
+// dozen bytes that declare side * side pixels.
+std::vector<std::uint8_t> RleBomb(int side) {
+  std::vector<std::uint8_t> bmp(14 + 40 + 8 + 2, 0);
+  auto put32 = [&](std::size_t at, std::uint32_t v) {
+    for (int i = 0; i < 4; ++i) bmp[at + i] = static_cast<std::uint8_t>(v >> (8 * i));
+  };
+  bmp[0] = 'B', bmp[1] = 'M';
+  put32(2, static_cast<std::uint32_t>(bmp.size()));
+  put32(10, 14 + 40 + 8);
+  put32(14, 40);
+  put32(18, static_cast<std::uint32_t>(side));
+  put32(22, static_cast<std::uint32_t>(side));
+  bmp[26] = 1;                 // planes
+  bmp[28] = 8;                 // bits per pixel
+  bmp[30] = 1;                 // RLE8
+  put32(46, 2);                // colours used
+  bmp[bmp.size() - 1] = 1;     // 0, 1: end of bitmap
+  return bmp;
+}
+
+TEST(ReadSkinElements, TheSkinsPixelsAreCappedBeforeTheyAreAllocated) {
+  // 4096 x 4096 is the whole cap: one such bitmap loads, the next entry read crosses it.
+  const std::string ini = "[ToolBars]\nImage=a.bmp\n[ComboButton]\nImage=b.bmp\n"
+                          "[SunkEdge]\nImage=c.bmp\n[MenuItem]\nImage=d.bmp\n";
+  MemoryEntries entries;
+  entries.Add("a.bmp", RleBomb(4096)).Add("c.bmp", BmpFile(8, 8)).AddText("skin.ini", ini);
+  entries.Add("b.bmp", RleBomb(1)).Add("d.bmp", RleBomb(4096));
+  ASSERT_EQ(std::int64_t{4096} * 4096, kMaxSkinPixels);
+  TSkinElements e;
+  try {
+    LoadSkinElements(entries, TestBuiltins(), e);
+    ADD_FAILURE() << "a skin past the pixel cap loaded";
+  } catch (const ESkinTooLarge& error) {
+    EXPECT_EQ(error.Entry(), "d.bmp");
+    const std::string message = error.what();
+    EXPECT_NE(message.find("\"d.bmp\""), std::string::npos) << message;
+    EXPECT_EQ(message.find('\n'), std::string::npos) << message;
+  }
+  // The cap is per load: the same skin without its last bomb loads, and loads again.
+  MemoryEntries fits;
+  fits.Add("a.bmp", RleBomb(4096)).Add("b.bmp", RleBomb(1)).Add("c.bmp", BmpFile(8, 8));
+  fits.AddText("skin.ini", ini);
+  for (int load = 0; load < 2; ++load) {
+    LoadSkinElements(fits, TestBuiltins(), e);
+    ASSERT_TRUE(e.ToolBars);
+    EXPECT_EQ(e.ToolBars->Bitmap.Width(), 4096);
+  }
+}
+
+TEST(ReadSkinElements, ExtremeMarginsAndFrameCountsLoad) {
+  // INI numbers at the ends of int: the composition of the combo faces sums margins and
+  // divides by frame counts, and must neither overflow nor read outside the images.
+  const char* const values[] = {"2147483647", "-2147483648", "4294967295", "0x7FFFFFFF", "-1"};
+  for (const char* v : values) {
+    const std::string value = v;
+    const std::string ini = "[ComboButton]\nImage=c.bmp\nLeftWidth=" + value + "\nRightWidth=" +
+                            value + "\nTopHeight=" + value + "\nBottomHeight=" + value +
+                            "\n[SunkEdge]\nImage=s.bmp\nLeftWidth=" + value + "\nTopHeight=" +
+                            value + "\n[ExtraImages]\nImage=c.bmp\n"
+                            "[HorzScrollThumb]\nImage=s.bmp\nFrameCount=" + value + "\n";
+    MemoryEntries entries;
+    entries.Add("c.bmp", BmpFile(68, 21)).Add("s.bmp", BmpFile(32, 8)).AddText("skin.ini", ini);
+    TSkinElements e;
+    LoadSkinElements(entries, TestBuiltins(), e);
+    ASSERT_TRUE(e.ComboButton && e.ComboArrow) << v;
+    EXPECT_EQ(e.ComboButton->Bitmap.Width(), 200) << v; // four 50-pixel faces
+    EXPECT_EQ(e.ComboArrow->Bitmap.Width(), 4 * 17) << v;
+  }
+}
+
+// The system's scroll-arrow width, as an accessibility setting makes it.
+class ScrollBarPlatform final : public PlatformInfo {
+public:
+  explicit ScrollBarPlatform(int arrow) : arrow_(arrow) {}
+  Rgb SystemColour(int index) const override { return classic_.SystemColour(index); }
+  int SystemMetric(int index) const override {
+    return index == 21 || index == 3 ? arrow_ : classic_.SystemMetric(index); // SM_CX/CYHSCROLL
+  }
+
+private:
+  ClassicPlatform classic_;
+  int arrow_;
+};
+
+TEST(ReadSkinElements, ComboFacesWithLargeSystemScrollBars) {
+  // The edit area of a combo face lies left of the button, which is the arrow width plus 2
+  // wide. From 45 pixels on there is no edit area left to cut out of the 50-pixel face.
+  const std::string ini = "[ComboButton]\nImage=c.bmp\n[SunkEdge]\nImage=s.bmp\n"
+                          "[ExtraImages]\nImage=c.bmp\n";
+  MemoryEntries entries;
+  entries.Add("c.bmp", BmpFile(68, 21)).Add("s.bmp", BmpFile(32, 8)).AddText("skin.ini", ini);
+  const Pixel magenta = MakePixel(255, 0, 255);
+  struct Case {
+    int arrow;
+    bool editAreaCutOut;
+  } cases[] = {{16, true}, {44, true}, {45, false}, {46, false}, {60, false}, {500, false},
+               {1 << 20, false}, {INT_MAX, false}, {-40, true}};
+  for (const Case& c : cases) {
+    ScrollBarPlatform platform(c.arrow);
+    SetPlatform(&platform);
+    TSkinElements e;
+    LoadSkinElements(entries, TestBuiltins(), e);
+    SetPlatform(nullptr);
+    ASSERT_TRUE(e.ComboButton) << c.arrow;
+    const Bitmap& faces = e.ComboButton->Bitmap;
+    ASSERT_EQ(faces.Width(), 200) << c.arrow;
+    EXPECT_EQ(faces.At(2, 10) == magenta, c.editAreaCutOut) << c.arrow;
+    EXPECT_EQ(e.ComboButton->RightWidth, std::clamp(c.arrow, 0, kMaxBitmapSide - 2) + 4) << c.arrow;
+  }
 }
 
 TEST(ReadSkinElements, TabPaneMarginsLimitedToFour) {
