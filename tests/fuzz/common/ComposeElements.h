@@ -2,7 +2,7 @@
 // Composes a loaded skin's elements the way the painters compose them (sliced, as a
 // three-part row and centred, at sizes below, at and above the images', inside and across
 // the edges of a canvas), so that hostile margins, frame counts and images reach the drawing.
-#include "core/elements/SkinElements.h"
+#include "core/elements/ElementSlots.h"
 #include "core/image/Slicing.h"
 
 namespace vcu::fuzz {

@@ -1,7 +1,7 @@
 // Our default skin file, exactly as the build packs it for the program, damaged the ways a
 // disk or a download damages files: cut short at every 64-byte step, and with single bits
 // flipped. Each load must end in a clean result or one of the program's errors, and what
-// loads must draw (every element sliced into rectangles inside, across and past a canvas).
+// loads must draw (every element composed as the skin fuzz targets compose it).
 // The test tree runs this under AddressSanitizer and UndefinedBehaviorSanitizer, which turn
 // any read or write out of bounds into a failure.
 #include <gtest/gtest.h>
@@ -11,7 +11,7 @@
 #include <random>
 
 #include "core/elements/SkinElementsLoader.h"
-#include "core/image/Slicing.h"
+#include "../../fuzz/common/ComposeElements.h"
 
 namespace vcu {
 namespace {
@@ -23,27 +23,6 @@ std::vector<std::uint8_t> DefaultSkinFile() {
 
 BuiltinImages NoBuiltins() { return {}; }
 
-// Rectangles inside the canvas, across its edges and wholly right of or below it.
-const Rect kPlaces[] = {{2, 2, 30, 20}, {-5, -5, 70, 12}, {40, 30, 90, 60}, {70, 2, 99, 9},
-                        {2, 45, 9, 99}};
-
-void DrawEveryElement(const TSkinElements& e) {
-  std::vector<const TDataSkinObject*> records = {
-      &e.LeftBorder, &e.RightBorder, &e.TopBorder, &e.BottomBorder, &e.TitleText, &e.Buttons};
-  for (const TDataSkinObject* r :
-       {e.ComboButton.get(), e.SunkEdge.get(), e.ComboArrow.get(), e.Scrollbar.get(),
-        e.Track.get(), e.Tabs.get(), e.MenuBar.get(), e.Progress.get(), e.ToolbarGradient.get()})
-    if (r) records.push_back(r);
-  for (const TDataSkinSysButton& b : e.CaptionButtons) records.push_back(&b);
-  Bitmap canvas(64, 40);
-  for (const TDataSkinObject* r : records)
-    for (const Rect& at : kPlaces) {
-      DrawPlaced(canvas, SlicedFrameImage(at, r->Bitmap, r->Margins(), 1, r->Frame, r->Tile != 0, false), true);
-      DrawPlaced(canvas, ThreePartRowImage(at, r->Bitmap, r->Margins(), r->Frame, r->Frame, false), false);
-      DrawPlaced(canvas, CentredFrameImage(at, r->Bitmap, 1, r->Frame), true);
-    }
-}
-
 // Loads one damaged copy. Returns what happened, for the failure message and the tally.
 enum class Outcome { Loaded, Refused, Error };
 Outcome LoadDamaged(const std::vector<std::uint8_t>& bytes) {
@@ -54,7 +33,7 @@ Outcome LoadDamaged(const std::vector<std::uint8_t>& bytes) {
     EXPECT_EQ(std::string(error.what()).find('\n'), std::string::npos) << error.what();
     return Outcome::Error;
   }
-  DrawEveryElement(e);
+  fuzz::ComposeElements(e);
   return Outcome::Loaded;
 }
 

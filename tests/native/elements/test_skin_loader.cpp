@@ -128,9 +128,9 @@ TEST(LoadSkinArchive, BadImageEntries) {
   }
 }
 
-// An 8-bit RLE bitmap of side x side pixels whose whole pixel data is "end of bitmap": a few
-// dozen bytes that declare side * side pixels.
-std::vector<std::uint8_t> RleBomb(int side) {
+// An 8-bit RLE bitmap of width x height pixels whose whole pixel data is "end of bitmap": a
+// few dozen bytes that declare millions of pixels.
+std::vector<std::uint8_t> RleBomb(int width, int height) {
   std::vector<std::uint8_t> bmp(14 + 40 + 8 + 2, 0);
   auto put32 = [&](std::size_t at, std::uint32_t v) {
     for (int i = 0; i < 4; ++i) bmp[at + i] = static_cast<std::uint8_t>(v >> (8 * i));
@@ -139,24 +139,25 @@ std::vector<std::uint8_t> RleBomb(int side) {
   put32(2, static_cast<std::uint32_t>(bmp.size()));
   put32(10, 14 + 40 + 8);
   put32(14, 40);
-  put32(18, static_cast<std::uint32_t>(side));
-  put32(22, static_cast<std::uint32_t>(side));
-  bmp[26] = 1;                 // planes
-  bmp[28] = 8;                 // bits per pixel
-  bmp[30] = 1;                 // RLE8
-  put32(46, 2);                // colours used
-  bmp[bmp.size() - 1] = 1;     // 0, 1: end of bitmap
+  put32(18, static_cast<std::uint32_t>(width));
+  put32(22, static_cast<std::uint32_t>(height));
+  bmp[26] = 1;             // planes
+  bmp[28] = 8;             // bits per pixel
+  bmp[30] = 1;             // RLE8
+  put32(46, 2);            // colours used
+  bmp[bmp.size() - 1] = 1; // 0, 1: end of bitmap
   return bmp;
 }
 
 TEST(ReadSkinElements, TheSkinsPixelsAreCappedBeforeTheyAreAllocated) {
-  // 4096 x 4096 is the whole cap: one such bitmap loads, the next entry read crosses it.
+  // Half the cap, then small images, then a bitmap that is allowed on its own but takes the
+  // skin past the cap: the load stops at that entry, named in one line.
   const std::string ini = "[ToolBars]\nImage=a.bmp\n[ComboButton]\nImage=b.bmp\n"
                           "[SunkEdge]\nImage=c.bmp\n[MenuItem]\nImage=d.bmp\n";
+  const auto half = RleBomb(4096, 2048), whole = RleBomb(4096, 4096);
   MemoryEntries entries;
-  entries.Add("a.bmp", RleBomb(4096)).Add("c.bmp", BmpFile(8, 8)).AddText("skin.ini", ini);
-  entries.Add("b.bmp", RleBomb(1)).Add("d.bmp", RleBomb(4096));
-  ASSERT_EQ(std::int64_t{4096} * 4096, kMaxSkinPixels);
+  entries.Add("a.bmp", half).Add("b.bmp", RleBomb(1, 1)).Add("c.bmp", BmpFile(8, 8));
+  entries.Add("d.bmp", whole).AddText("skin.ini", ini);
   TSkinElements e;
   try {
     LoadSkinElements(entries, TestBuiltins(), e);
@@ -164,17 +165,17 @@ TEST(ReadSkinElements, TheSkinsPixelsAreCappedBeforeTheyAreAllocated) {
   } catch (const ESkinTooLarge& error) {
     EXPECT_EQ(error.Entry(), "d.bmp");
     const std::string message = error.what();
-    EXPECT_NE(message.find("\"d.bmp\""), std::string::npos) << message;
+    EXPECT_NE(message.find("\"d.bmp\" (4096 x 4096)"), std::string::npos) << message;
     EXPECT_EQ(message.find('\n'), std::string::npos) << message;
   }
-  // The cap is per load: the same skin without its last bomb loads, and loads again.
+  // The cap is per load: the skin without its last entry loads, and loads again.
   MemoryEntries fits;
-  fits.Add("a.bmp", RleBomb(4096)).Add("b.bmp", RleBomb(1)).Add("c.bmp", BmpFile(8, 8));
+  fits.Add("a.bmp", half).Add("b.bmp", RleBomb(1, 1)).Add("c.bmp", BmpFile(8, 8));
   fits.AddText("skin.ini", ini);
   for (int load = 0; load < 2; ++load) {
     LoadSkinElements(fits, TestBuiltins(), e);
     ASSERT_TRUE(e.ToolBars);
-    EXPECT_EQ(e.ToolBars->Bitmap.Width(), 4096);
+    EXPECT_EQ(e.ToolBars->Bitmap.Height(), 2048);
   }
 }
 

@@ -10,6 +10,7 @@
 
 #include "../framework/GuiTestSupport.h"
 #include "app/Main.h"
+#include "framework/Win32Platform.h"
 #include "skin/data/WinSkinData.h"
 #include "kit-sim/ClassRegistration.h"
 
@@ -50,6 +51,8 @@ TEST_P(LargeScrollBars, MainWindowComesUpSkinnedAndConnects) {
     ASSERT_EQ(GetSystemMetrics(SM_CXHSCROLL), pixels);
     ASSERT_EQ(GetSystemMetrics(SM_CXVSCROLL), pixels);
 
+    // As at the program's start: the skin reads the running system's metrics.
+    UseWin32Platform();
     TApplication application(nullptr);
     TApplication* const saved = Application;
     Application = &application;
@@ -77,6 +80,7 @@ TEST_P(LargeScrollBars, MainWindowComesUpSkinnedAndConnects) {
     MSG msg;
     while (PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {}
     Application = saved;
+    SetPlatform(nullptr);
   }
   EXPECT_EQ(GetSystemMetrics(SM_CXHSCROLL), before) << "the metrics were not put back";
 }
