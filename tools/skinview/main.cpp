@@ -91,6 +91,9 @@ void LoadSkin(const std::string& path, TSkinElements& e) {
 }
 
 void WriteFile(const std::string& path, const std::vector<std::uint8_t>& bytes) {
+  std::error_code error;
+  if (std::filesystem::is_directory(path, error))
+    throw Exception("cannot write " + Named(path) + ": it is a folder");
   std::ofstream out(path, std::ios::binary);
   out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
   if (!out) throw Exception("cannot write " + Named(path));
@@ -130,8 +133,11 @@ void ConvertToPng(const std::string& bmp, const std::string& png) {
   if (started != 0) throw Exception("cannot write " + Named(png) + ": ImageMagick's convert does not start");
   int status = 0;
   waitpid(pid, &status, 0);
-  if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
-    throw Exception("cannot write " + Named(png) + " (ImageMagick's convert failed)");
+  if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+    std::error_code error;
+    const bool folder = std::filesystem::is_directory(png, error);
+    throw Exception("cannot write " + Named(png) + (folder ? ": it is a folder" : " (ImageMagick's convert failed)"));
+  }
 }
 
 void WriteSheet(const std::string& output, const Bitmap& sheet) {
