@@ -2,7 +2,9 @@
 # Builds every fuzz target with clang and libFuzzer (plus AddressSanitizer and
 # UndefinedBehaviorSanitizer) in its own tree and runs each for SECONDS seconds (default 60).
 # Each target starts from a copy of its committed seed corpus; whatever libFuzzer adds stays
-# in the build tree, and a crashing input is written there as crash-*.
+# in the build tree, and a crashing input is written there as crash-*. A target folder's
+# fuzz.dict (the skin INI vocabulary and extreme numbers, for the INI-reading targets) is
+# handed to libFuzzer as its dictionary.
 #   bash scripts/fuzz.sh [SECONDS] [TARGET-NAME...]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -35,11 +37,14 @@ for bin in "$build"/tests/fuzz/*/fuzz_*; do
   [ -x "$bin" ] || continue
   name=$(basename "$bin"); name=${name#fuzz_}
   if [ $# -gt 0 ] && [[ " $* " != *" $name "* ]]; then continue; fi
-  seeds="$root/tests/fuzz/$(basename "$(dirname "$bin")")/corpus"
+  target_dir="$root/tests/fuzz/$(basename "$(dirname "$bin")")"
+  seeds="$target_dir/corpus"
   work="$build/corpus/$name"
   mkdir -p "$work" "$build/artifacts/$name"
-  echo "== fuzz $name for ${seconds}s"
-  if ! "$bin" -max_total_time="$seconds" -print_final_stats=1 -rss_limit_mb=2048 \
+  dict=()
+  [ -f "$target_dir/fuzz.dict" ] && dict=(-dict="$target_dir/fuzz.dict")
+  echo "== fuzz $name for ${seconds}s${dict:+ with $target_dir/fuzz.dict}"
+  if ! "$bin" -max_total_time="$seconds" -print_final_stats=1 -rss_limit_mb=2048 "${dict[@]}" \
       -artifact_prefix="$build/artifacts/$name/" "$work" "$seeds" 2>&1 | tail -n 25; then
     status=1
   fi

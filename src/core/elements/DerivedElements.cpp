@@ -53,7 +53,11 @@ void MirrorComboButton(TSkinElements& e) {
 
 void BuildComboElements(TSkinElements& e) {
   if (!e.SunkEdge || !e.ComboButton) return;
-  const int w = Platform().SystemMetric(kSmHorizontalScrollArrowWidth) + 2;
+  // Large scroll bars are an accessibility setting: an arrow as wide as the cell or wider
+  // leaves no edit area (the fill below then clips to nothing). Held to a bitmap's side so the
+  // sums below stay in range.
+  const int w =
+      std::clamp(Platform().SystemMetric(kSmHorizontalScrollArrowWidth), 0, kMaxBitmapSide - 2) + 2;
   const int states = std::max(e.SunkEdge->Frame, 1);
   Bitmap strip(kComboWidth * states, kComboHeight, PixelFormat::Bits24);
   strip.Fill(kMagenta);

@@ -3,6 +3,7 @@
 #include "core/elements/SkinEntries.h"
 #include "core/image/Bmp.h"
 #include "core/storage/QuickIni.h"
+#include "core/text/AsciiText.h"
 
 namespace vcu {
 
@@ -37,8 +38,27 @@ void ElementReader::LoadEntryBitmap(Bitmap& bitmap, const std::string& value) {
     bitmap.Clear();
     return;
   }
-  bitmap = DecodeBmp(scratch_);
+  try {
+    ChargePixels(fileName, ReadBmpDimensions(scratch_));
+    bitmap = DecodeBmp(scratch_);
+  } catch (const EInvalidBitmap& fault) {
+    throw EInvalidBitmap(fault, fileName);
+  }
 }
+
+void ElementReader::ChargePixels(const std::string& entry, const BmpDimensions& size) {
+  const std::int64_t total = pixelsDecoded_ + std::int64_t{size.width} * size.height;
+  if (total > kMaxSkinPixels) throw ESkinTooLarge(entry, size.width, size.height, total);
+  pixelsDecoded_ = total;
+}
+
+ESkinTooLarge::ESkinTooLarge(const std::string& entry, int width, int height,
+                             std::int64_t total)
+    : Exception("Skin bitmaps too large: entry " + QuotedOneLine(entry) + " (" +
+                std::to_string(width) + " x " + std::to_string(height) + ") takes the skin to " +
+                std::to_string(total) + " pixels, more than the " +
+                std::to_string(kMaxSkinPixels) + " a skin may hold"),
+      entry_(entry) {}
 
 template <class Record>
 Record* ElementReader::Create(std::unique_ptr<Record>& slot, const std::string& section,

@@ -7,12 +7,34 @@
 #include <string>
 #include <vector>
 
+#include "core/Errors.h"
 #include "core/elements/ElementSlots.h"
 
 namespace vcu {
 
 class SkinEntries;
 class TQuickIni;
+struct BmpDimensions;
+
+// The most pixels the bitmaps of one skin may decode to together: 2^24, 64 MB as the program
+// holds pixels (4 bytes each). Our default skin decodes to about 46,000 pixels; a skin drawn
+// for a 4K screen with every element at full width stays below a million; a 6 MB archive of
+// uncompressed 24-bit bitmaps (the largest skin collection seen) holds at most 2.1 million.
+// The cap equals the limit of one bitmap, so any bitmap the decoder accepts can still be a
+// skin's only large image, and it keeps a 32-bit program far from its address-space limit
+// when a few bytes of run-length code declare thousands of megapixels.
+constexpr std::int64_t kMaxSkinPixels = std::int64_t{1} << 24;
+
+// The skin's bitmaps together would decode to more than kMaxSkinPixels; raised before the
+// bitmap of the entry that crosses the cap is allocated.
+class ESkinTooLarge : public Exception {
+public:
+  ESkinTooLarge(const std::string& entry, int width, int height, std::int64_t total);
+  const std::string& Entry() const { return entry_; }
+
+private:
+  std::string entry_;
+};
 
 struct ElementRule {
   const char* imageKey;
@@ -40,7 +62,8 @@ public:
 
   // Loads the entry named by an INI value (its file-name part, with the exact extension
   // ".bmp") into bitmap, or clears bitmap when there is no such entry. An entry that is not a
-  // bitmap raises EInvalidBitmap.
+  // bitmap raises EInvalidBitmap naming the entry; one that would take the skin's decoded
+  // pixels past kMaxSkinPixels raises ESkinTooLarge before it is decoded.
   void LoadEntryBitmap(Bitmap& bitmap, const std::string& value);
 
   void ReadElement(std::unique_ptr<TDataSkinObject>& slot, const std::string& section);
@@ -66,11 +89,13 @@ private:
   // A second state colour ("R G B" text); the button text colour when the key is empty.
   Colour ReadSecondColour(const std::string& section, const char* key) const;
   bool HasValue(const std::string& section, const char* key) const;
+  void ChargePixels(const std::string& entry, const BmpDimensions& size);
 
   const TQuickIni& ini_;
   const SkinEntries& entries_;
   const TSkinColours& colours_;
   std::vector<std::uint8_t> scratch_; // reused by every entry read
+  std::int64_t pixelsDecoded_ = 0;     // by this reader, that is this skin, so far
 };
 
 // The clamp of a "Tile" value: above 1 it becomes aboveOne.

@@ -21,7 +21,8 @@ struct BuiltinImages {
 };
 
 // Every element from an INI already parsed. An entry that is not a bitmap raises
-// EInvalidBitmap; the slots are then partly refilled and the caller treats the skin as
+// EInvalidBitmap, and bitmaps that together pass kMaxSkinPixels raise ESkinTooLarge (both
+// name the entry); the slots are then partly refilled and the caller treats the skin as
 // unread.
 void ReadSkinElements(const TQuickIni& ini, const SkinEntries& entries,
                       const BuiltinImages& builtin, TSkinElements& elements);

@@ -37,8 +37,9 @@ EBitmapTooLarge::EBitmapTooLarge(int width, int height)
                 " pixels is too large") {}
 
 Rect Intersect(const Rect& a, const Rect& b) {
-  return Rect{std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right),
-              std::min(a.bottom, b.bottom)};
+  const int left = std::max(a.left, b.left), top = std::max(a.top, b.top);
+  return Rect{left, top, std::max(left, std::min(a.right, b.right)),
+              std::max(top, std::min(a.bottom, b.bottom))};
 }
 
 Bitmap::Bitmap(int width, int height, PixelFormat format) : format_(format) {

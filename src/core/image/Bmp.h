@@ -34,14 +34,30 @@ enum class BmpFault {
 class EInvalidBitmap : public Exception {
 public:
   EInvalidBitmap(BmpFault fault, std::size_t offset);
+  // The same fault, reported for the named skin entry (the name is escaped to one line).
+  EInvalidBitmap(const EInvalidBitmap& fault, const std::string& entry);
   BmpFault Fault() const { return fault_; }
   // Where in the file the fault was found.
   std::size_t Offset() const { return offset_; }
+  // The entry the file came from; empty when the decoder was handed bytes alone.
+  const std::string& Entry() const { return entry_; }
 
 private:
   BmpFault fault_;
   std::size_t offset_;
+  std::string entry_;
 };
+
+// The image size a BMP file declares, read from its headers alone and checked as the decoder
+// checks it (EInvalidBitmap when the headers are incomplete or the size is refused), so a
+// caller can weigh the pixels before anything is allocated.
+struct BmpDimensions {
+  int width = 0, height = 0;
+};
+BmpDimensions ReadBmpDimensions(const std::uint8_t* data, std::size_t size);
+inline BmpDimensions ReadBmpDimensions(const std::vector<std::uint8_t>& file) {
+  return ReadBmpDimensions(file.data(), file.size());
+}
 
 // Decodes a whole BMP file (file header included). The bitmap's format is the file's depth.
 Bitmap DecodeBmp(const std::uint8_t* data, std::size_t size);

@@ -7,6 +7,7 @@
 #include "core/image/Bmp.h"
 
 #include "core/ByteOrder.h"
+#include "core/text/AsciiText.h"
 
 namespace vcu {
 namespace {
@@ -123,6 +124,7 @@ class BmpDecoder {
 public:
   BmpDecoder(const std::uint8_t* data, std::size_t size) : in_(data, size) {}
   Bitmap Decode();
+  BmpDimensions Dimensions();
 
 private:
   void ReadHeader();
@@ -157,6 +159,12 @@ Bitmap BmpDecoder::Decode() {
   else
     DecodeRows(out);
   return out;
+}
+
+BmpDimensions BmpDecoder::Dimensions() {
+  ReadHeader();
+  CheckSize();
+  return BmpDimensions{h_.width, h_.height};
 }
 
 void BmpDecoder::ReadHeader() {
@@ -370,8 +378,17 @@ EInvalidBitmap::EInvalidBitmap(BmpFault fault, std::size_t offset)
                 std::to_string(offset) + ")"),
       fault_(fault), offset_(offset) {}
 
+EInvalidBitmap::EInvalidBitmap(const EInvalidBitmap& fault, const std::string& entry)
+    : Exception("Bitmap image " + QuotedOneLine(entry) + " is not valid: " +
+                FaultText(fault.Fault()) + " (offset " + std::to_string(fault.Offset()) + ")"),
+      fault_(fault.Fault()), offset_(fault.Offset()), entry_(entry) {}
+
 Bitmap DecodeBmp(const std::uint8_t* data, std::size_t size) {
   return BmpDecoder(data, size).Decode();
+}
+
+BmpDimensions ReadBmpDimensions(const std::uint8_t* data, std::size_t size) {
+  return BmpDecoder(data, size).Dimensions();
 }
 
 } // namespace vcu

@@ -1,6 +1,7 @@
 #include "core/image/Gradient.h"
 
 #include <algorithm>
+#include <cstdint>
 
 #include "core/Errors.h"
 #include "core/image/Blit.h"
@@ -30,16 +31,20 @@ unsigned RampChannel(unsigned start, unsigned end, int i, int n) {
 
 void BuildRamp(std::vector<Rgb>& ramp, int count, Rgb start, Rgb end) {
   ramp.resize(static_cast<std::size_t>(count));
-  const int n = count - 1;
-  for (int i = 0; i <= n; ++i)
-    ramp[i] = MakeRgb(RampChannel(RedOf(start), RedOf(end), i, n),
-                      RampChannel(GreenOf(start), GreenOf(end), i, n),
-                      RampChannel(BlueOf(start), BlueOf(end), i, n));
+  for (int i = 0; i < count; ++i)
+    ramp[i] = RampEntry(i, count, start, end);
 }
 
 constexpr int kLookupLine = 302, kBuildLine = 321;
 
 } // namespace
+
+Rgb RampEntry(int i, int count, Rgb start, Rgb end) {
+  const int n = count - 1;
+  return MakeRgb(RampChannel(RedOf(start), RedOf(end), i, n),
+                 RampChannel(GreenOf(start), GreenOf(end), i, n),
+                 RampChannel(BlueOf(start), BlueOf(end), i, n));
+}
 
 int GetGradient(int count, Rgb start, Rgb end) {
   RampCache& cache = Cache();
@@ -75,12 +80,14 @@ GradientLines VisibleGradientLines(const Rect& rect, const Rect& clip, bool vert
   const int end = vertical ? rect.bottom : rect.right;
   const int clipStart = vertical ? clip.top : clip.left;
   const int clipEnd = vertical ? clip.bottom : clip.right;
+  // In 64 bits: the edges may lie anywhere in the range of int.
   GradientLines lines;
-  lines.length = end - start;
+  lines.length = SaturateToInt(std::int64_t{end} - start);
   if (lines.length <= 0)
     return lines;
-  lines.first = start < clipStart ? clipStart - start : 0;
-  lines.last = clipEnd < end ? clipEnd - start - 1 : lines.length - 1;
+  lines.first = start < clipStart ? SaturateToInt(std::int64_t{clipStart} - start) : 0;
+  lines.last =
+      clipEnd < end ? SaturateToInt(std::int64_t{clipEnd} - start - 1) : lines.length - 1;
   return lines;
 }
 

@@ -19,6 +19,13 @@ const std::vector<Rgb>& GradientRamp(int slot);
 // Empties every slot and restarts at slot 0 (tests start from a known cache).
 void ResetGradientCache();
 
+// Entry i of the ramp of count colours from start to end, as the cache builds it.
+Rgb RampEntry(int i, int count, Rgb start, Rgb end);
+
+// Ramps longer than this (far beyond any screen) are not cached: a fill of such a rectangle
+// computes the colours of its visible lines one by one instead of holding the whole ramp.
+constexpr int kMaxCachedRamp = 1 << 16;
+
 // The lines of a ramp fill that are drawn: line i is row top + i (vertical) or column
 // left + i of the rectangle. Nothing to draw when last < first.
 struct GradientLines {
@@ -36,12 +43,14 @@ void ForEachGradientBand(const Rect& rect, const Rect& clip, Colour start, bool 
   const GradientLines lines = VisibleGradientLines(rect, clip, vertical);
   if (lines.length <= 0 || lines.last < lines.first)
     return;
-  const std::vector<Rgb>& ramp =
-      GradientRamp(GetGradient(lines.length, ResolveColour(start), ResolveColour(end)));
+  const Rgb from = ResolveColour(start), to = ResolveColour(end);
+  const std::vector<Rgb>* ramp = lines.length <= kMaxCachedRamp
+                                     ? &GradientRamp(GetGradient(lines.length, from, to))
+                                     : nullptr;
   for (int i = lines.first; i <= lines.last; ++i)
     band(vertical ? Rect{rect.left, rect.top + i, rect.right, rect.top + i + 1}
                   : Rect{rect.left + i, rect.top, rect.left + i + 1, rect.bottom},
-         ramp[i]);
+         ramp ? (*ramp)[i] : RampEntry(i, lines.length, from, to));
 }
 
 // Paints the ramp from start to end across rect (rows when vertical, else columns), limited

@@ -1,6 +1,7 @@
 #include "core/image/RegionRuns.h"
 
 #include <algorithm>
+#include <cstdint>
 
 namespace vcu {
 namespace {
@@ -8,6 +9,9 @@ namespace {
 unsigned RangeEnd(unsigned low, int tolerance) {
   return static_cast<unsigned>(std::min(255, static_cast<int>(low) + tolerance));
 }
+
+// A pixel position moved by an offset, held within int.
+int Shift(int at, int offset) { return SaturateToInt(std::int64_t{at} + offset); }
 
 } // namespace
 
@@ -31,7 +35,7 @@ void CollectOpaqueRuns(const Bitmap& bitmap, int dx, int dy, const KeyRange& key
       while (x < width && !key.Contains(row[x]))
         ++x;
       if (x > start)
-        runs.push_back(Rect{start + dx, y + dy, x + dx, y + dy + 1});
+        runs.push_back(Rect{Shift(start, dx), Shift(y, dy), Shift(x, dx), Shift(y + 1, dy)});
     }
   }
 }

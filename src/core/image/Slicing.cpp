@@ -1,6 +1,7 @@
 #include "core/image/Slicing.h"
 
 #include <algorithm>
+#include <cstdint>
 
 #include "core/image/Blit.h"
 #include "core/image/Colour.h"
@@ -31,11 +32,14 @@ void SliceFrame(Bitmap& result, const Bitmap& bitmap, const Margins& margins, in
   if (result.Empty())
     return;
   // Negative margins would reach into the neighbouring frames: treat them as none.
+  // The sums are taken in 64 bits: margins come straight from the skin's INI. Once the
+  // margins fit the result they are no larger than its sides, so the piece edges below stay
+  // far inside int.
   int L = std::max(margins.left, 0), T = std::max(margins.top, 0);
   int R = std::max(margins.right, 0), B = std::max(margins.bottom, 0);
-  if (W < L + R)
+  if (W < std::int64_t{L} + R)
     L = R = 0;
-  if (H < T + B)
+  if (H < std::int64_t{T} + B)
     T = B = 0;
   const int x0 = f.left, y0 = f.top, x1 = f.right, y1 = f.bottom;
   auto piece = [&](bool wanted, Rect from, Rect to, bool tiled) {
@@ -97,8 +101,9 @@ PlacedImage CentredFrameImage(const Rect& rect, const Bitmap& bitmap, int index,
   if (rect.Inverted())
     return {};
   const Rect f = FrameRect(bitmap, index, count, false);
-  PlacedImage placed{Temporary(f.Width(), f.Height()), rect.left + (rect.Width() - f.Width()) / 2,
-                     rect.top + (rect.Height() - f.Height()) / 2};
+  PlacedImage placed{Temporary(f.Width(), f.Height()),
+                     SaturateToInt(rect.left + (std::int64_t{rect.Width()} - f.Width()) / 2),
+                     SaturateToInt(rect.top + (std::int64_t{rect.Height()} - f.Height()) / 2)};
   CopyPixels(placed.image, 0, 0, bitmap, f);
   return placed;
 }
@@ -112,13 +117,18 @@ PlacedImage ThreePartRowImage(const Rect& rect, const Bitmap& bitmap, const Marg
   Bitmap& row = placed.image;
   const int W = row.Width(), H = row.Height();
   const int L = std::max(margins.left, 0), R = std::max(margins.right, 0);
-  StretchCopy(row, {0, 0, L, H}, bitmap, {f.left, f.top, f.left + L, f.bottom});
-  // A frame no wider than its two ends has no middle to repeat.
-  const int m = f.Width() - L - R;
+  // The ends are copied column for column (only their height is stretched), so an end wider
+  // than the row shows just its first (left end) or last (right end) W columns.
+  const int left = std::min(L, W), right = std::min(R, W);
+  StretchCopy(row, {0, 0, left, H}, bitmap, {f.left, f.top, f.left + left, f.bottom});
+  // A frame no wider than its two ends has no middle to repeat; when there is one, both ends
+  // are narrower than the frame.
+  const std::int64_t m = std::int64_t{f.Width()} - L - R;
   if (m > 0)
-    for (int x = L; x < W - R; x += m)
-      StretchCopy(row, {x, 0, x + m, H}, bitmap, {f.left + L, f.top, f.right - R, f.bottom});
-  StretchCopy(row, {W - R, 0, W, H}, bitmap, {f.right - R, f.top, f.right, f.bottom});
+    for (int x = L; x < W - R; x += static_cast<int>(m))
+      StretchCopy(row, {x, 0, x + static_cast<int>(m), H}, bitmap,
+                  {f.left + L, f.top, f.right - R, f.bottom});
+  StretchCopy(row, {W - right, 0, W, H}, bitmap, {f.right - right, f.top, f.right, f.bottom});
   return placed;
 }
 

@@ -21,12 +21,15 @@ void DrawTransparent(Bitmap& target, const Rect& rect, const Bitmap& bitmap, Col
   const int w = std::min(rect.Width(), bitmap.Width());
   const int h = std::min(rect.Height(), bitmap.Height());
   const Rect to = Intersect(RectOfSize(rect.left, rect.top, w, h), target.Bounds());
+  if (to.Empty())
+    return;
+  // Inside to, both offsets lie in 0..w-1 and 0..h-1.
   for (int y = to.top; y < to.bottom; ++y) {
-    const Pixel* from = bitmap.Row(y - rect.top) - rect.left;
-    Pixel* row = target.Row(y);
-    for (int x = to.left; x < to.right; ++x)
-      if ((from[x] & kColourBits) != keyPixel)
-        row[x] = from[x];
+    const Pixel* from = bitmap.Row(y - rect.top) + (to.left - rect.left);
+    Pixel* row = target.Row(y) + to.left;
+    for (int i = 0; i < to.Width(); ++i)
+      if ((from[i] & kColourBits) != keyPixel)
+        row[i] = from[i];
   }
 }
 

@@ -22,6 +22,31 @@ bool AsciiEqualNoCase(const std::string& a, const std::string& b) {
   return true;
 }
 
+namespace {
+// Control characters as C escapes; with quoted, also the quote and the backslash, so the
+// result can stand between double quotes unambiguously.
+std::string EscapeControls(const std::string& text, bool quoted) {
+  static const char kHex[] = "0123456789ABCDEF";
+  std::string out;
+  for (const char c : text) {
+    const unsigned char u = static_cast<unsigned char>(c);
+    if (c == '\n') out += "\\n";
+    else if (c == '\r') out += "\\r";
+    else if (c == '\t') out += "\\t";
+    else if (u < 32 || u == 127) (out += "\\x") += {kHex[u >> 4], kHex[u & 15]};
+    else if (quoted && (c == '"' || c == '\\')) (out += '\\') += c;
+    else out += c;
+  }
+  return out;
+}
+} // namespace
+
+std::string QuotedOneLine(const std::string& text) {
+  return '"' + EscapeControls(text, true) + '"';
+}
+
+std::string OneLine(const std::string& text) { return EscapeControls(text, false); }
+
 std::string TrimControls(const std::string& text) {
   std::size_t first = 0, last = text.size();
   while (first < last && IsBlankOrControl(text[first]))

@@ -4,10 +4,11 @@
 #include <cstdint>
 #include <string>
 
+#include "core/elements/ElementReaders.h"
 #include "core/elements/SkinElementsLoader.h"
 #include "core/elements/SkinEntries.h"
 #include "core/image/Bmp.h"
-#include "core/image/Slicing.h"
+#include "../common/ComposeElements.h"
 
 namespace {
 
@@ -34,13 +35,6 @@ private:
   std::vector<std::uint8_t> ini_;
 };
 
-void Compose(const vcu::TDataSkinObject* r) {
-  if (!r) return;
-  for (const vcu::Rect& at : {vcu::Rect{0, 0, 7, 5}, vcu::Rect{0, 0, 60, 24}})
-    for (int frame : {1, r->Frame})
-      (void)vcu::SlicedFrameImage(at, r->Bitmap, r->Margins(), frame, r->Frame, r->Tile != 0, false);
-}
-
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -49,12 +43,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     vcu::LoadSkinElements(FuzzSkin(data, size), vcu::BuiltinImages{}, e);
   } catch (const vcu::EInvalidBitmap&) {
     return 0; // an INI naming a non-bitmap entry (skin.ini itself) abandons the load
+  } catch (const vcu::ESkinTooLarge&) {
+    return 0; // so does one naming the same images thousands of times
   }
-  const vcu::TDataSkinObject* records[] = {
-      &e.LeftBorder, &e.TopBorder, &e.Buttons, e.TabPane.get(), e.ComboButton.get(),
-      e.SunkEdge.get(), e.ComboArrow.get(), e.Scrollbar.get(), e.Track.get(),
-      e.Headerbar.get(), e.ToolBars.get(), e.MenuBar.get()};
-  for (const vcu::TDataSkinObject* r : records) Compose(r);
-  for (const vcu::TDataSkinSysButton& b : e.CaptionButtons) Compose(&b);
+  vcu::fuzz::ComposeElements(e);
   return 0;
 }

@@ -1,11 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <climits>
+
 #include "BmpWriting.h"
 #include "Bytes.h"
 #include "IniFixtures.h"
 #include "Pictures.h"
+#include "core/elements/ElementReaders.h"
 #include "core/elements/SkinEntries.h"
-#include "core/image/Bmp.h"
+#include "core/platform/Platform.h"
 #include "core/elements/SkinElementsLoader.h"
 #include "core/image/Bmp.h"
 #include "core/storage/LzhEncoder.h"
@@ -136,8 +140,14 @@ TEST(LoadSkinArchive, BadImageEntries) {
   EXPECT_TRUE(e.MenuItem->Bitmap.Empty());
   EXPECT_EQ(e.HorzScroll->Bitmap.Width(), 10);
 
-  const auto broken = PackSkin({{"tool.bmp", test::TextBytes("BM but nothing else")}, {"skin.ini", test::TextBytes(ini)}});
-  EXPECT_THROW(LoadSkinArchive(broken.data(), broken.size(), TestBuiltins(), e), EInvalidBitmap);
+  const auto broken = PackSkin({{"tool.bmp", test::TextBytes(BM but nothing else")}, {"skin.ini", test::TextBytes(ini)}});
+  try {
+    LoadSkinArchive(broken.data(), broken.size(), TestBuiltins(), e);
+    ADD_FAILURE() << "a broken bitmap entry loaded";
+  } catch (const EInvalidBitmap& error) {
+    EXPECT_EQ(error.Entry(), "tool.bmp");
+    EXPECT_NE(std::string(error.what()).find("\"tool.bmp\""), std::string::npos) << error.what();
+  }
 }
 
 TEST(ReadSkinElements, TabPaneMarginsLimitedToFour) {
@@ -178,6 +188,119 @@ TEST(ReadSkinElements, ReloadReplacesEverySlot) {
   EXPECT_EQ(e.CaptionButtons.size(), 3u);
   EXPECT_TRUE(e.ColourList.empty());
   EXPECT_EQ(e.ToolbarGradient.get(), gradient); // made once, refilled
+}
+
+// An 8-bit RLE bitmap of width x height pixels whose whole pixel data is "end of bitmap": a
+// few dozen bytes that declare millions of pixels.
+std::vector<std::uint8_t> RleBomb(int width, int height) {
+  std::vector<std::uint8_t> bmp(14 + 40 + 8 + 2, 0);
+  auto put32 = [&](std::size_t at, std::uint32_t v) {
+    for (int i = 0; i < 4; ++i) bmp[at + i] = static_cast<std::uint8_t>(v >> (8 * i));
+  };
+  bmp[0] = 'B', bmp[1] = 'M';
+  put32(2, static_cast<std::uint32_t>(bmp.size()));
+  put32(10, 14 + 40 + 8);
+  put32(14, 40);
+  put32(18, static_cast<std::uint32_t>(width));
+  put32(22, static_cast<std::uint32_t>(height));
+  bmp[26] = 1;             // planes
+  bmp[28] = 8;             // bits per pixel
+  bmp[30] = 1;             // RLE8
+  put32(46, 2);            // colours used
+  bmp[bmp.size() - 1] = 1; // 0, 1: end of bitmap
+  return bmp;
+}
+
+TEST(ReadSkinElements, TheSkinsPixelsAreCappedBeforeTheyAreAllocated) {
+  // Half the cap, then small images, then a bitmap that is allowed on its own but takes the
+  // skin past the cap: the load stops at that entry, named in one line.
+  const std::string ini = "[ToolBars]\nImage=a.bmp\n[ComboButton]\nImage=b.bmp\n"
+                          "[SunkEdge]\nImage=c.bmp\n[MenuItem]\nImage=d.bmp\n";
+  const auto half = RleBomb(4096, 2048), whole = RleBomb(4096, 4096);
+  MemoryEntries entries;
+  entries.Add("a.bmp", half).Add("b.bmp", RleBomb(1, 1)).Add("c.bmp", CoordinateBmp(8, 8));
+  entries.Add("d.bmp", whole).AddText("skin.ini", ini);
+  TSkinElements e;
+  try {
+    LoadSkinElements(entries, TestBuiltins(), e);
+    ADD_FAILURE() << "a skin past the pixel cap loaded";
+  } catch (const ESkinTooLarge& error) {
+    EXPECT_EQ(error.Entry(), "d.bmp");
+    const std::string message = error.what();
+    EXPECT_NE(message.find("\"d.bmp\" (4096 x 4096)"), std::string::npos) << message;
+    EXPECT_EQ(message.find('\n'), std::string::npos) << message;
+  }
+  // The cap is per load: the skin without its last entry loads, and loads again.
+  MemoryEntries fits;
+  fits.Add("a.bmp", half).Add("b.bmp", RleBomb(1, 1)).Add("c.bmp", CoordinateBmp(8, 8));
+  fits.AddText("skin.ini", ini);
+  for (int load = 0; load < 2; ++load) {
+    LoadSkinElements(fits, TestBuiltins(), e);
+    ASSERT_TRUE(e.ToolBars);
+    EXPECT_EQ(e.ToolBars->Bitmap.Height(), 2048);
+  }
+}
+
+TEST(ReadSkinElements, ExtremeMarginsAndFrameCountsLoad) {
+  // INI numbers at the ends of int: the composition of the combo faces sums margins and
+  // divides by frame counts, and must neither overflow nor read outside the images.
+  const char* const values[] = {"2147483647", "-2147483648", "4294967295", "0x7FFFFFFF", "-1"};
+  for (const char* v : values) {
+    const std::string value = v;
+    const std::string ini = "[ComboButton]\nImage=c.bmp\nLeftWidth=" + value + "\nRightWidth=" +
+                            value + "\nTopHeight=" + value + "\nBottomHeight=" + value +
+                            "\n[SunkEdge]\nImage=s.bmp\nLeftWidth=" + value + "\nTopHeight=" +
+                            value + "\n[ExtraImages]\nImage=c.bmp\n"
+                            "[HorzScrollThumb]\nImage=s.bmp\nFrameCount=" + value + "\n";
+    MemoryEntries entries;
+    entries.Add("c.bmp", CoordinateBmp(68, 21)).Add("s.bmp", CoordinateBmp(32, 8)).AddText("skin.ini", ini);
+    TSkinElements e;
+    LoadSkinElements(entries, TestBuiltins(), e);
+    ASSERT_TRUE(e.ComboButton && e.ComboArrow) << v;
+    EXPECT_EQ(e.ComboButton->Bitmap.Width(), 200) << v; // four 50-pixel faces
+    EXPECT_EQ(e.ComboArrow->Bitmap.Width(), 4 * 17) << v;
+  }
+}
+
+// The system's scroll-arrow width, as an accessibility setting makes it.
+class ScrollBarPlatform final : public PlatformInfo {
+public:
+  explicit ScrollBarPlatform(int arrow) : arrow_(arrow) {}
+  Rgb SystemColour(int index) const override { return classic_.SystemColour(index); }
+  int SystemMetric(int index) const override {
+    return index == 21 || index == 3 ? arrow_ : classic_.SystemMetric(index); // SM_CX/CYHSCROLL
+  }
+
+private:
+  ClassicPlatform classic_;
+  int arrow_;
+};
+
+TEST(ReadSkinElements, ComboFacesWithLargeSystemScrollBars) {
+  // The edit area of a combo face lies left of the button, which is the arrow width plus 2
+  // wide. From 45 pixels on there is no edit area left to cut out of the 50-pixel face.
+  const std::string ini = "[ComboButton]\nImage=c.bmp\n[SunkEdge]\nImage=s.bmp\n"
+                          "[ExtraImages]\nImage=c.bmp\n";
+  MemoryEntries entries;
+  entries.Add("c.bmp", CoordinateBmp(68, 21)).Add("s.bmp", CoordinateBmp(32, 8)).AddText("skin.ini", ini);
+  const Pixel magenta = MakePixel(255, 0, 255);
+  struct Case {
+    int arrow;
+    bool editAreaCutOut;
+  } cases[] = {{16, true}, {44, true}, {45, false}, {46, false}, {60, false}, {500, false},
+               {1 << 20, false}, {INT_MAX, false}, {-40, true}};
+  for (const Case& c : cases) {
+    ScrollBarPlatform platform(c.arrow);
+    SetPlatform(&platform);
+    TSkinElements e;
+    LoadSkinElements(entries, TestBuiltins(), e);
+    SetPlatform(nullptr);
+    ASSERT_TRUE(e.ComboButton) << c.arrow;
+    const Bitmap& faces = e.ComboButton->Bitmap;
+    ASSERT_EQ(faces.Width(), 200) << c.arrow;
+    EXPECT_EQ(faces.At(2, 10) == magenta, c.editAreaCutOut) << c.arrow;
+    EXPECT_EQ(e.ComboButton->RightWidth, std::clamp(c.arrow, 0, kMaxBitmapSide - 2) + 4) << c.arrow;
+  }
 }
 
 } // namespace

@@ -2,7 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <climits>
+
 #include "ImageTesting.h"
+#include "core/image/Gradient.h"
+#include "core/image/Transparency.h"
 
 namespace vcu {
 namespace {
@@ -124,6 +129,99 @@ TEST(TileRect, EmptyPiecesDrawNothing) {
     TileRect(b, b.Bounds(), source, piece);
     EXPECT_EQ(b.At(0, 0), 0u);
   }
+}
+
+
+// Every routine that clips a rectangle to its target, each drawing a distinct colour at the
+// given rectangle of an 8 x 6 canvas.
+struct ClippedDraw {
+  const char* name;
+  void (*draw)(Bitmap& canvas, const Rect& at);
+};
+const Pixel kInk = MakePixel(200, 100, 50);
+Bitmap Ink(int width, int height) {
+  Bitmap b(width, height);
+  b.Fill(kInk);
+  return b;
+}
+const ClippedDraw kClippedDraws[] = {
+    {"FillRect", [](Bitmap& c, const Rect& at) { FillRect(c, at, kInk); }},
+    {"StretchCopy", [](Bitmap& c, const Rect& at) { StretchCopy(c, at, Ink(3, 3), Rect{0, 0, 3, 3}); }},
+    {"CopyPixels",
+     [](Bitmap& c, const Rect& at) {
+       const Bitmap ink = Ink(8, 6);
+       CopyPixels(c, at.left, at.top, ink, RectOfSize(0, 0, std::min(at.Width(), 8), std::min(at.Height(), 6)));
+     }},
+    {"TileRect", [](Bitmap& c, const Rect& at) { TileRect(c, at, Ink(1, 1), Rect{0, 0, 1, 1}); }},
+    {"DrawTransparent",
+     [](Bitmap& c, const Rect& at) { DrawTransparent(c, at, Ink(8, 6), kKeyColour); }},
+    {"FillGradientRect",
+     [](Bitmap& c, const Rect& at) {
+       FillGradientRect(c, at, Colour(MakeRgb(200, 100, 50)), true, Colour(MakeRgb(200, 100, 50)));
+     }},
+};
+
+// What each routine may touch: the rectangle's common part with the canvas.
+void ExpectInkExactlyOn(const Bitmap& canvas, const Rect& at, const char* name) {
+  for (int y = 0; y < canvas.Height(); ++y)
+    for (int x = 0; x < canvas.Width(); ++x) {
+      const bool inside = x >= at.left && x < at.right && y >= at.top && y < at.bottom;
+      EXPECT_EQ(canvas.At(x, y) == kInk, inside)
+          << name << " at " << at.left << "," << at.top << "," << at.right << "," << at.bottom
+          << ": pixel " << x << "," << y;
+    }
+}
+
+TEST(Clipping, RectanglesOffTheCanvasDrawNothing) {
+  // Right of, below, left of and above the canvas; touching its edges; and far off it. Under
+  // the sanitizers a fill that ran from a clipped start past its end would also fail here.
+  const Rect outside[] = {{9, 1, 12, 4},       {1, 7, 4, 9},         {-5, 1, -1, 4},
+                          {1, -9, 4, -2},      {8, 0, 10, 6},        {0, 6, 8, 8},
+                          {-3, 0, 0, 6},       {INT_MAX - 3, 0, INT_MAX, 6},
+                          {INT_MIN, 0, INT_MIN + 5, 6}, {0, INT_MIN, 8, INT_MIN + 2}};
+  for (const ClippedDraw& d : kClippedDraws)
+    for (const Rect& at : outside) {
+      Bitmap canvas(8, 6);
+      d.draw(canvas, at);
+      ExpectInkExactlyOn(canvas, Rect{}, d.name);
+    }
+}
+
+TEST(Clipping, RectanglesAcrossAnEdgeDrawOnlyTheirCommonPart) {
+  const Rect across[] = {{6, 1, 11, 3}, {2, 4, 5, 9}, {-2, -1, 3, 2}, {5, 3, 8, 6}, {1, 1, 3, 2}};
+  for (const ClippedDraw& d : kClippedDraws)
+    for (const Rect& at : across) {
+      Bitmap canvas(8, 6);
+      d.draw(canvas, at);
+      ExpectInkExactlyOn(canvas, Intersect(at, canvas.Bounds()), d.name);
+    }
+}
+
+TEST(Clipping, TheCommonPartOfDisjointRectanglesIsEmptyNotInverted) {
+  const Rect bounds{0, 0, 8, 6};
+  for (const Rect& r : {Rect{9, 1, 12, 4}, Rect{1, 7, 4, 9}, Rect{-5, -5, -1, -1},
+                        Rect{INT_MIN, INT_MIN, INT_MIN + 1, INT_MIN + 1}}) {
+    const Rect common = Intersect(r, bounds);
+    EXPECT_TRUE(common.Empty());
+    EXPECT_FALSE(common.Inverted());
+  }
+  EXPECT_EQ(Rect({INT_MIN, 0, INT_MAX, 1}).Width(), INT_MAX); // held, not wrapped
+}
+
+TEST(Clipping, AHugeStretchKeepsThePickOfEachVisiblePixel) {
+  // A 2-pixel source stretched over 2^30 destination pixels, of which the 8 x 1 canvas sees
+  // the middle ones: the seam between the source's two halves falls at 2^29, on the canvas.
+  const Bitmap source = Coordinates(2, 1);
+  Bitmap canvas(8, 1);
+  const int half = 1 << 29;
+  StretchCopy(canvas, Rect{-half + 4, 0, half + 4, 1}, source, source.Bounds());
+  EXPECT_EQ(ColumnsTaken(canvas), (std::vector<int>{0, 0, 0, 0, 1, 1, 1, 1}));
+  // And shrinking a huge source onto a canvas-sized destination keeps one pixel per group.
+  Bitmap wide(1 << 15, 1);
+  for (int x = 0; x < wide.Width(); ++x) wide.Set(x, 0, MakePixel(x / 4096, 0, 0));
+  Bitmap small(8, 1);
+  StretchCopy(small, small.Bounds(), wide, wide.Bounds());
+  EXPECT_EQ(ColumnsTaken(small), (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7}));
 }
 
 } // namespace

@@ -144,9 +144,14 @@ const DecodeCase kDecodeCases[] = {
 
 TEST(DecodeBmp, EveryFormatGivesItsPixels) {
   for (const DecodeCase& c : kDecodeCases) {
-    const Bitmap b = DecodeBmp(MakeBmp(c.spec));
+    const std::vector<std::uint8_t> file = MakeBmp(c.spec);
+    const Bitmap b = DecodeBmp(file);
     EXPECT_EQ(b.Format(), c.format) << c.name;
     EXPECT_EQ(Rows(b), c.rows) << c.name;
+    // The size read from the headers alone is the decoded one.
+    const BmpDimensions size = ReadBmpDimensions(file);
+    EXPECT_EQ(size.width, b.Width()) << c.name;
+    EXPECT_EQ(size.height, b.Height()) << c.name;
   }
 }
 
@@ -220,6 +225,32 @@ TEST(DecodeBmp, MalformedFilesAreRefusedWithTheirReason) {
       EXPECT_EQ(e.Fault(), c.fault) << c.name << ": " << e.Message();
       EXPECT_LE(e.Offset(), c.file.size()) << c.name;
     }
+    // The size reader refuses what the headers get wrong, for the same reason, and leaves
+    // faults after the size (format, masks, pixel data) to the decoder.
+    const bool inHeaderOrSize = c.fault == BmpFault::BadSignature ||
+                                c.fault == BmpFault::UnsupportedHeader ||
+                                c.fault == BmpFault::BadSize || c.file.size() < 54;
+    try {
+      ReadBmpDimensions(c.file);
+      EXPECT_FALSE(inHeaderOrSize) << c.name << ": size reader accepted";
+    } catch (const EInvalidBitmap& e) {
+      EXPECT_EQ(e.Fault(), c.fault) << c.name << ": " << e.Message();
+    }
+  }
+}
+
+TEST(DecodeBmp, AnEntrysFaultNamesTheEntryOnOneLine) {
+  try {
+    DecodeBmp(Cut(Valid(), 30));
+    ADD_FAILURE() << "accepted";
+  } catch (const EInvalidBitmap& fault) {
+    const EInvalidBitmap named(fault, "bad\nname.bmp");
+    EXPECT_EQ(named.Fault(), BmpFault::Truncated);
+    EXPECT_EQ(named.Offset(), fault.Offset());
+    EXPECT_EQ(named.Entry(), "bad\nname.bmp");
+    EXPECT_EQ(named.Message(),
+              "Bitmap image \"bad\\nname.bmp\" is not valid: the file ends early (offset " +
+                  std::to_string(fault.Offset()) + ")");
   }
 }
 

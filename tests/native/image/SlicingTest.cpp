@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+
 #include "ImageTesting.h"
 #include "core/image/Blit.h"
 
@@ -165,6 +167,32 @@ TEST(Slicing, StretchedFrameFillsTheRectangleAndDrawsTransparently) {
                                                                   "cccttc"}));
   DrawPlaced(canvas, placed, false);
   EXPECT_EQ(Letters(canvas, kRegions)[1], "cMMttc");
+}
+
+
+TEST(Slicing, MarginsAtTheEndsOfIntDoNotOverflow) {
+  // Margins come from the skin's INI. Side margins whose sum passes int do not fit any
+  // rectangle and are dropped; a three-part row's end wider than the row shows its own first
+  // (left) or last (right) columns, as a narrower row clips it.
+  const Bitmap frame = Picture({"LxyR"}, kRegions);
+  const Margins huge{INT_MAX, INT_MAX, INT_MAX, INT_MAX};
+  const PlacedImage sliced = SlicedFrameImage(Rect{0, 0, 6, 1}, frame, huge, 1, 1, false, false);
+  EXPECT_EQ(Letters(sliced.image, kRegions),
+            Letters(SlicedFrameImage(Rect{0, 0, 6, 1}, frame, Margins{}, 1, 1, false, false).image,
+                    kRegions));
+  struct Case {
+    Margins margins;
+    std::string row;
+  } cases[] = {
+      {Margins{INT_MAX, 0, 0, 0}, "LxyR.."},   // the left end is the whole frame, then black
+      {Margins{0, 0, INT_MAX, 0}, "..LxyR"},   // the right end likewise, from the right
+      {Margins{INT_MIN, 0, INT_MIN, 0}, "LxyRLx"}, // negative ends are none: all middle
+      {Margins{1, 0, 1, 0}, "LxyxyR"},
+  };
+  for (const Case& c : cases) {
+    const PlacedImage row = ThreePartRowImage(Rect{0, 0, 6, 1}, frame, c.margins, 1, 1, false);
+    EXPECT_EQ(Letters(row.image, kRegions), (std::vector<std::string>{c.row})) << c.row;
+  }
 }
 
 } // namespace
