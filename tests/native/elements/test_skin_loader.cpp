@@ -140,7 +140,7 @@ TEST(LoadSkinArchive, BadImageEntries) {
   EXPECT_TRUE(e.MenuItem->Bitmap.Empty());
   EXPECT_EQ(e.HorzScroll->Bitmap.Width(), 10);
 
-  const auto broken = PackSkin({{"tool.bmp", test::TextBytes(BM but nothing else")}, {"skin.ini", test::TextBytes(ini)}});
+  const auto broken = PackSkin({{"tool.bmp", test::TextBytes("BM but nothing else")}, {"skin.ini", test::TextBytes(ini)}});
   try {
     LoadSkinArchive(broken.data(), broken.size(), TestBuiltins(), e);
     ADD_FAILURE() << "a broken bitmap entry loaded";
