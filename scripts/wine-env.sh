@@ -30,6 +30,8 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
   # Debian's Wine does not find its own fonts (Marlett draws the caption-button glyphs, Tahoma
   # is the dialog font): put them where every Windows program looks.
   cp -n /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
+  # A program that crashes must end, not wait behind Wine's crash dialog for a click.
+  wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1 || true
   if [ "${VCU_USE_DISPLAY:-0}" != 1 ]; then
     # No window manager runs on the private display: Wine draws the frames itself (so that
     # screenshots show them) and does not wait for a manager each time a window is hidden.
