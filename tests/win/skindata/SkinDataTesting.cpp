@@ -10,6 +10,7 @@
 #include "core/storage/SkinArchiveWriter.h"
 #include "framework/Classes.h"
 #include "skin/form/SkinManage.h"
+#include "support/Pump.h"
 
 namespace vcu::test {
 namespace {
@@ -59,24 +60,12 @@ std::vector<std::string> TakeArchiveMessages() { return std::exchange(ArchiveMes
 ManagerScope::ManagerScope() { TSkinManage::Destroy(); }
 ManagerScope::~ManagerScope() { TSkinManage::Destroy(); }
 
-bool PumpUntil(const std::function<bool()>& done, int timeoutMs) {
-  const Clock::time_point start = Clock::now();
-  while (!done()) {
-    if (MillisecondsSince(start) > timeoutMs) return false;
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-      TranslateMessage(&msg);
-      DispatchMessageA(&msg);
-    }
+void PumpFor(int ms) {
+  const DWORD end = GetTickCount() + static_cast<DWORD>(ms);
+  while (static_cast<LONG>(end - GetTickCount()) > 0) {
+    Pump();
     Sleep(1);
   }
-  return true;
-}
-
-void PumpFor(int ms) { PumpUntil([] { return false; }, ms); }
-
-int MillisecondsSince(Clock::time_point start) {
-  return static_cast<int>(std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start).count());
 }
 
 PlainIni::PlainIni(const std::string& path) {

@@ -1,9 +1,6 @@
 #pragma once
 // Helpers for the skin data tests: skins built in memory, the stored-skin framing, the
-// manager's life per test, message pumping with a clock, and a plain INI reading of the
-// default skin's description.
-#include <chrono>
-#include <functional>
+// manager's life per test, and a plain INI reading of the default skin's description.
 #include <map>
 #include <string>
 #include <utility>
@@ -37,11 +34,9 @@ public:
   ManagerScope& operator=(const ManagerScope&) = delete;
 };
 
-// Dispatches messages until done() or the timeout; true when done() came true.
-bool PumpUntil(const std::function<bool()>& done, int timeoutMs);
+// Dispatches messages for a fixed while. Left only for the main-window skin test, which is
+// to wait on its condition with PumpUntil (support/Pump.h) instead; nothing new uses it.
 void PumpFor(int ms);
-using Clock = std::chrono::steady_clock;
-int MillisecondsSince(Clock::time_point start);
 
 // An INI read with the plainest rules: "[name]" opens a section, "key=value" lines belong to
 // it, lines starting with ';' and blank lines are skipped; names compare without case.
