@@ -3,13 +3,11 @@
 #include <windows.h>
 
 #include "app/Main.h"
+#include "app/Startup.h"
 #include "skin/data/ProgramResources.h"
-#include "skin/data/SkinComponents.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-  vcu::Application->Initialize();
-  vcu::Application->SetTitle("Vantorix Config Update");
-  vcu::StartSkinEngine(vcu::Application->Title()); // the layout holds the skin data component
+  vcu::InitialiseApplication();
   try {
     HWND window = vcu::Application->CreateForm<vcu::TfrmMain>()->Handle();
     SendMessageA(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(vcu::LoadProgramIcon(

@@ -8,11 +8,15 @@
 #include <string>
 #include <vector>
 
-#include "../framework/GuiTestSupport.h"
 #include "app/Main.h"
 #include "app/OleCheck.h"
+#include "app/Startup.h"
 #include "framework/LayoutReader.h"
 #include "kit-sim/ClassRegistration.h"
+#include "support/Dialogs.h"
+#include "support/Pixels.h"
+#include "support/Pump.h"
+#include "support/WindowQueries.h"
 
 namespace vcu {
 namespace {
@@ -30,11 +34,14 @@ std::wstring Wide(const std::string& ansi) {
   return wide;
 }
 
-// A fresh application object per test: a test that terminates the application must not end the
-// loops of the tests after it.
+// A fresh application object per test, started as the program starts it: a test that
+// terminates the application must not end the loops of the tests after it.
 class ApplicationScope {
 public:
-  ApplicationScope() : app_(std::make_unique<TApplication>(nullptr)), saved_(Application) { Application = app_.get(); }
+  ApplicationScope() : app_(std::make_unique<TApplication>(nullptr)), saved_(Application) {
+    Application = app_.get();
+    InitialiseApplication();
+  }
   ~ApplicationScope() {
     MSG msg;
     while (PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {}
@@ -70,7 +77,9 @@ protected:
 
   kitsim::Terminal& Terminal() { return kit_->terminal(); }
 
+  // A click that opens a dialog nobody answers fails the test instead of hanging it.
   void Click(TWinControl* control) {
+    test::ModalDeadline deadline;
     SendMessageA(control->Handle(), BM_CLICK, 0, 0);
     Pump();
   }
@@ -285,6 +294,7 @@ TEST_F(MainWindow, KitFailureReachesTheDefaultErrorDisplayAndKeepsTheState) {
   Click(form_->btnUpdate);
   ASSERT_EQ(dialogs_.Seen().size(), 1u);
   EXPECT_EQ(dialogs_.Seen()[0].windowClass, "#32770");
+  EXPECT_EQ(dialogs_.Seen()[0].caption, "Vantorix Config Update") << "the title the program's start-up set";
   EXPECT_EQ(dialogs_.Seen()[0].text, shown);
   EXPECT_EQ(Log(), log);
   EXPECT_EQ(Caption(), "Update");
@@ -301,6 +311,62 @@ TEST_F(MainWindow, KitFailureReachesTheDefaultErrorDisplayAndKeepsTheState) {
   // The window still works afterwards.
   Terminal().settings.failures.clear();
   Connect();
+}
+
+// The mode buttons only matter at the next connect: USB chosen while connected by IP, the
+// next clicks read and write over the link there is, and the log goes on.
+TEST_F(MainWindow, UsbChosenWhileConnectedUsesTheOpenLinkAndKeepsTheLog) {
+  Connect();
+  Click(form_->rbtnUSB);
+  EXPECT_FALSE(IsWindowEnabled(form_->edtIP->Handle()));
+  Type(form_->edtIP, ""); // not looked at in USB mode
+  const std::string log = Log();
+  Type(form_->edtCfg, "Volume");
+  Type(form_->edtValue, "70");
+  Click(form_->btnUpdate);
+  Click(form_->rbtnGet);
+  Click(form_->btnUpdate);
+  EXPECT_EQ(Log(), log + "Update Volume = 70\r\nVolume: 70\r\n");
+  EXPECT_EQ(ArgumentsOf(Operation::WriteOption), (std::vector<std::vector<std::wstring>>{{L"1", L"Volume", L"70"}}));
+  EXPECT_EQ(ArgumentsOf(Operation::ReadOption), (std::vector<std::vector<std::wstring>>{{L"1", L"Volume", L""}}));
+  EXPECT_TRUE(ArgumentsOf(Operation::OpenUsbLink).empty()) << "no new link";
+  EXPECT_EQ(ArgumentsOf(Operation::OpenNetworkLink).size(), 1u);
+  EXPECT_EQ(Caption(), "Update");
+  EXPECT_EQ(form_->btnUpdate->Tag(), 1);
+  EXPECT_TRUE(dialogs_.Seen().empty());
+}
+
+// A kit error inside the identity reads ends the connect handler there: the window is already
+// connected, the lines logged so far stay, the reads after it are not made, and the default
+// error display shows the error under the application's title.
+TEST_F(MainWindow, KitFailureInTheIdentityReadsLeavesTheWindowConnected) {
+  const std::string lines[] = {"Firmware Version: FW 1.2\r\n", "Platform: PLAT-9\r\n", "Product Name: QM510\r\n",
+                               "Manufacturer: Vantorix\r\n", "Serial Numner: SN-77\r\n", "SDK Version: 6.3.1\r\n"};
+  const Operation reads[] = {Operation::ReadFirmwareVersion, Operation::ReadPlatformName, Operation::ReadProductName,
+                             Operation::ReadManufacturer, Operation::ReadSerialNumber, Operation::ReadSdkVersion};
+  const HRESULT failure = E_FAIL;
+  for (size_t failing = 0; failing < std::size(reads); ++failing) {
+    SCOPED_TRACE(kitsim::NameOf(reads[failing]));
+    ClickRestart(); // back to not connected
+    Terminal().settings.failures = {{reads[failing], failure}};
+    const size_t dialogsBefore = dialogs_.Seen().size();
+    const size_t callsBefore = Terminal().Calls().size();
+    Click(form_->btnUpdate);
+    std::string expected = "Connected to 192.168.1.201\r\n";
+    for (size_t i = 0; i < failing; ++i) expected += lines[i];
+    EXPECT_EQ(Log(), expected);
+    EXPECT_EQ(form_->btnUpdate->Tag(), 1);
+    EXPECT_EQ(Caption(), "Update");
+    ASSERT_EQ(dialogs_.Seen().size(), dialogsBefore + 1);
+    EXPECT_EQ(dialogs_.Seen().back().windowClass, "#32770");
+    EXPECT_EQ(dialogs_.Seen().back().caption, "Vantorix Config Update");
+    EXPECT_EQ(dialogs_.Seen().back().text, OleErrorMessage(failure) + ".");
+    // The link, the reads up to the failing one (which reached the kit), none after it.
+    std::vector<Operation> made, expectedCalls = {Operation::OpenNetworkLink};
+    for (size_t i = callsBefore; i < Terminal().Calls().size(); ++i) made.push_back(Terminal().Calls()[i].operation);
+    expectedCalls.insert(expectedCalls.end(), reads, reads + failing + 1);
+    EXPECT_EQ(made, expectedCalls);
+  }
 }
 
 // A class object whose every creation fails as an unregistered class does.
@@ -330,7 +396,7 @@ TEST(MainWindowStart, KitClassNotRegisteredShowsTheSdkErrorAndEnds) {
   ASSERT_EQ(CoRegisterClassObject(clsid, &factory, CLSCTX_INPROC_SERVER, REGCLS_MULTIPLEUSE, &cookie), S_OK);
   ApplicationScope application;
   DialogWatcher dialogs;
-  Application->SetTitle("Vantorix Config Update");
+  test::ModalDeadline deadline;
   TfrmMain* form = Application->CreateForm<TfrmMain>();
   CoRevokeClassObject(cookie);
   ASSERT_EQ(dialogs.Seen().size(), 1u);
@@ -449,24 +515,25 @@ TEST_F(MainWindow, FontsTabOrderAndCursor) {
 }
 
 // Pixels read back from the screen: the labels are painted by their parents in their colours.
+// Which pixels a glyph covers depends on the fonts at hand; whether the ink is clearly blue,
+// or clearly dark on the button face, does not.
 TEST_F(MainWindow, LabelsArePaintedInTheirColours) {
   TfrmMain& f = *form_;
   UpdateWindow(f.Handle());
   UpdateWindow(f.GroupBox1->Handle());
-  auto count = [](HWND window, RECT r, COLORREF colour) {
-    HDC dc = GetDC(window);
-    int n = 0;
-    for (int y = r.top; y < r.bottom; ++y)
-      for (int x = r.left; x < r.right; ++x) n += GetPixel(dc, x, y) == colour;
-    ReleaseDC(window, dc);
-    return n;
-  };
-  const COLORREF blue = RGB(0, 0, 255), text = GetSysColor(COLOR_WINDOWTEXT), face = GetSysColor(COLOR_BTNFACE);
-  EXPECT_GT(count(f.Handle(), f.lblRestart->BoundsRect(), blue), 20);
-  EXPECT_GT(count(f.Handle(), f.lblCon->BoundsRect(), text), 10);
-  EXPECT_EQ(count(f.Handle(), f.lblCon->BoundsRect(), blue), 0);
-  EXPECT_GT(count(f.GroupBox1->Handle(), f.Label2->BoundsRect(), text), 10);
-  EXPECT_EQ(count(f.Handle(), RECT{0, 0, 6, 6}, face), 36);
+  const Pixel face = test::PixelOf(GetSysColor(COLOR_BTNFACE));
+  auto blue = [](Pixel p) { return test::ClearlyOf(test::Hue::Blue, p); };
+  auto dark = [face](Pixel p) { return test::ClearlyDarkerThan(face, p); };
+  const Bitmap restart = test::ReadClientPixels(f.Handle(), f.lblRestart->BoundsRect());
+  const Bitmap ip = test::ReadClientPixels(f.Handle(), f.lblCon->BoundsRect());
+  const Bitmap cfg = test::ReadClientPixels(f.GroupBox1->Handle(), f.Label2->BoundsRect());
+  EXPECT_GE(test::CountPixels(restart, blue), 10);
+  EXPECT_GE(test::CountPixels(ip, dark), 10);
+  EXPECT_EQ(test::CountPixels(ip, blue), 0);
+  EXPECT_GE(test::CountPixels(cfg, dark), 10);
+  EXPECT_EQ(test::CountPixels(cfg, blue), 0);
+  const Bitmap corner = test::ReadClientPixels(f.Handle(), RECT{0, 0, 6, 6});
+  EXPECT_EQ(test::CountPixels(corner, [face](Pixel p) { return p == face; }), 36);
 }
 
 } // namespace

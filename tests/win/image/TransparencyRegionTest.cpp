@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "GdiTesting.h"
+#include "support/Pixels.h"
 #include "skin/data/imgutil.h"
 
 namespace vcu {
@@ -54,7 +55,7 @@ TEST_F(PlatformImageTest, InvertedRectangleDrawsNothing) {
     DrawSlicedFrame(dc.Get(), RECT{2, 12, 12, 2}, Pattern(8, 8, 2), Margins{1, 1, 1, 1}, 1, 1,
                     false, false, false);
   }
-  EXPECT_EQ(testing::FirstDifference(drawn, background), "");
+  EXPECT_EQ(test::FirstDifference(drawn, background), "");
 }
 
 // Whether PtInRegion agrees, pixel by pixel, that exactly the non-key pixels are in the region
@@ -118,10 +119,11 @@ TEST_F(PlatformImageTest, RampFillDrawsOnlyInsideTheClipBoxWithTheWholeRampsColo
     IntersectClipRect(dc.Get(), 0, 15, 30, 25);
     FillGradientRect(dc.Get(), RECT{2, 5, 28, 35}, 0x000000, true, 0x00F000);
   }
-  const std::vector<Rgb>& ramp = GradientRamp(GetGradient(30, 0x000000, 0x00F000));
+  // The whole rectangle's ramp of 30 lines from black to green 0xF0: line i has green
+  // (i * 240 + 14) div 29, so line 10, the first visible one, is 83, not 0.
   for (int y = 0; y < 40; ++y) {
     const bool painted = y >= 15 && y < 25;
-    const Pixel expected = painted ? PixelFromRgb(ramp[y - 5]) : background.At(10, y);
+    const Pixel expected = painted ? MakePixel(0, ((y - 5) * 240 + 14) / 29, 0) : background.At(10, y);
     EXPECT_EQ(drawn.At(10, y) & 0xFFFFFF, expected) << y;
   }
   EXPECT_EQ(drawn.At(1, 20) & 0xFFFFFF, background.At(1, 20)); // left of the rectangle

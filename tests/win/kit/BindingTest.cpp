@@ -102,25 +102,58 @@ TEST_F(Binding, NetworkAddressIsSentExactlyAsGiven) {
   }
 }
 
-// The window's texts are in the ANSI code page: 0xE9 is U+00E9 and 0x80 is the euro sign
-// U+20AC in Windows-1252, so a plain byte-to-UTF-16 widening would be caught.
+// The text in the ANSI code page, as the window holds it; empty when a character has no place
+// in that code page.
+std::string Ansi(const std::wstring& text) {
+  const bool utf8 = GetACP() == CP_UTF8; // takes neither the flag nor the question
+  const DWORD exact = utf8 ? 0 : WC_NO_BEST_FIT_CHARS;
+  BOOL lost = FALSE;
+  const int length = static_cast<int>(text.size());
+  const int n = WideCharToMultiByte(CP_ACP, exact, text.data(), length, nullptr, 0, nullptr, utf8 ? nullptr : &lost);
+  std::string bytes(static_cast<size_t>(n), '\0');
+  WideCharToMultiByte(CP_ACP, exact, text.data(), length, &bytes[0], n, nullptr, utf8 ? nullptr : &lost);
+  return lost ? std::string() : bytes;
+}
+
+// Characters outside ASCII that this machine's ANSI code page holds, among them at least one
+// that a plain byte-to-UTF-16 widening would get wrong (the euro sign is 0x80 in Windows-1252,
+// the Cyrillic Zhe 0xC6 in Windows-1251, a Hiragana letter two bytes in the CJK code pages).
+std::wstring CodePageCharacters() {
+  std::wstring held;
+  for (wchar_t c : std::wstring(L"\u00e9\u20ac\u0416\u03a9\u3042\u00fc")) {
+    const std::string bytes = Ansi(std::wstring(1, c));
+    if (!bytes.empty()) held += c;
+  }
+  return held;
+}
+
+bool WideningGetsWrong(const std::wstring& text) {
+  const std::string bytes = Ansi(text);
+  return std::wstring(bytes.begin(), bytes.end()) != text &&
+         std::wstring(reinterpret_cast<const unsigned char*>(bytes.data()),
+                      reinterpret_cast<const unsigned char*>(bytes.data()) + bytes.size()) != text;
+}
+
+// The window's texts are in the ANSI code page, whatever it is here; the kit sees UTF-16.
 TEST_F(Binding, TextsConvertBetweenTheAnsiCodePageAndUtf16) {
-  if (GetACP() != 1252) GTEST_SKIP() << "cases written for Windows-1252, ANSI code page is " << GetACP();
-  terminal.settings.options[L"Caf\u00e9"] = L"";
-  terminal.settings.identity.manufacturer = L"Soci\u00e9t\u00e9 \u20ac";
+  const std::wstring special = CodePageCharacters();
+  ASSERT_TRUE(WideningGetsWrong(special)) << "ANSI code page " << GetACP() << " holds none of the test's characters";
+  const std::wstring name = L"Caf" + special, value = special + L" 5", manufacturer = L"Soci" + special;
+  terminal.settings.options[name] = L"";
+  terminal.settings.identity.manufacturer = manufacturer;
   ASSERT_TRUE(zkem.OpenUsbLink(1));
 
-  EXPECT_TRUE(zkem.WriteOption(1, "Caf\xE9", "\x80 5"));
-  EXPECT_EQ(LastCall().arguments, (Arguments{L"1", L"Caf\u00e9", L"\u20ac 5"}));
+  EXPECT_TRUE(zkem.WriteOption(1, Ansi(name), Ansi(value)));
+  EXPECT_EQ(LastCall().arguments, (Arguments{L"1", name, value}));
 
-  std::string value;
-  EXPECT_TRUE(zkem.ReadOption(1, "Caf\xE9", value));
-  EXPECT_EQ(value, "\x80 5");
+  std::string read;
+  EXPECT_TRUE(zkem.ReadOption(1, Ansi(name), read));
+  EXPECT_EQ(read, Ansi(value));
 
-  std::string manufacturer = "\xE9";
-  EXPECT_TRUE(zkem.ReadManufacturer(manufacturer));
-  EXPECT_EQ(LastCall().arguments, Arguments{L"\u00e9"});
-  EXPECT_EQ(manufacturer, "Soci\xE9t\xE9 \x80");
+  std::string held = Ansi(special);
+  EXPECT_TRUE(zkem.ReadManufacturer(held));
+  EXPECT_EQ(LastCall().arguments, Arguments{special});
+  EXPECT_EQ(held, Ansi(manufacturer));
 }
 
 TEST_F(Binding, AnyNonZeroBooleanIsTrueAndZeroIsFalse) {

@@ -10,6 +10,7 @@
 #include "core/storage/SkinArchiveWriter.h"
 #include "framework/Classes.h"
 #include "skin/form/SkinManage.h"
+#include "support/Pump.h"
 
 namespace vcu::test {
 namespace {
@@ -58,66 +59,5 @@ std::vector<std::string> TakeArchiveMessages() { return std::exchange(ArchiveMes
 
 ManagerScope::ManagerScope() { TSkinManage::Destroy(); }
 ManagerScope::~ManagerScope() { TSkinManage::Destroy(); }
-
-bool PumpUntil(const std::function<bool()>& done, int timeoutMs) {
-  const Clock::time_point start = Clock::now();
-  while (!done()) {
-    if (MillisecondsSince(start) > timeoutMs) return false;
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-      TranslateMessage(&msg);
-      DispatchMessageA(&msg);
-    }
-    Sleep(1);
-  }
-  return true;
-}
-
-void PumpFor(int ms) { PumpUntil([] { return false; }, ms); }
-
-int MillisecondsSince(Clock::time_point start) {
-  return static_cast<int>(std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start).count());
-}
-
-PlainIni::PlainIni(const std::string& path) {
-  std::ifstream file(path);
-  std::string line, section;
-  while (std::getline(file, line)) {
-    line = Trimmed(line);
-    if (line.empty() || line[0] == ';') continue;
-    if (line.front() == '[' && line.back() == ']') {
-      section = AsciiLower(line.substr(1, line.size() - 2));
-      order_.push_back(line.substr(1, line.size() - 2));
-      values_[section];
-      continue;
-    }
-    const auto eq = line.find('=');
-    if (eq != std::string::npos) values_[section][AsciiLower(Trimmed(line.substr(0, eq)))] = Trimmed(line.substr(eq + 1));
-  }
-}
-
-bool PlainIni::HasSection(const std::string& section) const { return values_.count(AsciiLower(section)) != 0; }
-
-std::string PlainIni::Value(const std::string& section, const std::string& key) const {
-  auto s = values_.find(AsciiLower(section));
-  if (s == values_.end()) return "";
-  auto k = s->second.find(AsciiLower(key));
-  return k == s->second.end() ? "" : k->second;
-}
-
-int PlainIni::Int(const std::string& section, const std::string& key, int fallback) const {
-  const std::string text = Value(section, key);
-  return text.empty() ? fallback : std::atoi(text.c_str());
-}
-
-std::pair<int, int> BmpFileSize(const std::string& path) {
-  const Bytes file = ReadFileBytes(path);
-  if (file.size() < 26) return {0, 0};
-  auto le32 = [&file](size_t at) {
-    return static_cast<std::int32_t>(file[at] | file[at + 1] << 8 | file[at + 2] << 16 |
-                                     static_cast<std::uint32_t>(file[at + 3]) << 24);
-  };
-  return {le32(18), std::abs(le32(22))};
-}
 
 } // namespace vcu::test

@@ -1,9 +1,6 @@
 #pragma once
 // Helpers for the skin data tests: skins built in memory, the stored-skin framing, the
-// manager's life per test, message pumping with a clock, and a plain INI reading of the
-// default skin's description.
-#include <chrono>
-#include <functional>
+// manager's life per test, and a plain INI reading of the default skin's description.
 #include <map>
 #include <string>
 #include <utility>
@@ -36,29 +33,5 @@ public:
   ManagerScope(const ManagerScope&) = delete;
   ManagerScope& operator=(const ManagerScope&) = delete;
 };
-
-// Dispatches messages until done() or the timeout; true when done() came true.
-bool PumpUntil(const std::function<bool()>& done, int timeoutMs);
-void PumpFor(int ms);
-using Clock = std::chrono::steady_clock;
-int MillisecondsSince(Clock::time_point start);
-
-// An INI read with the plainest rules: "[name]" opens a section, "key=value" lines belong to
-// it, lines starting with ';' and blank lines are skipped; names compare without case.
-class PlainIni {
-public:
-  explicit PlainIni(const std::string& path);
-  bool HasSection(const std::string& section) const;
-  std::string Value(const std::string& section, const std::string& key) const;
-  int Int(const std::string& section, const std::string& key, int fallback) const;
-  const std::vector<std::string>& Sections() const { return order_; }
-
-private:
-  std::map<std::string, std::map<std::string, std::string>> values_; // lower-cased names
-  std::vector<std::string> order_;
-};
-
-// Width and height written in a BMP file's header.
-std::pair<int, int> BmpFileSize(const std::string& path);
 
 } // namespace vcu::test

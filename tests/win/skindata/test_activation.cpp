@@ -1,7 +1,5 @@
-// Components that do not skin the whole program: one that skins only its own form, switched on
-// and off at run time, and the hand-over of any non-main-form component whose form is read
-// from a layout with Active set. Each request is carried out on the manager's real timer; the
-// tests wait for it with a deadline.
+// The hand-over of a non-main-form component whose form is read from a real layout with Active
+// set: its owner form is attached as soon as the layout is complete.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -16,8 +14,6 @@
 
 namespace vcu {
 namespace {
-
-constexpr int kDeadlineMs = 5000;
 
 test::Bytes SmallStream() {
   return test::StreamOf(test::PackSkin({{"top.bmp", test::BmpFile(30, 8)},
@@ -36,72 +32,6 @@ TSkinData* Component(TForm& form, const char* name) {
   auto* data = dynamic_cast<TSkinData*>(form.FindComponent(name));
   EXPECT_NE(data, nullptr) << name;
   return data;
-}
-
-class OnlyThisForm : public ::testing::Test {
-protected:
-  // Reads Form1 with an inactive sfOnlyThisForm component (with or without a skin) beside a
-  // dialog component, shows it, and shows a second, plain form.
-  void Read(bool withSkin) {
-    ReadComponentLayout(form_, test::FormLayout({
-        {"Own", {"SkinFormtype = sfOnlyThisForm"}, withSkin ? SmallStream() : test::Bytes{}},
-        {"Dialogs", {"SkinFormtype = sfDialog"}, SmallStream()},
-    }));
-    own_ = Component(form_, "Own");
-    other_.SetBounds(300, 100, 200, 150);
-    form_.SetBounds(100, 100, 200, 150);
-    form_.Show();
-    other_.Show();
-  }
-
-  TSkinManage& Manager() { return *TSkinManage::Instance(); }
-  bool RequestCarriedOut() { return !Manager().TimerEnabled() && Manager().RequestingSkinData() == nullptr; }
-
-  test::ManagerScope scope_;
-  TForm form_{nullptr}, other_{nullptr};
-  TSkinData* own_ = nullptr;
-};
-
-// On: the component asks for skinning after 250 ms without touching the ready state that the
-// two components' Loaded steps raised to 2, and then only its own form is attached. Off: it
-// asks for unskinning, and its form is let go.
-TEST_F(OnlyThisForm, ActiveOnThenOffSkinsAndReleasesOnlyItsOwnForm) {
-  Read(true);
-  ASSERT_FALSE(own_->SkinEmpty);
-  ASSERT_EQ(Manager().ReadyState(), 2);
-
-  own_->SetActive(true);
-  EXPECT_EQ(Manager().RequestingSkinData(), own_);
-  EXPECT_EQ(Manager().RequestCode(), scSkin);
-  EXPECT_TRUE(Manager().TimerEnabled());
-  EXPECT_EQ(Manager().TimerInterval(), 250u);
-  EXPECT_EQ(Manager().ReadyState(), 2);
-  ASSERT_TRUE(test::PumpUntil([&] { return RequestCarriedOut(); }, kDeadlineMs)) << "the request was never carried out";
-  EXPECT_EQ(AttachedSkinData(form_.Handle()), own_);
-  EXPECT_EQ(AttachedSkinData(other_.Handle()), nullptr);
-
-  own_->SetActive(false);
-  EXPECT_EQ(Manager().RequestingSkinData(), own_);
-  EXPECT_EQ(Manager().RequestCode(), scUnskin);
-  EXPECT_TRUE(Manager().TimerEnabled());
-  EXPECT_EQ(Manager().TimerInterval(), 250u);
-  ASSERT_TRUE(test::PumpUntil([&] { return RequestCarriedOut(); }, kDeadlineMs)) << "the request was never carried out";
-  EXPECT_EQ(AttachedSkinData(form_.Handle()), nullptr);
-
-  own_->SetActive(false); // unchanged: no request
-  EXPECT_EQ(Manager().RequestingSkinData(), nullptr);
-  EXPECT_FALSE(Manager().TimerEnabled());
-}
-
-// Without a readable skin the component still becomes the requesting one, but asks nothing.
-TEST_F(OnlyThisForm, ActiveOnWithoutASkinOnlyMakesItTheRequestingComponent) {
-  Read(false);
-  ASSERT_TRUE(own_->SkinEmpty);
-  own_->SetActive(true);
-  EXPECT_TRUE(own_->Active());
-  EXPECT_EQ(Manager().RequestingSkinData(), own_);
-  EXPECT_FALSE(Manager().TimerEnabled());
-  EXPECT_EQ(AttachedSkinData(form_.Handle()), nullptr);
 }
 
 // A component of any kind but the main form's, read with Active set, has its owner form

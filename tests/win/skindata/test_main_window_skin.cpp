@@ -13,6 +13,7 @@
 #include "ElementChecks.h"
 #include "SkinDataTesting.h"
 #include "SkinDescription.h"
+#include "support/Pump.h"
 #include "app/Main.h"
 #include "core/layout/LayoutParser.h"
 #include "framework/LayoutReader.h"
@@ -122,8 +123,8 @@ TEST_F(MainWindowSkin, ShownWindowReachesTheManager) {
   EXPECT_TRUE(manager->Active());
   EXPECT_EQ(manager->ReadyState(), rsNotStarted);
   form_->Show();
-  ASSERT_TRUE(test::PumpUntil([&] { return !manager->AcceptedWindows().empty(); }, 5000))
-      << "the shown window never reached the manager";
+  ASSERT_TRUE(test::PumpUntil([&] { return !manager->AcceptedWindows().empty(); },
+                              "the shown window to reach the manager"));
   EXPECT_EQ(manager->ReadyState(), rsStarted);
   ASSERT_EQ(manager->AcceptedWindows().size(), 1u);
   EXPECT_EQ(manager->AcceptedWindows()[0].window, form_->Handle());

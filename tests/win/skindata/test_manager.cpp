@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -13,6 +14,7 @@
 #include "skin/data/OptionalApis.h"
 #include "skin/data/WinSkinData.h"
 #include "skin/form/SkinManage.h"
+#include "support/Pump.h"
 
 namespace vcu {
 namespace {
@@ -36,6 +38,26 @@ void Load(TSkinData& data, bool active, TSkinFormType kind = sfMainform, const B
 class SkinManager : public ::testing::Test {
 protected:
   TSkinManage& Manager() { return *TSkinManage::Instance(); }
+
+  // The window the manager's request timer is set on.
+  static HWND TimerWindow() { return FindWindowExA(HWND_MESSAGE, nullptr, "TSkinManageTimer", nullptr); }
+
+  // A request is carried out from the message loop when the manager's timer message is
+  // dispatched, not before (however many other messages come first) and not in the caller:
+  // every other message is dispatched until that one arrives, the request is checked still
+  // pending, and then the timer message itself is dispatched.
+  void DeliverRequestTimer(TSkinData* requester) {
+    ASSERT_NE(TimerWindow(), nullptr);
+    const std::optional<MSG> tick = test::TakeMessage(TimerWindow(), WM_TIMER, std::nullopt);
+    ASSERT_TRUE(tick.has_value());
+    EXPECT_EQ(Manager().RequestingSkinData(), requester) << "carried out before the manager's timer fired";
+    DispatchMessageA(&*tick);
+    EXPECT_EQ(Manager().RequestingSkinData(), nullptr);
+    EXPECT_FALSE(Manager().TimerEnabled());
+    MSG again;
+    EXPECT_FALSE(PeekMessageA(&again, TimerWindow(), WM_TIMER, WM_TIMER, PM_NOREMOVE)) << "the timer fires once";
+  }
+
   test::ManagerScope scope_;
 };
 
@@ -132,13 +154,12 @@ TEST_F(SkinManager, FilterFormRules) {
   }
 }
 
-// Each request waits 250 ms on the manager's timer, then OnSkinChanged follows.
+// Each request sets the manager's timer to 250 ms; OnSkinChanged follows when it fires.
 class ManagerRequests : public SkinManager {
 protected:
   struct Done {
     int code;
     bool active;
-    int afterMs;
   };
 
   void SetUp() override {
@@ -146,47 +167,78 @@ protected:
     Manager().SetReadyState(rsStarted); // as the first activated window does
     data_.OnSkinChanged = [this](TObject* sender) {
       EXPECT_EQ(sender, &data_);
-      done_.push_back({Manager().RequestCode(), Manager().Active(), test::MillisecondsSince(start_)});
+      done_.push_back({Manager().RequestCode(), Manager().Active()});
     };
   }
 
-  // Runs the action and waits for the request it makes to be carried out.
+  // Runs the action and follows the request it makes through the manager's timer.
   Done Request(const std::function<void()>& action) {
     const size_t before = done_.size();
-    start_ = test::Clock::now();
     action();
     EXPECT_EQ(Manager().RequestingSkinData(), &data_);
     EXPECT_TRUE(Manager().TimerEnabled());
     EXPECT_EQ(Manager().TimerInterval(), 250u);
-    test::PumpFor(150);
-    EXPECT_EQ(done_.size(), before) << "carried out before its time";
-    EXPECT_TRUE(test::PumpUntil([&] { return done_.size() > before; }, 2000));
-    EXPECT_EQ(Manager().RequestingSkinData(), nullptr);
-    EXPECT_FALSE(Manager().TimerEnabled());
-    return done_.empty() ? Done{} : done_.back();
+    EXPECT_EQ(done_.size(), before) << "carried out inside the caller";
+    DeliverRequestTimer(&data_);
+    EXPECT_EQ(done_.size(), before + 1);
+    return done_.size() > before ? done_.back() : Done{};
   }
 
   TSkinData data_{nullptr};
   std::vector<Done> done_;
-  test::Clock::time_point start_;
 };
 
 TEST_F(ManagerRequests, ActiveOffThenOnPostsUnskinThenSkin) {
   const Done off = Request([&] { data_.SetActive(false); });
   EXPECT_EQ(off.code, scUnskin);
   EXPECT_FALSE(off.active);
-  EXPECT_GE(off.afterMs, 240);
   const Done on = Request([&] { data_.SetActive(true); });
   EXPECT_EQ(on.code, scSkin);
   EXPECT_TRUE(on.active);
-  EXPECT_GE(on.afterMs, 240);
   EXPECT_EQ(Manager().ReadyState(), rsStarted);
 }
 
 TEST_F(ManagerRequests, NewSkinAppliedPostsSkinChanged) {
   const Done changed = Request([&] { data_.ApplySkin(); });
   EXPECT_EQ(changed.code, scSkinChanged);
-  EXPECT_GE(changed.afterMs, 240);
+}
+
+// A form's own skin data (sfOnlyThisForm) asks the manager, through the same timer, to skin or
+// unskin its form and no other; with no usable skin, switching on only names it the
+// requester and asks nothing.
+TEST_F(SkinManager, OnlyThisFormActiveSwitchesReachOnlyItsOwnForm) {
+  TForm owner(nullptr), other(nullptr);
+  for (TForm* form : {&owner, &other}) {
+    form->SetBounds(100, 100, 200, 150);
+    form->Show();
+  }
+  auto* data = new TSkinData(&owner);
+  Load(*data, false, sfOnlyThisForm);
+  EXPECT_EQ(Manager().ReadyState(), rsStarted) << "a component of another kind raises the ready state";
+  EXPECT_TRUE(Manager().AcceptedWindows().empty());
+
+  data->SetActive(true);
+  EXPECT_EQ(Manager().RequestingSkinData(), data);
+  EXPECT_EQ(Manager().RequestCode(), scSkin);
+  EXPECT_TRUE(Manager().TimerEnabled());
+  EXPECT_EQ(Manager().TimerInterval(), 250u);
+  DeliverRequestTimer(data);
+  ASSERT_EQ(Manager().AcceptedWindows().size(), 1u);
+  EXPECT_EQ(Manager().AcceptedWindows()[0].window, owner.Handle());
+  EXPECT_EQ(Manager().AcceptedWindows()[0].skinData, data);
+
+  data->SetActive(false);
+  EXPECT_EQ(Manager().RequestCode(), scUnskin);
+  DeliverRequestTimer(data);
+  EXPECT_TRUE(Manager().AcceptedWindows().empty());
+  EXPECT_FALSE(Manager().Active());
+
+  TSkinData empty(nullptr);
+  Load(empty, false, sfOnlyThisForm, {0, 0, 0, 0});
+  ASSERT_TRUE(empty.SkinEmpty);
+  empty.SetActive(true);
+  EXPECT_EQ(Manager().RequestingSkinData(), &empty);
+  EXPECT_FALSE(Manager().TimerEnabled()) << "nothing to skin with: no request";
 }
 
 TEST_F(SkinManager, BeforeAnyActivationRequestsOnlySwitchTheFlag) {
@@ -225,13 +277,14 @@ TEST_F(SkinManager, HookSeesActivatedWindows) {
   ASSERT_EQ(Manager().ReadyState(), rsNotStarted);
   TForm plain(nullptr), exempt(nullptr);
   exempt.SetTag(99);
+  auto activated = [](TForm& form) { return GetActiveWindow() == form.Handle(); };
   for (TForm* form : {&plain, &exempt}) {
     form->SetBounds(100, 100, 200, 150);
     form->Show();
-    test::PumpFor(50);
+    ASSERT_TRUE(test::PumpUntil([&] { return activated(*form); }, "the form shown to be activated"));
   }
-  plain.Show();
-  test::PumpFor(50);
+  SetActiveWindow(plain.Handle());
+  ASSERT_TRUE(test::PumpUntil([&] { return activated(plain); }, "the first form to be activated again"));
   EXPECT_EQ(Manager().ReadyState(), rsStarted);
   ASSERT_EQ(Manager().AcceptedWindows().size(), 1u);
   EXPECT_EQ(Manager().AcceptedWindows()[0].window, plain.Handle());

@@ -5,42 +5,27 @@
 
 #include <windows.h>
 
-#include <atomic>
-#include <string>
-#include <thread>
+#include "support/Dialogs.h"
 
 namespace vcu {
 namespace {
 
-// The static control that holds a message box's text.
-constexpr int kMessageBoxTextId = 0xFFFF;
-
 TEST(ArchiveMessageBox, ShowsTheReaderMessageInAMessageBox) {
   const std::string caption = "Archive message test";
   InstallArchiveMessageBox(caption);
-
-  // The box is modal: a helper thread finds it, reads it and presses OK.
-  std::atomic<bool> found{false};
-  std::string text;
-  std::thread closer([&] {
-    for (int i = 0; i < 500 && !found; ++i) {
-      HWND box = FindWindowA("#32770", caption.c_str());
-      if (box) {
-        char buffer[256] = {};
-        GetDlgItemTextA(box, kMessageBoxTextId, buffer, sizeof buffer);
-        text = buffer;
-        found = true;
-        PostMessageA(box, WM_COMMAND, IDOK, 0);
-      }
-      Sleep(10);
-    }
-  });
-  ShowArchiveMessage(kOlderSkinFileMessage);
-  closer.join();
+  // The box is modal: the watcher answers it from inside its loop, and should the box be
+  // missed, the deadline ends the loop and fails the test.
+  test::DialogWatcher dialogs;
+  {
+    test::ModalDeadline deadline;
+    ShowArchiveMessage(kOlderSkinFileMessage);
+  }
   SetArchiveMessageHook(nullptr);
 
-  ASSERT_TRUE(found);
-  EXPECT_EQ(text, "This is Older Skin File\rPlease update to new version !");
+  ASSERT_EQ(dialogs.Seen().size(), 1u);
+  EXPECT_EQ(dialogs.Seen()[0].windowClass, "#32770");
+  EXPECT_EQ(dialogs.Seen()[0].caption, caption);
+  EXPECT_EQ(dialogs.Seen()[0].text, "This is Older Skin File\rPlease update to new version !");
 }
 
 } // namespace

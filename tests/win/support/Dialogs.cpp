@@ -1,16 +1,26 @@
-#include "GuiTestSupport.h"
+#include "support/Dialogs.h"
 
 #include <algorithm>
+#include <map>
+
+#include <gtest/gtest.h>
 
 #include "framework/Dialogs.h"
 #include "framework/Forms.h"
+#include "support/WindowQueries.h"
 
 namespace vcu::test {
 namespace {
-DialogWatcher* activeWatcher = nullptr;
-} // namespace
 
-void Pump() { Application->ProcessMessages(); }
+DialogWatcher* activeWatcher = nullptr;
+std::map<UINT_PTR, ModalDeadline*>& Deadlines() {
+  static std::map<UINT_PTR, ModalDeadline*> deadlines;
+  return deadlines;
+}
+
+constexpr int kMessageBoxTextId = 0xFFFF; // the static control holding a message box's text
+
+} // namespace
 
 DialogWatcher::DialogWatcher() {
   activeWatcher = this;
@@ -29,11 +39,12 @@ std::vector<std::string> DialogWatcher::Texts() const {
 }
 
 void CALLBACK DialogWatcher::OnTimer(HWND, UINT, UINT_PTR, DWORD) {
-  if (activeWatcher) EnumThreadWindows(GetCurrentThreadId(), &DialogWatcher::OnWindow, reinterpret_cast<LPARAM>(activeWatcher));
+  if (activeWatcher)
+    EnumThreadWindows(GetCurrentThreadId(), &DialogWatcher::OnWindow, reinterpret_cast<LPARAM>(activeWatcher));
 }
 
 BOOL CALLBACK DialogWatcher::OnWindow(HWND window, LPARAM self) {
-  std::string cls = ClassOf(window);
+  const std::string cls = ClassOf(window);
   if (IsWindowVisible(window) && (cls == "TMessageForm" || cls == "#32770"))
     reinterpret_cast<DialogWatcher*>(self)->Answer(window);
   return TRUE;
@@ -51,34 +62,31 @@ void DialogWatcher::Answer(HWND dialog) {
     if (ok) SendMessageA(ok->Handle(), BM_CLICK, 0, 0);
     return;
   }
-  seen.text = TextOf(GetDlgItem(dialog, 0xFFFF)); // the message box's text
+  seen.text = TextOf(GetDlgItem(dialog, kMessageBoxTextId));
   seen_.push_back(seen);
   PostMessageA(dialog, WM_COMMAND, IDOK, 0);
 }
 
-std::string ClassOf(HWND window) {
-  char name[256] = "";
-  GetClassNameA(window, name, sizeof name);
-  return name;
+ModalDeadline::ModalDeadline(std::chrono::milliseconds deadline) {
+  timer_ = SetTimer(nullptr, 0, static_cast<UINT>(deadline.count()), &ModalDeadline::OnTimer);
+  Deadlines()[timer_] = this;
 }
 
-std::string TextOf(HWND window) {
-  int length = GetWindowTextLengthA(window);
-  std::string text(static_cast<size_t>(length) + 1, '\0');
-  text.resize(static_cast<size_t>(GetWindowTextA(window, &text[0], length + 1)));
-  return text;
+ModalDeadline::~ModalDeadline() {
+  KillTimer(nullptr, timer_);
+  Deadlines().erase(timer_);
+  MSG msg;
+  if (expired_)
+    while (PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {}
 }
 
-RECT RectInParent(HWND window) {
-  RECT r;
-  GetWindowRect(window, &r);
-  MapWindowPoints(HWND_DESKTOP, GetParent(window), reinterpret_cast<POINT*>(&r), 2);
-  return r;
-}
-
-void ClickAt(HWND window, int x, int y) {
-  SendMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
-  SendMessageA(window, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
+void CALLBACK ModalDeadline::OnTimer(HWND, UINT, UINT_PTR id, DWORD) {
+  auto found = Deadlines().find(id);
+  if (found == Deadlines().end() || found->second->expired_) return;
+  found->second->expired_ = true;
+  KillTimer(nullptr, id);
+  ADD_FAILURE() << "a modal loop was still running at the deadline: nobody answered it";
+  PostQuitMessage(0);
 }
 
 } // namespace vcu::test
