@@ -1,6 +1,5 @@
 #include "SkinDataTesting.h"
 
-#include <cstdlib>
 #include <fstream>
 #include <iterator>
 
@@ -18,12 +17,6 @@ namespace {
 std::vector<std::string>& ArchiveMessages() {
   static std::vector<std::string> messages;
   return messages;
-}
-
-std::string Trimmed(const std::string& text) {
-  const auto first = text.find_first_not_of(" \t\r\n");
-  if (first == std::string::npos) return "";
-  return text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1);
 }
 
 } // namespace
