@@ -1,3 +1,4 @@
+#include "Bytes.h"
 #include "ClassicLzhDecoder.h"
 
 #include "core/storage/Lzh.h"
@@ -14,7 +15,6 @@ namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
-Bytes FromText(const std::string& text) { return Bytes(text.begin(), text.end()); }
 
 Bytes RandomBytes(std::size_t size, unsigned seed) {
   std::mt19937 rng(seed);
@@ -34,7 +34,7 @@ Bytes WordSoup(std::size_t size, unsigned seed) {
   while (text.size() < size)
     text += words[rng() % (sizeof words / sizeof words[0])];
   text.resize(size);
-  return FromText(text);
+  return test::TextBytes(text);
 }
 
 // A stream of the given bits ("1", "0"; other characters ignored), zero-padded to bytes.
@@ -208,7 +208,7 @@ TEST(LzhRoundTrip, DecoderGivesBackWhatTheEncoderTook) {
   Bytes everyByte(256 * 3);
   for (std::size_t i = 0; i < everyByte.size(); ++i)
     everyByte[i] = static_cast<std::uint8_t>(i * 7);
-  Bytes runsAndText = FromText(std::string(9000, ' ') + "[Buttons]\r\nSkinName=b.bmp\r\n");
+  Bytes runsAndText = test::TextBytes(std::string(9000, ' ') + "[Buttons]\r\nSkinName=b.bmp\r\n");
   runsAndText.insert(runsAndText.end(), 12000, 0xFF);
   const struct {
     const char* name;

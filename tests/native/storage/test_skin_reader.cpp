@@ -1,3 +1,4 @@
+#include "Bytes.h"
 #include "core/ByteOrder.h"
 #include "core/Errors.h"
 #include "core/storage/ArchiveMessages.h"
@@ -14,14 +15,13 @@ namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
-Bytes FromText(const std::string& text) { return Bytes(text.begin(), text.end()); }
 
 std::vector<SkinArchiveEntry> SampleEntries() {
   return {
-      {"Buttons.bmp", FromText("BM-buttons")},
-      {"Title.BMP", FromText("BM-title-bar")},
+      {"Buttons.bmp", test::TextBytes("BM-buttons")},
+      {"Title.BMP", test::TextBytes("BM-title-bar")},
       {"Empty.bmp", {}},
-      {"Skin.ini", FromText("[Buttons]\r\nSkinName=Buttons.bmp\r\n")},
+      {"Skin.ini", test::TextBytes("[Buttons]\r\nSkinName=Buttons.bmp\r\n")},
   };
 }
 
@@ -48,7 +48,6 @@ private:
   ArchiveMessageHook previousHook_ = nullptr;
 };
 
-std::string Text(const Bytes& bytes) { return std::string(bytes.begin(), bytes.end()); }
 
 TEST_F(SkinReaderTest, ReadsEveryVersionAndFindsEntriesWhateverTheirCase) {
   for (std::uint32_t version : {20000u, 30000u, 40000u, 50000u}) {
@@ -63,11 +62,11 @@ TEST_F(SkinReaderTest, ReadsEveryVersionAndFindsEntriesWhateverTheirCase) {
     Bytes out;
     for (const char* name : {"Buttons.bmp", "BUTTONS.BMP", "buttons.bmp"}) {
       EXPECT_TRUE(reader.ExtractEntry(name, out)) << name;
-      EXPECT_EQ(Text(out), "BM-buttons") << name;
+      EXPECT_EQ(test::BytesText(out), "BM-buttons") << name;
     }
     EXPECT_TRUE(reader.ExtractEntry("title.bmp", out));
-    EXPECT_EQ(Text(out), "BM-title-bar");
-    out = FromText("stale");
+    EXPECT_EQ(test::BytesText(out), "BM-title-bar");
+    out = test::TextBytes("stale");
     EXPECT_TRUE(reader.ExtractEntry("empty.bmp", out));
     EXPECT_TRUE(out.empty());
   }
@@ -102,7 +101,7 @@ TEST_F(SkinReaderTest, ReadsHandBuiltArchivesOfEveryVersion) {
     EXPECT_EQ(reader.Names(), (std::vector<std::string>{"face.bmp", "skin.ini"})) << version;
     Bytes out;
     EXPECT_TRUE(reader.ExtractEntry("face.bmp", out));
-    EXPECT_EQ(Text(out), "BM!") << version;
+    EXPECT_EQ(test::BytesText(out), "BM!") << version;
     ByteView view;
     EXPECT_TRUE(reader.FindEntry("SKIN.INI", view));
     EXPECT_EQ(std::string(view.begin(), view.end()), "[a]\r\n") << version;
@@ -115,10 +114,10 @@ TEST_F(SkinReaderTest, ReadsHandBuiltArchivesOfEveryVersion) {
 
 TEST_F(SkinReaderTest, MissingEntriesLeaveTheOutputEmpty) {
   TSkinReader reader = LoadedReader();
-  Bytes out = FromText("stale");
+  Bytes out = test::TextBytes("stale");
   EXPECT_FALSE(reader.ExtractEntry("nothere.bmp", out));
   EXPECT_TRUE(out.empty());
-  out = FromText("stale");
+  out = test::TextBytes("stale");
   EXPECT_FALSE(reader.ExtractEntry("buttons", out)); // names match whole
   EXPECT_TRUE(out.empty());
 }
@@ -129,13 +128,13 @@ TEST_F(SkinReaderTest, FirstMatchSearchesLowerCasedNamesForTheFragmentAsGiven) {
   std::string name = "untouched";
   ASSERT_TRUE(reader.ExtractFirstMatch(".ini", out, name));
   EXPECT_EQ(name, "skin.ini");
-  EXPECT_EQ(Text(out), "[Buttons]\r\nSkinName=Buttons.bmp\r\n");
+  EXPECT_EQ(test::BytesText(out), "[Buttons]\r\nSkinName=Buttons.bmp\r\n");
 
   ASSERT_TRUE(reader.ExtractFirstMatch(".bmp", out, name)); // the first of several
   EXPECT_EQ(name, "buttons.bmp");
 
   name = "untouched";
-  out = FromText("stale");
+  out = test::TextBytes("stale");
   EXPECT_FALSE(reader.ExtractFirstMatch(".INI", out, name));
   EXPECT_TRUE(out.empty());
   EXPECT_EQ(name, "untouched");
@@ -144,13 +143,13 @@ TEST_F(SkinReaderTest, FirstMatchSearchesLowerCasedNamesForTheFragmentAsGiven) {
 TEST_F(SkinReaderTest, DuplicateNamesGiveTheFirstEntry) {
   TSkinReader reader;
   ASSERT_TRUE(reader.LoadArchive(LzhEncode(WriteSkinArchive(
-      {{"a.bmp", FromText("first")}, {"A.BMP", FromText("second")}}, 20000))));
+      {{"a.bmp", test::TextBytes("first")}, {"A.BMP", test::TextBytes("second")}}, 20000))));
   Bytes out;
   std::string name;
   EXPECT_TRUE(reader.ExtractEntry("a.bmp", out));
-  EXPECT_EQ(Text(out), "first");
+  EXPECT_EQ(test::BytesText(out), "first");
   EXPECT_TRUE(reader.ExtractFirstMatch("a.", out, name));
-  EXPECT_EQ(Text(out), "first");
+  EXPECT_EQ(test::BytesText(out), "first");
 }
 
 // An archive built by hand, so the names text can hold what the writer would never write.
@@ -185,11 +184,11 @@ TEST_F(SkinReaderTest, NamesTextSplitsAtEveryKindOfLineBreak) {
             (std::vector<std::string>{"", "b.bmp", "c.bmp", "d.bmp", "", "e.ini"}));
   Bytes out;
   EXPECT_TRUE(reader.ExtractEntry("", out));
-  EXPECT_EQ(Text(out), "a");
+  EXPECT_EQ(test::BytesText(out), "a");
   EXPECT_TRUE(reader.ExtractEntry("D.BMP", out));
-  EXPECT_EQ(Text(out), "dddd");
+  EXPECT_EQ(test::BytesText(out), "dddd");
   EXPECT_TRUE(reader.ExtractEntry("e.ini", out));
-  EXPECT_EQ(Text(out), "ffffff");
+  EXPECT_EQ(test::BytesText(out), "ffffff");
 }
 
 TEST_F(SkinReaderTest, UnknownVersionTellsTheUserAndKeepsTheEarlierArchive) {
@@ -205,7 +204,7 @@ TEST_F(SkinReaderTest, UnknownVersionTellsTheUserAndKeepsTheEarlierArchive) {
   EXPECT_EQ(reader.Count(), 4);
   Bytes out;
   EXPECT_TRUE(reader.ExtractEntry("buttons.bmp", out));
-  EXPECT_EQ(Text(out), "BM-buttons");
+  EXPECT_EQ(test::BytesText(out), "BM-buttons");
 }
 
 TEST_F(SkinReaderTest, RefusesDirectoriesThatRunPastTheData) {
@@ -244,13 +243,13 @@ TEST_F(SkinReaderTest, RefusesDirectoriesThatRunPastTheData) {
 TEST_F(SkinReaderTest, TakesUpTo1001Entries) {
   std::vector<SkinArchiveEntry> entries;
   for (int i = 0; i < TSkinReader::MaxEntries; ++i)
-    entries.push_back({"e" + std::to_string(i) + ".bmp", FromText(std::to_string(i))});
+    entries.push_back({"e" + std::to_string(i) + ".bmp", test::TextBytes(std::to_string(i))});
   TSkinReader reader;
   ASSERT_TRUE(reader.LoadArchive(LzhEncode(WriteSkinArchive(entries, 50000))));
   EXPECT_EQ(reader.Count(), 1001);
   Bytes out;
   EXPECT_TRUE(reader.ExtractEntry("E1000.BMP", out));
-  EXPECT_EQ(Text(out), "1000");
+  EXPECT_EQ(test::BytesText(out), "1000");
 
   entries.push_back({"one-more.bmp", {}});
   EXPECT_THROW(WriteSkinArchive(entries, 50000), Exception);

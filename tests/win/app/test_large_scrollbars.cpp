@@ -8,7 +8,9 @@
 #include <memory>
 #include <string>
 
-#include "../framework/GuiTestSupport.h"
+#include "support/Dialogs.h"
+#include "support/Pump.h"
+#include "support/WindowQueries.h"
 #include "app/Main.h"
 #include "framework/Win32Platform.h"
 #include "skin/data/WinSkinData.h"
