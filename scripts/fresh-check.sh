@@ -35,7 +35,9 @@ for p in "${recommended[@]}"; do
     echo "fresh-check: $p is still installed" >&2; exit 2
   fi
 done
-[ ! -d /usr/share/wine/fonts ] || { echo "fresh-check: /usr/share/wine/fonts is still there" >&2; exit 2; }
+if ls /usr/share/wine/fonts/*.ttf >/dev/null 2>&1; then
+  echo "fresh-check: Wine's fonts are still in /usr/share/wine/fonts" >&2; exit 2
+fi
 
 work=$(mktemp -d /tmp/fresh-check.XXXXXX)
 git clone -q "$root" "$work/clone"
