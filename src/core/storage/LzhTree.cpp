@@ -16,7 +16,8 @@ void AdaptiveTree::Start() {
     son_[j] = static_cast<std::uint16_t>(i);
     prnt_[i] = prnt_[i + 1] = static_cast<std::uint16_t>(j);
   }
-  freq_[kTreeSize] = 0xFFFF;
+  for (int i = 0; i < kSentinelCount; ++i)
+    freq_[kTreeSize + i] = 0xFFFF;
   prnt_[kRoot] = 0;
 }
 

@@ -3,6 +3,9 @@
 // same tree and update it after every symbol, so it must evolve identically on both; that is
 // why the node layout and the update rule are fixed to the bit.
 #include <cstdint>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace vcu {
 namespace lzh {
@@ -58,6 +61,8 @@ public:
   int LeafOf(int symbol) const { return prnt_[symbol + kTreeSize]; }
 
 private:
+  static constexpr int kSentinelCount = 8;
+
   // Raises the counts from node n up to the root, swapping where the order would break.
   void ClimbFrom(int n) {
     do {
@@ -70,9 +75,7 @@ private:
   // Node n's count has just become k and now exceeds its right neighbour's: n trades places
   // with the last node whose count is still below k. Returns where n's subtree went.
   int SwapUp(int n, std::uint16_t k) {
-    int l = n + 1;
-    while (k > freq_[l + 1]) // the sentinel ends the scan
-      ++l;
+    const int l = LastBelow(n + 1, k);
     freq_[n] = freq_[l];
     freq_[l] = k;
 
@@ -89,9 +92,33 @@ private:
     son_[n] = static_cast<std::uint16_t>(b);
     return l;
   }
+  // The last node from `from` on whose count is below k (freq_[from] is). Runs of equal
+  // counts are long in data without pattern, so eight counts are compared at a time where
+  // the target has the instructions; the sentinel ends the scan either way.
+  int LastBelow(int from, std::uint16_t k) const {
+#if defined(__SSE2__)
+    const __m128i limit = _mm_set1_epi16(static_cast<short>(k));
+    for (int j = from + 1;; j += 8) {
+      const __m128i counts = _mm_loadu_si128(reinterpret_cast<const __m128i*>(freq_ + j));
+      // Zero exactly in the lanes whose count is k or more (unsigned, saturating).
+      const __m128i below = _mm_subs_epu16(limit, counts);
+      const unsigned atLeast =
+          static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi16(below, _mm_setzero_si128())));
+      if (atLeast != 0)
+        return j + static_cast<int>(__builtin_ctz(atLeast) / 2) - 1;
+    }
+#else
+    int l = from;
+    while (k > freq_[l + 1])
+      ++l;
+    return l;
+#endif
+  }
   void Rebuild();
 
-  std::uint16_t freq_[kTreeSize + 1]; // + the sentinel 0xFFFF that stops the scans
+  // + the sentinel 0xFFFF that stops the scans, and more of it so that eight counts read
+  // together from the last node on stay inside the array.
+  std::uint16_t freq_[kTreeSize + kSentinelCount];
   std::uint16_t son_[kTreeSize];
   std::uint16_t prnt_[kTreeSize + kSymbolCount];
 };
