@@ -1,6 +1,6 @@
 #include "SkinFileIo.h"
 
-#include "Printable.h"
+#include "core/text/AsciiText.h"
 
 #include "core/Errors.h"
 
@@ -38,7 +38,7 @@ private:
 };
 
 [[noreturn]] void Fail(const std::string& what, const std::string& path) {
-  throw Exception("cannot " + what + " " + Printable(path) + ": " + std::strerror(errno));
+  throw Exception("cannot " + what + " " + OneLine(path) + ": " + std::strerror(errno));
 }
 
 } // namespace
@@ -51,9 +51,9 @@ ByteBuffer ReadWholeFile(const std::string& path) {
   if (::fstat(file.Get(), &info) != 0)
     Fail("read", path);
   if (S_ISDIR(info.st_mode))
-    throw Exception("cannot read " + Printable(path) + ": it is a folder, not a file");
+    throw Exception("cannot read " + OneLine(path) + ": it is a folder, not a file");
   if (!S_ISREG(info.st_mode))
-    throw Exception("cannot read " + Printable(path) + ": it is not a regular file");
+    throw Exception("cannot read " + OneLine(path) + ": it is not a regular file");
 
   ByteBuffer bytes(static_cast<std::size_t>(info.st_size));
   std::size_t done = 0;

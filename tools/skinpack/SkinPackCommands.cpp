@@ -1,10 +1,9 @@
 #include "SkinPackCommands.h"
 
-#include "Printable.h"
+#include "core/text/AsciiText.h"
 #include "SkinFileIo.h"
 
 #include "core/Errors.h"
-#include "core/text/AsciiText.h"
 #include "core/ByteOrder.h"
 #include "core/storage/Lzh.h"
 #include "core/storage/LzhEncoder.h"
@@ -48,13 +47,13 @@ const char* WhyNotPlainFileName(const std::string& name) {
 std::vector<fs::path> SkinFiles(const std::string& folder) {
   std::error_code error;
   if (!fs::is_directory(folder, error))
-    throw Exception("no such folder: " + Printable(folder));
+    throw Exception("no such folder: " + OneLine(folder));
   std::vector<fs::path> files;
   for (const auto& entry : fs::directory_iterator(folder, error))
     if (entry.is_regular_file())
       files.push_back(entry.path());
   if (error)
-    throw Exception("cannot read folder " + Printable(folder) + ": " + error.message());
+    throw Exception("cannot read folder " + OneLine(folder) + ": " + error.message());
   std::sort(files.begin(), files.end(), [](const fs::path& a, const fs::path& b) {
     const std::string na = a.filename().string(), nb = b.filename().string();
     return IsIni(na) != IsIni(nb) ? IsIni(nb) : na < nb;
@@ -68,14 +67,14 @@ void CheckEntryNames(const std::string& folder, const std::vector<fs::path>& fil
   for (const fs::path& file : files) {
     const std::string name = file.filename().string();
     if (const char* why = WhyNotPlainFileName(name))
-      throw Exception("cannot pack " + Printable(file.string()) + ": " + why);
+      throw Exception("cannot pack " + OneLine(file.string()) + ": " + why);
     if (!lowerNames.insert(AsciiLower(name)).second)
-      throw Exception("cannot pack " + Printable(file.string()) +
+      throw Exception("cannot pack " + OneLine(file.string()) +
                       ": another file of the folder has the same name but for case");
   }
   if (std::none_of(files.begin(), files.end(),
                    [](const fs::path& f) { return IsIni(f.filename().string()); }))
-    throw Exception("cannot pack " + Printable(folder) + ": it holds no .ini description");
+    throw Exception("cannot pack " + OneLine(folder) + ": it holds no .ini description");
 }
 
 // True when `stream` (length word, then bit stream) starts like a skin archive: its first
@@ -99,7 +98,7 @@ ByteBuffer ExpandSkinFile(const ByteBuffer& file, const std::string& name) {
   if (!StartsLikeArchive(file.data(), file.size())) {
     const bool framed = file.size() >= 8 && ReadU32Le(file.data()) == file.size() - 4;
     if (!framed || !StartsLikeArchive(file.data() + 4, file.size() - 4))
-      throw Exception(Printable(name) + " is not a skin stream");
+      throw Exception(OneLine(name) + " is not a skin stream");
     skip = 4;
   }
   TLZH codec;
@@ -111,7 +110,7 @@ ByteBuffer ExpandSkinFile(const ByteBuffer& file, const std::string& name) {
 TSkinReader ReadSkinFile(const std::string& skinFile) {
   TSkinReader reader;
   if (!reader.LoadDecodedArchive(ExpandSkinFile(ReadWholeFile(skinFile), skinFile)))
-    throw Exception(Printable(skinFile) + " is not a skin stream: its directory is damaged");
+    throw Exception(OneLine(skinFile) + " is not a skin stream: its directory is damaged");
   return reader;
 }
 
@@ -120,7 +119,7 @@ TSkinReader ReadSkinFile(const std::string& skinFile) {
 void Pack(const std::string& folder, const std::string& output, std::uint32_t version) {
   const std::vector<fs::path> files = SkinFiles(folder);
   if (files.size() > static_cast<std::size_t>(TSkinReader::MaxEntries))
-    throw Exception(Printable(folder) + " holds " + std::to_string(files.size()) +
+    throw Exception(OneLine(folder) + " holds " + std::to_string(files.size()) +
                     " files, at most " + std::to_string(TSkinReader::MaxEntries) +
                     " fit in a skin");
   CheckEntryNames(folder, files);
@@ -137,7 +136,7 @@ void List(const std::string& skinFile, std::FILE* out) {
                reader.Count());
   for (int i = 0; i < reader.Count(); ++i)
     std::fprintf(out, "%d\t%s\n", static_cast<int>(reader.Sizes()[i]),
-                 Printable(reader.Names()[i]).c_str());
+                 OneLine(reader.Names()[i]).c_str());
 }
 
 void Extract(const std::string& skinFile, const std::string& folder) {
@@ -145,12 +144,12 @@ void Extract(const std::string& skinFile, const std::string& folder) {
   std::error_code error;
   fs::create_directories(folder, error);
   if (!fs::is_directory(folder))
-    throw Exception("cannot create folder " + Printable(folder));
+    throw Exception("cannot create folder " + OneLine(folder));
   std::set<std::string> written; // a later entry of the same name is never handed out
   for (int i = 0; i < reader.Count(); ++i) {
     const std::string& name = reader.Names()[i];
     if (const char* why = WhyNotPlainFileName(name))
-      throw Exception(Printable(skinFile) + " holds an entry named \"" + Printable(name) +
+      throw Exception(OneLine(skinFile) + " holds an entry named \"" + OneLine(name) +
                       "\", not a plain file name: " + why);
     if (written.insert(name).second)
       WriteWholeFile((fs::path(folder) / name).string(), reader.Entry(i));

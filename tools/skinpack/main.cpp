@@ -1,6 +1,6 @@
 // skinpack: makes and inspects skin files (the compressed skin archive).
 #include "core/Errors.h"
-#include "Printable.h"
+#include "core/text/AsciiText.h"
 #include "SkinPackCommands.h"
 
 #include <cstdio>
@@ -27,7 +27,7 @@ std::uint32_t ParseVersion(const std::string& text) {
   for (const char* v : {"20000", "30000", "40000", "50000"})
     if (text == v)
       return static_cast<std::uint32_t>(std::stoul(text));
-  throw UsageError{"unknown archive version " + vcu::skinpack::Printable(text)};
+  throw UsageError{"unknown archive version " + vcu::OneLine(text)};
 }
 
 int Pack(const std::vector<std::string>& args) {
@@ -42,7 +42,7 @@ int Pack(const std::vector<std::string>& args) {
     else if (folder.empty() && !args[i].empty() && args[i][0] != '-')
       folder = args[i];
     else
-      throw UsageError{"unexpected argument " + vcu::skinpack::Printable(args[i])};
+      throw UsageError{"unexpected argument " + vcu::OneLine(args[i])};
   }
   if (folder.empty() || output.empty())
     throw UsageError{"pack needs a folder and -o FILE"};
@@ -69,7 +69,7 @@ int Run(const std::vector<std::string>& args) {
     vcu::skinpack::Extract(rest[0], rest[1]);
     return 0;
   }
-  throw UsageError{"unknown command or wrong arguments: " + vcu::skinpack::Printable(command)};
+  throw UsageError{"unknown command or wrong arguments: " + vcu::OneLine(command)};
 }
 
 } // namespace
