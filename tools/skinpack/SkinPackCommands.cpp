@@ -1,7 +1,7 @@
 #include "SkinPackCommands.h"
 
 #include "core/text/AsciiText.h"
-#include "SkinFileIo.h"
+#include "WholeFile.h"
 
 #include "core/Errors.h"
 #include "core/ByteOrder.h"
@@ -109,7 +109,7 @@ ByteBuffer ExpandSkinFile(const ByteBuffer& file, const std::string& name) {
 
 TSkinReader ReadSkinFile(const std::string& skinFile) {
   TSkinReader reader;
-  if (!reader.LoadDecodedArchive(ExpandSkinFile(ReadWholeFile(skinFile), skinFile)))
+  if (!reader.LoadDecodedArchive(ExpandSkinFile(tools::ReadWholeFile(skinFile), skinFile)))
     throw Exception(OneLine(skinFile) + " is not a skin stream: its directory is damaged");
   return reader;
 }
@@ -125,9 +125,9 @@ void Pack(const std::string& folder, const std::string& output, std::uint32_t ve
   CheckEntryNames(folder, files);
   std::vector<SkinArchiveEntry> entries;
   for (const fs::path& file : files)
-    entries.push_back({file.filename().string(), ReadWholeFile(file.string()).View().ToVector()});
+    entries.push_back({file.filename().string(), tools::ReadWholeFile(file.string()).View().ToVector()});
   const std::vector<std::uint8_t> stream = LzhEncode(WriteSkinArchive(entries, version));
-  WriteWholeFile(output, ByteView{stream.data(), stream.size()});
+  tools::WriteWholeFile(output, ByteView{stream.data(), stream.size()});
 }
 
 void List(const std::string& skinFile, std::FILE* out) {
@@ -152,7 +152,7 @@ void Extract(const std::string& skinFile, const std::string& folder) {
       throw Exception(OneLine(skinFile) + " holds an entry named \"" + OneLine(name) +
                       "\", not a plain file name: " + why);
     if (written.insert(name).second)
-      WriteWholeFile((fs::path(folder) / name).string(), reader.Entry(i));
+      tools::WriteWholeFile((fs::path(folder) / name).string(), reader.Entry(i));
   }
 }
 

@@ -14,15 +14,14 @@
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <iostream>
-#include <iterator>
 
 #include "Sheet.h"
 #include "core/elements/SkinElementsLoader.h"
 #include "core/elements/SkinEntries.h"
 #include "core/image/Bmp.h"
 #include "core/text/AsciiText.h"
+#include "WholeFile.h"
 
 extern char** environ;
 
@@ -68,18 +67,12 @@ MemoryEntries ReadFolderSkin(const std::string& path) {
   return entries;
 }
 
-std::vector<std::uint8_t> ReadSkinFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) throw Exception("cannot read " + Named(path) + ": " + std::strerror(errno));
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
 // Errors of the skin's content (a bad bitmap, a skin too large) name the skin they come from.
 void LoadSkin(const std::string& path, TSkinElements& e) {
   std::error_code error;
   const bool folder = std::filesystem::is_directory(path, error);
   const MemoryEntries files = folder ? ReadFolderSkin(path) : MemoryEntries{};
-  const std::vector<std::uint8_t> stored = folder ? std::vector<std::uint8_t>{} : ReadSkinFile(path);
+  const ByteBuffer stored = folder ? ByteBuffer{} : tools::ReadWholeFile(path);
   bool read = true;
   try {
     if (folder) LoadSkinElements(files, BuiltinImages{}, e);
@@ -90,13 +83,8 @@ void LoadSkin(const std::string& path, TSkinElements& e) {
   if (!read) throw Exception(Named(path) + " is not a skin file this program reads");
 }
 
-void WriteFile(const std::string& path, const std::vector<std::uint8_t>& bytes) {
-  std::error_code error;
-  if (std::filesystem::is_directory(path, error))
-    throw Exception("cannot write " + Named(path) + ": it is a folder");
-  std::ofstream out(path, std::ios::binary);
-  out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-  if (!out) throw Exception("cannot write " + Named(path));
+void WriteBytes(const std::string& path, const std::vector<std::uint8_t>& bytes) {
+  tools::WriteWholeFile(path, ByteView{bytes.data(), bytes.size()});
 }
 
 // A BMP file in the temporary folder, removed when this goes out of scope.
@@ -142,11 +130,11 @@ void ConvertToPng(const std::string& bmp, const std::string& png) {
 
 void WriteSheet(const std::string& output, const Bitmap& sheet) {
   if (!EndsWith(output, ".png")) {
-    WriteFile(output, EncodeBmp24(sheet));
+    WriteBytes(output, EncodeBmp24(sheet));
     return;
   }
   const TemporaryBmp temporary;
-  WriteFile(temporary.Path(), EncodeBmp24(sheet));
+  WriteBytes(temporary.Path(), EncodeBmp24(sheet));
   ConvertToPng(temporary.Path(), output);
 }
 

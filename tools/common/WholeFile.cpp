@@ -1,4 +1,4 @@
-#include "SkinFileIo.h"
+#include "WholeFile.h"
 
 #include "core/text/AsciiText.h"
 
@@ -12,7 +12,7 @@
 #include <unistd.h>
 
 namespace vcu {
-namespace skinpack {
+namespace tools {
 
 namespace {
 
@@ -88,5 +88,5 @@ void WriteWholeFile(const std::string& path, ByteView bytes) {
     Fail("write", path);
 }
 
-} // namespace skinpack
+} // namespace tools
 } // namespace vcu
