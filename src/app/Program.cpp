@@ -1,5 +1,6 @@
 // The program entry: the application object, its title, the main window built from its stored
-// layout (whose FormCreate creates the terminal kit object), then the message loop.
+// layout (whose FormCreate creates the terminal kit object), the message loop, then the end in
+// its fixed order.
 #include <windows.h>
 
 #include "app/Main.h"
@@ -16,8 +17,10 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
         GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON))));
   } catch (const std::exception& error) {
     vcu::Application->ShowException(error); // a layout the program cannot read
+    vcu::ShutdownApplication();
     return 1;
   }
   vcu::Application->Run();
+  vcu::ShutdownApplication();
   return 0;
 }

@@ -2,6 +2,7 @@
 
 #include "framework/Forms.h"
 #include "skin/data/SkinComponents.h"
+#include "skin/form/SkinManage.h"
 
 namespace vcu {
 
@@ -9,6 +10,11 @@ void InitialiseApplication() {
   Application->Initialize();
   Application->SetTitle(kApplicationTitle);
   StartSkinEngine(Application->Title()); // the layout holds the skin data component
+}
+
+void ShutdownApplication() {
+  TSkinManage::Destroy();
+  Application->DestroyComponents();
 }
 
 } // namespace vcu

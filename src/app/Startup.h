@@ -6,5 +6,9 @@ namespace vcu {
 constexpr const char* kApplicationTitle = "Vantorix Config Update";
 
 void InitialiseApplication();
+// The program's end, in a fixed order: the skin manager gives every skinned window back first,
+// then the application frees its forms. Left to static destruction, the manager could meet
+// forms that are already gone.
+void ShutdownApplication();
 
 } // namespace vcu

@@ -28,8 +28,8 @@ const TClassInfo& TControl::ClassInfo() {
   return info;
 }
 
-TControl::TControl(TComponent* owner) : TComponent(owner), font_(std::make_unique<TFont>()) {
-  WindowProc = [this](TMessage& m) { WndProc(m); };
+TControl::TControl(TComponent* owner)
+    : TComponent(owner), WindowProc([this](TMessage& m) { WndProc(m); }), font_(std::make_unique<TFont>()) {
   font_->OnChange = [this] {
     if (!applyingParentFont_) parentFont_ = false;
     FontChanged();

@@ -12,6 +12,7 @@
 #include "framework/Classes.h"
 #include "framework/Graphics.h"
 #include "framework/Messages.h"
+#include "framework/WindowProcChain.h"
 
 namespace vcu {
 
@@ -82,9 +83,9 @@ public:
   // Reports a press to OnMouseDown; a control that consumes the press itself still calls it.
   void MouseDown(TMouseButton button, unsigned shift, int x, int y);
 
-  // The control's message handler. Whoever replaces it keeps the previous value, calls it for
-  // what it does not consume, and puts it back when done.
-  TWndMethod WindowProc;
+  // The control's message handler: hooks (skinners, filters) in front of the control's own
+  // handler, each added and removed by its identifier.
+  TWindowProcChain WindowProc;
   LRESULT Perform(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0);
 
   virtual bool IsWindowed() const { return false; }
@@ -99,7 +100,7 @@ protected:
 
   virtual std::string GetText() const { return text_; }
   virtual void SetText(const std::string& text);
-  // The original message handler: WindowProc's first value.
+  // The control's own message handler, at the end of WindowProc's chain.
   virtual void WndProc(TMessage& message);
   // One handler per message; what no class handles goes to DefaultHandler.
   virtual void Dispatch(TMessage& message);
@@ -211,6 +212,8 @@ private:
   void CNCtlColor(TMessage& message);
   void WMSetCursor(TMessage& message);
   void WMSize(TMessage& message);
+  void WMWindowPosChanged(TMessage& message);
+  void UpdateBoundsFromWindow();
   void WMNCDestroy(TMessage& message);
   // Mouse messages over a window-less child go to that child; false when none takes it.
   bool RouteMouseToChild(TMessage& message);

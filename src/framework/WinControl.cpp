@@ -273,6 +273,7 @@ void TWinControl::Dispatch(TMessage& message) {
   case CN_CTLCOLORBTN: CNCtlColor(message); return;
   case WM_SETCURSOR: WMSetCursor(message); return;
   case WM_SIZE: WMSize(message); return;
+  case WM_WINDOWPOSCHANGED: WMWindowPosChanged(message); return;
   case WM_NCDESTROY: WMNCDestroy(message); return;
   case WM_CAPTURECHANGED: mouseControl_ = nullptr; break;
   case WM_LBUTTONDOWN:
@@ -356,6 +357,23 @@ void TWinControl::WMSetCursor(TMessage& message) {
 void TWinControl::WMSize(TMessage& message) {
   DefaultHandler(message);
   AlignControls();
+}
+
+// Moves and resizes made from outside (the user, another program, a skin resizing the frame)
+// show in Left, Top, Width and Height before WM_SIZE reaches the handlers.
+void TWinControl::WMWindowPosChanged(TMessage& message) {
+  UpdateBoundsFromWindow();
+  DefaultHandler(message);
+}
+
+void TWinControl::UpdateBoundsFromWindow() {
+  if (!handle_ || IsIconic(handle_)) return; // a minimised window keeps its restored bounds
+  RECT r;
+  GetWindowRect(handle_, &r);
+  HWND parent = GetParent(handle_);
+  if (parent && (GetWindowLongPtrA(handle_, GWL_STYLE) & WS_CHILD))
+    MapWindowPoints(HWND_DESKTOP, parent, reinterpret_cast<POINT*>(&r), 2);
+  TControl::SetBounds(r.left, r.top, r.right - r.left, r.bottom - r.top);
 }
 
 void TWinControl::WMNCDestroy(TMessage& message) {

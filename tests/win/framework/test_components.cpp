@@ -25,22 +25,21 @@ TEST(ClassChain, NamesEveryAncestor) {
   EXPECT_TRUE(panel.InheritsFrom("TCustomPanel"));
 }
 
-// Notes its own destruction, and in its destructor does what a skin does: puts back the message
-// handler it replaced on its owner, which must still be whole at that point.
+// Notes its own destruction, and in its destructor does what a skin does: takes its hook out
+// of its owner's message handler, which must still be whole at that point.
 class Watcher : public TComponent {
 public:
   Watcher(TControl* owner, std::vector<std::string>& log) : TComponent(owner), host_(owner), log_(log) {
-    saved_ = host_->WindowProc;
-    host_->WindowProc = [this](TMessage& m) { saved_(m); };
+    hook_ = host_->WindowProc.Add([](TMessage& m, const TWindowProcChain::Next& next) { next(m); });
   }
   ~Watcher() override {
-    host_->WindowProc = saved_;
+    host_->WindowProc.Remove(hook_);
     log_.push_back(Name());
   }
 
 private:
   TControl* host_;
-  TWndMethod saved_;
+  TWindowProcChain::HookId hook_ = 0;
   std::vector<std::string>& log_;
 };
 

@@ -70,19 +70,18 @@ TEST_F(Controls, WindowClassesAreNamedAfterTheFrameworkClasses) {
   EXPECT_EQ(controls[1]->Text(), "typed");
 }
 
-TEST_F(Controls, WindowProcCanBeReplacedChainedAndPutBack) {
+TEST_F(Controls, WindowProcHooksChainAndComeOutAgain) {
   auto* edit = Add<TEdit>(form_, &form_, 0, 0, 80, 21);
   Show();
   std::vector<UINT> seen;
-  TWndMethod previous = edit->WindowProc;
-  edit->WindowProc = [&](TMessage& m) {
+  auto hook = edit->WindowProc.Add([&](TMessage& m, const TWindowProcChain::Next& next) {
     seen.push_back(m.Msg);
     if (m.Msg == WM_APP) {
       m.Result = 42; // consumed here
       return;
     }
-    previous(m);
-  };
+    next(m);
+  });
   EXPECT_EQ(SendMessageA(edit->Handle(), WM_APP, 0, 0), 42);
   SetWindowTextA(edit->Handle(), "through the hook");
   EXPECT_EQ(edit->Text(), "through the hook");
@@ -90,12 +89,67 @@ TEST_F(Controls, WindowProcCanBeReplacedChainedAndPutBack) {
   EXPECT_EQ(std::count(seen.begin(), seen.end(), static_cast<UINT>(WM_SETTEXT)), 1);
   EXPECT_EQ(std::count(seen.begin(), seen.end(), static_cast<UINT>(WM_APP)), 2);
 
-  edit->WindowProc = previous;
+  edit->WindowProc.Remove(hook);
   seen.clear();
   SetWindowTextA(edit->Handle(), "direct");
   EXPECT_EQ(SendMessageA(edit->Handle(), WM_APP, 0, 0), 0);
   EXPECT_TRUE(seen.empty());
   EXPECT_EQ(edit->Text(), "direct");
+}
+
+// Three parties hook one control (a form skinner, a message filter, a control skinner) and
+// leave in every order: whoever stays keeps seeing messages, newest first, and the control's
+// own handler still ends every message.
+TEST_F(Controls, WindowProcHooksLeaveInAnyOrderWithoutLosingTheOthers) {
+  auto* edit = Add<TEdit>(form_, &form_, 0, 0, 80, 21);
+  Show();
+  const std::vector<std::vector<int>> orders = {{0, 1, 2}, {0, 2, 1}, {1, 0, 2}, {1, 2, 0}, {2, 0, 1}, {2, 1, 0}};
+  for (const auto& order : orders) {
+    std::string trail;
+    TWindowProcChain::HookId ids[3];
+    for (int party = 0; party < 3; ++party)
+      ids[party] = edit->WindowProc.Add([&trail, party](TMessage& m, const TWindowProcChain::Next& next) {
+        if (m.Msg == WM_APP) trail += static_cast<char>('a' + party);
+        next(m);
+      });
+    std::string expected = "cba";
+    for (int gone : order) {
+      edit->WindowProc.Remove(ids[gone]);
+      expected.erase(expected.find(static_cast<char>('a' + gone)), 1);
+      trail.clear();
+      SendMessageA(edit->Handle(), WM_APP, 0, 0);
+      EXPECT_EQ(trail, expected) << "after removing party " << gone;
+      SetWindowTextA(edit->Handle(), expected.c_str());
+      EXPECT_EQ(edit->Text(), expected);
+    }
+    EXPECT_EQ(edit->WindowProc.HookCount(), 0);
+  }
+}
+
+// A hook that takes itself out while its message runs (as a skinner does on WM_NCDESTROY)
+// still passes that message on, and the hook behind it stays.
+TEST_F(Controls, AWindowProcHookCanRemoveItselfWhileItsMessageRuns) {
+  auto* edit = Add<TEdit>(form_, &form_, 0, 0, 80, 21);
+  Show();
+  int behind = 0;
+  edit->WindowProc.Add([&](TMessage& m, const TWindowProcChain::Next& next) {
+    if (m.Msg == WM_APP) ++behind;
+    next(m);
+  });
+  TWindowProcChain::HookId self = 0;
+  int selfSeen = 0;
+  self = edit->WindowProc.Add([&](TMessage& m, const TWindowProcChain::Next& next) {
+    if (m.Msg == WM_APP) {
+      ++selfSeen;
+      edit->WindowProc.Remove(self);
+    }
+    next(m);
+  });
+  SendMessageA(edit->Handle(), WM_APP, 0, 0);
+  SendMessageA(edit->Handle(), WM_APP, 0, 0);
+  EXPECT_EQ(selfSeen, 1);
+  EXPECT_EQ(behind, 2);
+  EXPECT_EQ(edit->WindowProc.HookCount(), 1);
 }
 
 TEST_F(Controls, RadioButtonsFormOneGroupPerParent) {
@@ -228,6 +282,45 @@ TEST_F(Controls, AlignedChildrenFollowTheClientArea) {
   EXPECT_EQ(bottom->Height(), 40);
 }
 
+// A frame change made from outside (as skinning makes one) must show in the bounds, or
+// SetClientWidth and centring would work from a size the window no longer has.
+TEST_F(Controls, BoundsFollowMovesAndResizesMadeFromOutside) {
+  auto* edit = Add<TEdit>(form_, &form_, 10, 10, 80, 21);
+  Show();
+  SetWindowPos(form_.Handle(), nullptr, 150, 120, 420, 310, SWP_NOZORDER | SWP_NOACTIVATE);
+  EXPECT_EQ(form_.Left(), 150);
+  EXPECT_EQ(form_.Top(), 120);
+  EXPECT_EQ(form_.Width(), 420);
+  EXPECT_EQ(form_.Height(), 310);
+  MoveWindow(edit->Handle(), 30, 40, 90, 25, TRUE);
+  EXPECT_EQ(edit->Left(), 30);
+  EXPECT_EQ(edit->Top(), 40);
+  EXPECT_EQ(edit->Width(), 90);
+  EXPECT_EQ(edit->Height(), 25);
+
+  // A thicker frame from outside: the client shrinks, SetClientWidth must grow the window by
+  // exactly what the client lacks.
+  SetWindowLongPtrA(form_.Handle(), GWL_STYLE, GetWindowLongPtrA(form_.Handle(), GWL_STYLE) & ~WS_CAPTION);
+  SetWindowPos(form_.Handle(), nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+  SetWindowPos(form_.Handle(), nullptr, 0, 0, 380, 290, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  form_.SetClientWidth(300);
+  form_.SetClientHeight(200);
+  RECT client, window;
+  GetClientRect(form_.Handle(), &client);
+  GetWindowRect(form_.Handle(), &window);
+  EXPECT_EQ(client.right, 300);
+  EXPECT_EQ(client.bottom, 200);
+  EXPECT_EQ(form_.Width(), window.right - window.left);
+  EXPECT_EQ(form_.Height(), window.bottom - window.top);
+  EXPECT_EQ(form_.Left(), 150);
+
+  // Minimising leaves the restored bounds in place.
+  ShowWindow(form_.Handle(), SW_MINIMIZE);
+  EXPECT_EQ(form_.Left(), 150);
+  EXPECT_EQ(form_.Width(), window.right - window.left);
+  ShowWindow(form_.Handle(), SW_RESTORE);
+}
+
 TEST_F(Controls, MessageDialogIsAFrameworkForm) {
   TButton* button = Add<TButton>(form_, &form_, 10, 10, 80, 25);
   Show();
@@ -238,16 +331,15 @@ TEST_F(Controls, MessageDialogIsAFrameworkForm) {
   bool ownerDisabled = false;
   button->SetOnClick([&](TObject*) { result = MessageDlg("Line one\r\nLine two", mtError, {mbOK}); });
   // While the dialog runs it is one of the open forms, and the other forms are disabled.
-  TWndMethod previous = form_.WindowProc;
-  form_.WindowProc = [&](TMessage& m) {
+  auto watch = form_.WindowProc.Add([&](TMessage& m, const TWindowProcChain::Next& next) {
     if (m.Msg == WM_ENABLE && !m.WParam) {
       formsWhileShown = Screen->FormCount();
       ownerDisabled = true;
     }
-    previous(m);
-  };
+    next(m);
+  });
   SendMessageA(button->Handle(), BM_CLICK, 0, 0);
-  form_.WindowProc = previous;
+  form_.WindowProc.Remove(watch);
   ASSERT_EQ(dialogs.Seen().size(), 1u);
   EXPECT_EQ(dialogs.Seen()[0].windowClass, "TMessageForm");
   EXPECT_EQ(dialogs.Seen()[0].caption, "Error");
