@@ -47,6 +47,10 @@ HRGN RegionFromBitmap(Bitmap& bitmap, int dx, int dy, Colour key, int redToleran
   std::vector<Rect> runs;
   CollectOpaqueRuns(bitmap, dx, dy, MakeKeyRange(key, redTolerance, greenTolerance, blueTolerance),
                     runs);
+  return RegionFromRuns(runs);
+}
+
+HRGN RegionFromRuns(const std::vector<Rect>& runs) {
   HRGN result = CreateRectRgn(0, 0, 0, 0);
   if (!result)
     return nullptr;

@@ -9,6 +9,7 @@
 #include "core/elements/SkinElementsLoader.h"
 #include "framework/Forms.h"
 #include "skin/data/DibBitmap.h"
+#include "skin/data/IconBitmap.h"
 #include "skin/data/OptionalApis.h"
 #include "skin/data/ProgramResources.h"
 #include "skin/data/Skin3rdDefaults.h"
@@ -19,7 +20,6 @@ namespace {
 
 constexpr unsigned kRequestDelayMs = 250;
 constexpr std::size_t kLengthBytes = 4;
-constexpr Pixel kMagenta = MakePixel(255, 0, 255);
 // The non-client metrics as the oldest NT systems know them: without iPaddedBorderWidth.
 constexpr UINT kNonClientMetricsSize = 340;
 
@@ -70,12 +70,6 @@ HFONT CreateCaptionFont() {
   LOGFONTA fallback{};
   GetObjectA(GetStockObject(DEFAULT_GUI_FONT), sizeof fallback, &fallback);
   return CreateFontIndirectA(&fallback);
-}
-
-// GDI may leave alpha in the byte the core keeps at 0.
-void ClearUnusedBytes(Bitmap& image) {
-  for (int y = 0; y < image.Height(); ++y)
-    for (int x = 0; x < image.Width(); ++x) image.Set(x, y, image.At(x, y) & 0x00FFFFFFu);
 }
 
 } // namespace
@@ -245,16 +239,8 @@ void TSkinData::BuildAppIcon() {
   const int width = GetSystemMetrics(SM_CXSMICON), height = GetSystemMetrics(SM_CYSMICON);
   HICON icon = LoadProgramIcon(width, height);
   if (!icon) return;
-  Bitmap image(width, height, PixelFormat::Bits24);
-  image.Fill(kMagenta);
-  DibHandle(image);
-  {
-    BitmapDC dc(image);
-    DrawIconEx(dc.Get(), 0, 0, icon, width, height, 0, nullptr, DI_NORMAL);
-  }
+  AppIconBitmap = IconOnMagenta(icon, width, height);
   DestroyIcon(icon);
-  ClearUnusedBytes(image);
-  AppIconBitmap = std::move(image);
 }
 
 void TSkinData::ApplySkin() {

@@ -6,6 +6,8 @@
 #include "framework/Controls.h"
 #include "framework/Forms.h"
 #include "skin/data/WinSkinData.h"
+#include "skin/form/WinSkinForm.h"
+#include "skin/menus/WinSkinPopMenu.h"
 
 namespace vcu {
 namespace {
@@ -76,6 +78,9 @@ TSkinManage::~TSkinManage() {
   readyState_ = rsDestroying;
   active_ = false;
   if (timerWindow_) DestroyWindow(timerWindow_);
+  if (!forms_.empty()) DetachAll();
+  popupMenus_.clear();
+  skinData_.clear();
   if (hookHandle) UnhookWindowsHookEx(hookHandle);
   hookHandle = nullptr;
   hookOff = true;
@@ -97,9 +102,9 @@ void TSkinManage::RegisterSkinData(TSkinData* skinData) {
 // next main-form component, if any, becomes the primary one.
 void TSkinManage::UnregisterSkinData(TSkinData* skinData) {
   skinData_.erase(std::remove(skinData_.begin(), skinData_.end(), skinData), skinData_.end());
-  accepted_.erase(std::remove_if(accepted_.begin(), accepted_.end(),
-                                 [skinData](const TAcceptedWindow& a) { return a.skinData == skinData; }),
-                  accepted_.end());
+  // The skinners that paint with it let go of their windows first.
+  for (size_t i = forms_.size(); i-- > 0;)
+    if (i < forms_.size() && forms_[i]->SkinData() == skinData) Unskin(forms_[i]);
   if (requesting_ == skinData) {
     requesting_ = nullptr;
     EnableTimer(false);
@@ -125,9 +130,24 @@ bool TSkinManage::HookInstalled() const { return hookHandle != nullptr; }
 
 LRESULT CALLBACK TSkinManage::CbtHook(int code, WPARAM wParam, LPARAM lParam) {
   TSkinManage* manager = Instance();
-  if (code == HCBT_ACTIVATE && !hookOff && manager)
-    manager->OnActivateWindow(reinterpret_cast<HWND>(wParam));
+  if (code >= 0 && !hookOff && manager) {
+    auto window = reinterpret_cast<HWND>(wParam);
+    if (code == HCBT_CREATEWND) manager->OnCreateWindow(window, *reinterpret_cast<CBT_CREATEWNDA*>(lParam));
+    else if (code == HCBT_DESTROYWND) manager->DetachPopupMenu(window);
+    else if (code == HCBT_ACTIVATE) manager->OnActivateWindow(window);
+  }
   return CallNextHookEx(hookHandle, code, wParam, lParam);
+}
+
+void TSkinManage::OnCreateWindow(HWND window, const CBT_CREATEWNDA& create) {
+  const CREATESTRUCTA& cs = *create.lpcs;
+  const std::string className = WindowClassName(window);
+  if (className == "ScrollBar" && (cs.style & SBS_SIZEGRIP)) {
+    // A size grip belongs to the control skinners of its form, which come with the controls.
+    return;
+  }
+  if (!(cs.style & WS_CHILD) && className == "#32768") AttachPopupMenu(window);
+  if (cs.dwExStyle & WS_EX_MDICHILD) SkinWindow(window);
 }
 
 void TSkinManage::OnActivateWindow(HWND window) {
@@ -192,7 +212,7 @@ void TSkinManage::OnTimer() {
 void TSkinManage::Execute(int code, TSkinData* skinData) {
   if (code == scSkin) Activate(skinData);
   if (code == scUnskin) Deactivate(skinData);
-  // scSkinChanged: the form skinners that use skinData rebuild and re-apply the skin.
+  if (code == scSkinChanged) RebuildAndReapply(skinData, skinData->SkinFormtype() == sfOnlyThisForm);
 }
 
 // Attaches the forms concerned: only the component's own form for sfOnlyThisForm, else every
@@ -200,6 +220,7 @@ void TSkinManage::Execute(int code, TSkinData* skinData) {
 void TSkinManage::Activate(TSkinData* skinData) {
   active_ = true;
   scanning_ = true;
+  if (skinData->SkinFormtype() != sfOnlyThisForm) Purge();
   for (int i = Screen->FormCount() - 1; i >= 0; --i) {
     TForm* form = Screen->Forms(i);
     if (skinData->SkinFormtype() != sfOnlyThisForm) {
@@ -212,21 +233,150 @@ void TSkinManage::Activate(TSkinData* skinData) {
   scanning_ = false;
 }
 
-// Restoring the attached windows is the form skinners' part; what the manager keeps of them
-// goes with the active flag.
+// Every window (or only the component's own form) is given back and repainted.
 void TSkinManage::Deactivate(TSkinData* skinData) {
   active_ = false;
+  Purge();
   if (skinData->SkinFormtype() != sfOnlyThisForm) {
-    accepted_.clear();
+    while (!forms_.empty()) Unskin(forms_.front());
     return;
   }
-  auto mine = [skinData](const TAcceptedWindow& a) { return a.skinData == skinData; };
-  auto last = std::find_if(accepted_.rbegin(), accepted_.rend(), mine);
-  if (last != accepted_.rend()) accepted_.erase(std::next(last).base());
+  for (size_t i = forms_.size(); i-- > 0;)
+    if (forms_[i]->SkinData() == skinData) {
+      Unskin(forms_[i]);
+      return;
+    }
+}
+
+void TSkinManage::Unskin(TWinSkinForm* skinForm) {
+  RemoveSkinForm(skinForm);
+  skinForm->RestoreWindow();
+  HWND window = skinForm->Window();
+  if (window && IsWindow(window)) RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  delete skinForm;
+}
+
+// New borders and caption buttons first, for every skinner concerned, then the skin re-applied.
+void TSkinManage::RebuildAndReapply(TSkinData* skinData, bool firstOnly) {
+  Purge();
+  std::vector<TWinSkinForm*> concerned;
+  for (TWinSkinForm* f : forms_)
+    if (f->SkinData() == skinData) {
+      concerned.push_back(f);
+      if (firstOnly) break;
+    }
+  for (TWinSkinForm* f : concerned) f->RebuildFrame();
+  for (TWinSkinForm* f : concerned) f->ReapplySkin();
 }
 
 void TSkinManage::RefreshForms() {
-  // The form skinners that use the requesting skin data drop their caption buttons.
+  for (TWinSkinForm* f : forms_)
+    if (f->SkinData() == requesting_) f->DropCaptionButtons();
+}
+
+// ---- the registers
+
+TWinSkinForm* TSkinManage::FindSkinForm(HWND window) const {
+  for (TWinSkinForm* f : forms_)
+    if (f->Window() == window) return f;
+  return nullptr;
+}
+
+void TSkinManage::RemoveSkinForm(TWinSkinForm* skinForm) {
+  if (readyState_ == rsDestroying) return;
+  auto it = std::find(forms_.begin(), forms_.end(), skinForm);
+  if (it != forms_.end()) forms_.erase(it);
+  if (mdiMainForm_ == skinForm) SetMdiFrame(nullptr, nullptr);
+}
+
+void TSkinManage::Purge() {
+  for (size_t i = forms_.size(); i-- > 0;)
+    if (i < forms_.size() && forms_[i]->State() == lsFinished) {
+      TWinSkinForm* finished = forms_[i];
+      forms_.erase(forms_.begin() + static_cast<std::ptrdiff_t>(i));
+      delete finished;
+    }
+}
+
+void TSkinManage::DetachAll() {
+  active_ = false;
+  while (!forms_.empty()) {
+    TWinSkinForm* last = forms_.back();
+    forms_.pop_back();
+    last->ReleaseWindow();
+    delete last;
+  }
+}
+
+bool TSkinManage::AttachPopupMenu(HWND window) {
+  if (!active_ || SendMessageA(window, SKINMSG_QUERY, 0, 0) == 1) return false;
+  for (const auto& p : popupMenus_)
+    if (p->Window() == window) return false;
+  TSkinData* skinData = SelectSkinData(window, WindowClassName(window));
+  if (!skinData || skinData->SkinEmpty) return false;
+  const unsigned controls = skinData->SkinControls();
+  const bool allowed = menuKind_ == mkPopup     ? InSet(controls, xcPopupMenu)
+                       : menuKind_ == mkMenuBar ? InSet(controls, xcMainMenu) || InSet(controls, xcMenuItem)
+                                                : InSet(controls, xcSystemMenu);
+  if (!allowed) return false;
+  popupMenus_.push_back(std::make_unique<TWinSkinPopMenu>(window, skinData));
+  if (menuBarTracking_) popupMenus_.back()->MarkMenuBarDropDown();
+  return true;
+}
+
+bool TSkinManage::DetachPopupMenu(HWND window) {
+  auto it = std::find_if(popupMenus_.begin(), popupMenus_.end(),
+                         [window](const std::unique_ptr<TWinSkinPopMenu>& p) { return p->Window() == window; });
+  if (it == popupMenus_.end()) return false;
+  (*it)->Detach();
+  popupMenus_.erase(it);
+  if (popupMenus_.empty()) {
+    menuBarTracking_ = false;
+    menuKind_ = mkPopup;
+  }
+  return true;
+}
+
+const Bitmap* TSkinManage::FindMenuBitmap(HMENU menu) const {
+  for (const auto& p : popupMenus_)
+    if (p->Menu() == menu) return &p->Background();
+  return nullptr;
+}
+
+void TSkinManage::BindLastPopupMenu(HMENU menu) {
+  for (auto it = popupMenus_.rbegin(); it != popupMenus_.rend(); ++it)
+    if (!(*it)->Menu()) {
+      (*it)->Bind(menu);
+      return;
+    }
+}
+
+void TSkinManage::MarkPopupMenus() {
+  for (const auto& p : popupMenus_) p->MarkMenuBarDropDown();
+}
+
+// Maximised MDI children wear the native caption buttons (in the frame's menu bar) and no
+// region; children shown normally wear the skin's.
+void TSkinManage::SetMdiMaximized(bool maximized) {
+  if (maximized == mdiMaximized_) return;
+  mdiMaximized_ = maximized;
+  if (primary_ && InSet(primary_->Options(), xoMDIChildBorder)) return;
+  for (TWinSkinForm* f : forms_) {
+    if (f->FormKind() != fmMdiChild) continue;
+    if (maximized) {
+      f->DropRegion();
+      f->SetNativeButtons(true);
+    } else if (f->Show() == ssMinimized) {
+      f->SetNativeButtons(true);
+    } else {
+      f->SetShowState(ssNormal);
+      f->BuildRegion();
+      f->SetNativeButtons(false);
+      if (!f->Region())
+        SetWindowPos(f->Window(), nullptr, 0, 0, 0, 0,
+                     SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+    }
+  }
 }
 
 // ---- deciding which windows are skinned
@@ -247,17 +397,16 @@ TControl* TSkinManage::FindForm(HWND window) {
 
 bool TSkinManage::SkinWindow(HWND window) {
   if (!active_ || !IsWindow(window)) return false;
-  if (SendMessageA(window, SKINMSG_QUERY, 0, 0) == 1) return false;
+  Purge();
+  if (SendMessageA(window, SKINMSG_QUERY, 0, 0) == 1 || FindSkinForm(window)) return false;
   TControl* form = FindForm(window);
   const std::string className = WindowClassName(window);
   if (!PassesWindowChecks(window, className, form)) return false;
   if (!MaySkin(window, className)) return false;
   TSkinData* skinData = SelectSkinData(window, className);
   if (!skinData || skinData->SkinEmpty) return false;
-  Accept(window, skinData);
-  // The form skinner that takes the window over, and the SKINMSG_INITFORM it is posted, come
-  // with the form skinning; until then nothing is attached.
-  return false;
+  Attach(window, className, form, skinData);
+  return true;
 }
 
 bool TSkinManage::PassesWindowChecks(HWND window, const std::string& className, TControl* form) const {
@@ -300,13 +449,14 @@ TSkinData* TSkinManage::SelectSkinData(HWND window, const std::string& className
   return skinData_.empty() ? nullptr : skinData_.front();
 }
 
-void TSkinManage::Accept(HWND window, TSkinData* skinData) {
-  for (TAcceptedWindow& a : accepted_)
-    if (a.window == window) {
-      a.skinData = skinData;
-      return;
-    }
-  accepted_.push_back({window, skinData});
+void TSkinManage::Attach(HWND window, const std::string& className, TControl* found, TSkinData* skinData) {
+  auto* form = dynamic_cast<TForm*>(found);
+  auto* skinForm = new TWinSkinForm(form);
+  skinForm->SetWindow(window, className);
+  if (form) skinForm->InitForForm(skinData, form);
+  else skinForm->InitForWindow(skinData);
+  forms_.push_back(skinForm);
+  PostMessageA(window, SKINMSG_INITFORM, 0, 1000);
 }
 
 } // namespace vcu

@@ -3,16 +3,21 @@
 // and ready state, the request timer that carries out what a skin data asks for 250 ms later,
 // the thread's window-creation (CBT) hook, and the checks that decide whether a top-level
 // window is to be skinned. Everything runs on the GUI thread that loaded the skin.
+#include <memory>
 #include <string>
 #include <vector>
 
 #include <windows.h>
+
+#include "core/image/Bitmap.h"
 
 namespace vcu {
 
 class TControl;
 class TForm;
 class TSkinData;
+class TWinSkinForm;
+class TWinSkinPopMenu;
 
 // Private messages between the manager and the windows it skins.
 constexpr UINT SKINMSG_INITFORM = 0x3503;
@@ -24,12 +29,8 @@ enum TSkinCommand : int { scSkin = 1, scUnskin = 2, scSkinChanged = 3 };
 // The manager's ready state.
 enum TSkinReadyState : int { rsNotStarted = 0, rsStarted = 1, rsDestroying = 4 };
 
-// A window that passed every check of SkinWindow, with the skin data chosen for it: what a
-// form skinner is attached to.
-struct TAcceptedWindow {
-  HWND window = nullptr;
-  TSkinData* skinData = nullptr;
-};
+// The kind of menu whose popup window is about to appear.
+enum TMenuKind : int { mkPopup = 0, mkMenuBar = 1, mkSystemMenu = 2 };
 
 class TSkinManage {
 public:
@@ -70,8 +71,41 @@ public:
   bool SkinWindow(HWND window);
   // SkinWindow for a form that is visible and not a child window.
   bool AttachForm(TForm* form);
-  // The windows accepted by SkinWindow, in order, once each.
-  const std::vector<TAcceptedWindow>& AcceptedWindows() const { return accepted_; }
+
+  // The form register: one form skinner per attached window, in order of attachment.
+  const std::vector<TWinSkinForm*>& SkinForms() const { return forms_; }
+  TWinSkinForm* FindSkinForm(HWND window) const;
+  // Takes a form skinner out of the register without freeing it (it calls this as it goes).
+  void RemoveSkinForm(TWinSkinForm* skinForm);
+  // Frees the form skinners whose windows are gone.
+  void Purge();
+  // Ends skinning at once: every form skinner lets go of its window and is freed.
+  void DetachAll();
+
+  // The popup-menu register.
+  bool AttachPopupMenu(HWND window);
+  bool DetachPopupMenu(HWND window);
+  const std::vector<std::unique_ptr<TWinSkinPopMenu>>& PopupMenus() const { return popupMenus_; }
+  // The background of the popup-menu skinner bound to the menu, or null.
+  const Bitmap* FindMenuBitmap(HMENU menu) const;
+  // The newest popup-menu skinner not yet bound takes the menu.
+  void BindLastPopupMenu(HMENU menu);
+  // Every popup-menu skinner gets the mark of a menu-bar drop-down.
+  void MarkPopupMenus();
+  int MenuKind() const { return menuKind_; }
+  void SetMenuKind(int kind) { menuKind_ = kind; }
+  bool MenuBarTracking() const { return menuBarTracking_; }
+  void SetMenuBarTracking(bool tracking) { menuBarTracking_ = tracking; }
+
+  // MDI: whether children show maximised, and the MDI frame's client window and form.
+  bool MdiMaximized() const { return mdiMaximized_; }
+  void SetMdiMaximized(bool maximized);
+  HWND MdiClient() const { return mdiClient_; }
+  TWinSkinForm* MdiMainForm() const { return mdiMainForm_; }
+  void SetMdiFrame(HWND client, TWinSkinForm* mainForm) {
+    mdiClient_ = client;
+    mdiMainForm_ = mainForm;
+  }
 
   // The framework form with this window, else the framework control behind it, else null.
   static TControl* FindForm(HWND window);
@@ -100,10 +134,14 @@ private:
   void Deactivate(TSkinData* skinData);
   void OnActivateWindow(HWND window);
 
+  void OnCreateWindow(HWND window, const CBT_CREATEWNDA& create);
   bool PassesWindowChecks(HWND window, const std::string& className, TControl* form) const;
   bool MaySkin(HWND window, const std::string& className) const;
   TSkinData* SelectSkinData(HWND window, const std::string& className) const;
-  void Accept(HWND window, TSkinData* skinData);
+  void Attach(HWND window, const std::string& className, TControl* found, TSkinData* skinData);
+  // Gives the window back, repaints it and frees its skinner.
+  void Unskin(TWinSkinForm* skinForm);
+  void RebuildAndReapply(TSkinData* skinData, bool firstOnly);
 
   bool active_ = false;
   bool scanning_ = false;
@@ -112,7 +150,13 @@ private:
   TSkinData* requesting_ = nullptr;
   TSkinData* primary_ = nullptr;
   std::vector<TSkinData*> skinData_;
-  std::vector<TAcceptedWindow> accepted_;
+  std::vector<TWinSkinForm*> forms_;
+  std::vector<std::unique_ptr<TWinSkinPopMenu>> popupMenus_;
+  int menuKind_ = mkPopup;
+  bool menuBarTracking_ = false;
+  bool mdiMaximized_ = false;
+  HWND mdiClient_ = nullptr;
+  TWinSkinForm* mdiMainForm_ = nullptr;
 
   HWND timerWindow_ = nullptr;
   bool timerEnabled_ = false;

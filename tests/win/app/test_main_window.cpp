@@ -13,6 +13,8 @@
 #include "app/Startup.h"
 #include "framework/LayoutReader.h"
 #include "kit-sim/ClassRegistration.h"
+#include "skin/form/SkinManage.h"
+#include "skin/form/WinSkinForm.h"
 #include "support/Dialogs.h"
 #include "support/Pixels.h"
 #include "support/Pump.h"
@@ -68,6 +70,10 @@ protected:
     form_->InitializeForm();
     form_->Show();
     Pump();
+    test::PumpUntil([this] {
+      TWinSkinForm* skinned = TSkinManage::Instance() ? TSkinManage::Instance()->FindSkinForm(form_->Handle()) : nullptr;
+      return skinned && skinned->State() == lsRunning;
+    }, "the main window to be skinned");
   }
 
   void TearDown() override {
@@ -418,15 +424,19 @@ TEST_F(MainWindow, WindowFrameAndClientArea) {
   GetClientRect(window, &client);
   EXPECT_EQ(client.right, 388);
   EXPECT_EQ(client.bottom, 346);
+  // The skin draws the caption buttons: the skinner records the window's own ones and takes
+  // the boxes off the style.
+  TWinSkinForm* skinned = TSkinManage::Instance()->FindSkinForm(window);
+  ASSERT_NE(skinned, nullptr);
+  EXPECT_EQ(skinned->NativeButtons() & ~kNbKeepSystemMenu, kNbSystemMenu | kNbMinimizeBox);
   LONG_PTR style = GetWindowLongPtrA(window, GWL_STYLE);
-  EXPECT_TRUE(style & WS_SYSMENU);
-  EXPECT_TRUE(style & WS_MINIMIZEBOX);
-  EXPECT_FALSE(style & WS_MAXIMIZEBOX);
-  EXPECT_FALSE(style & WS_THICKFRAME);
+  EXPECT_FALSE(style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME));
+  // Centred as shown, before the skin changed the frame around the client without moving it.
   RECT frame;
   GetWindowRect(window, &frame);
-  EXPECT_NEAR((frame.left + frame.right) / 2, GetSystemMetrics(SM_CXSCREEN) / 2, 1);
-  EXPECT_NEAR((frame.top + frame.bottom) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 1);
+  const SIZE native = skinned->UnskinnedExtra();
+  EXPECT_NEAR(frame.left, (GetSystemMetrics(SM_CXSCREEN) - (client.right + native.cx)) / 2, 1);
+  EXPECT_NEAR(frame.top, (GetSystemMetrics(SM_CYSCREEN) - (client.bottom + native.cy)) / 2, 1);
 }
 
 TEST_F(MainWindow, ControlsSitWhereTheLayoutPutsThem) {
@@ -521,7 +531,7 @@ TEST_F(MainWindow, LabelsArePaintedInTheirColours) {
   TfrmMain& f = *form_;
   UpdateWindow(f.Handle());
   UpdateWindow(f.GroupBox1->Handle());
-  const Pixel face = test::PixelOf(GetSysColor(COLOR_BTNFACE));
+  const Pixel face = test::PixelOf(ColorToRGB(f.Color()));
   auto blue = [](Pixel p) { return test::ClearlyOf(test::Hue::Blue, p); };
   auto dark = [face](Pixel p) { return test::ClearlyDarkerThan(face, p); };
   const Bitmap restart = test::ReadClientPixels(f.Handle(), f.lblRestart->BoundsRect());

@@ -11,6 +11,7 @@
 #include "framework/LayoutReader.h"
 #include "skin/data/WinSkinData.h"
 #include "skin/form/SkinManage.h"
+#include "skin/form/WinSkinForm.h"
 
 namespace vcu {
 namespace {
@@ -23,9 +24,8 @@ test::Bytes SmallStream() {
 // The skin data the manager has attached to a window, or null. The only place that knows how
 // the manager keeps its register of skinned forms.
 TSkinData* AttachedSkinData(HWND window) {
-  for (const TAcceptedWindow& a : TSkinManage::Instance()->AcceptedWindows())
-    if (a.window == window) return a.skinData;
-  return nullptr;
+  TWinSkinForm* skinForm = TSkinManage::Instance()->FindSkinForm(window);
+  return skinForm ? skinForm->SkinData() : nullptr;
 }
 
 TSkinData* Component(TForm& form, const char* name) {
@@ -69,7 +69,7 @@ TEST(NonMainFormLoaded, ActiveComponentAttachesItsOwnerForm) {
   unowned.SetActive(true);
   unowned.ReadSkinStream(SmallStream());
   unowned.Loaded();
-  EXPECT_TRUE(TSkinManage::Instance()->AcceptedWindows().empty());
+  EXPECT_TRUE(TSkinManage::Instance()->SkinForms().empty());
 }
 
 } // namespace

@@ -19,6 +19,7 @@
 #include "framework/LayoutReader.h"
 #include "skin/data/WinSkinData.h"
 #include "skin/form/SkinManage.h"
+#include "skin/form/WinSkinForm.h"
 
 namespace vcu {
 namespace {
@@ -123,12 +124,12 @@ TEST_F(MainWindowSkin, ShownWindowReachesTheManager) {
   EXPECT_TRUE(manager->Active());
   EXPECT_EQ(manager->ReadyState(), rsNotStarted);
   form_->Show();
-  ASSERT_TRUE(test::PumpUntil([&] { return !manager->AcceptedWindows().empty(); },
+  ASSERT_TRUE(test::PumpUntil([&] { return !manager->SkinForms().empty(); },
                               "the shown window to reach the manager"));
   EXPECT_EQ(manager->ReadyState(), rsStarted);
-  ASSERT_EQ(manager->AcceptedWindows().size(), 1u);
-  EXPECT_EQ(manager->AcceptedWindows()[0].window, form_->Handle());
-  EXPECT_EQ(manager->AcceptedWindows()[0].skinData, data_);
+  ASSERT_EQ(manager->SkinForms().size(), 1u);
+  EXPECT_EQ(manager->SkinForms()[0]->Window(), form_->Handle());
+  EXPECT_EQ(manager->SkinForms()[0]->SkinData(), data_);
 }
 
 } // namespace

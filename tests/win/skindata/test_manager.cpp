@@ -14,6 +14,7 @@
 #include "skin/data/OptionalApis.h"
 #include "skin/data/WinSkinData.h"
 #include "skin/form/SkinManage.h"
+#include "skin/form/WinSkinForm.h"
 #include "support/Pump.h"
 
 namespace vcu {
@@ -215,7 +216,7 @@ TEST_F(SkinManager, OnlyThisFormActiveSwitchesReachOnlyItsOwnForm) {
   auto* data = new TSkinData(&owner);
   Load(*data, false, sfOnlyThisForm);
   EXPECT_EQ(Manager().ReadyState(), rsStarted) << "a component of another kind raises the ready state";
-  EXPECT_TRUE(Manager().AcceptedWindows().empty());
+  EXPECT_TRUE(Manager().SkinForms().empty());
 
   data->SetActive(true);
   EXPECT_EQ(Manager().RequestingSkinData(), data);
@@ -223,14 +224,14 @@ TEST_F(SkinManager, OnlyThisFormActiveSwitchesReachOnlyItsOwnForm) {
   EXPECT_TRUE(Manager().TimerEnabled());
   EXPECT_EQ(Manager().TimerInterval(), 250u);
   DeliverRequestTimer(data);
-  ASSERT_EQ(Manager().AcceptedWindows().size(), 1u);
-  EXPECT_EQ(Manager().AcceptedWindows()[0].window, owner.Handle());
-  EXPECT_EQ(Manager().AcceptedWindows()[0].skinData, data);
+  ASSERT_EQ(Manager().SkinForms().size(), 1u);
+  EXPECT_EQ(Manager().SkinForms()[0]->Window(), owner.Handle());
+  EXPECT_EQ(Manager().SkinForms()[0]->SkinData(), data);
 
   data->SetActive(false);
   EXPECT_EQ(Manager().RequestCode(), scUnskin);
   DeliverRequestTimer(data);
-  EXPECT_TRUE(Manager().AcceptedWindows().empty());
+  EXPECT_TRUE(Manager().SkinForms().empty());
   EXPECT_FALSE(Manager().Active());
 
   TSkinData empty(nullptr);
@@ -286,9 +287,9 @@ TEST_F(SkinManager, HookSeesActivatedWindows) {
   SetActiveWindow(plain.Handle());
   ASSERT_TRUE(test::PumpUntil([&] { return activated(plain); }, "the first form to be activated again"));
   EXPECT_EQ(Manager().ReadyState(), rsStarted);
-  ASSERT_EQ(Manager().AcceptedWindows().size(), 1u);
-  EXPECT_EQ(Manager().AcceptedWindows()[0].window, plain.Handle());
-  EXPECT_EQ(Manager().AcceptedWindows()[0].skinData, &data);
+  ASSERT_EQ(Manager().SkinForms().size(), 1u);
+  EXPECT_EQ(Manager().SkinForms()[0]->Window(), plain.Handle());
+  EXPECT_EQ(Manager().SkinForms()[0]->SkinData(), &data);
   EXPECT_EQ(TSkinManage::FindForm(plain.Handle()), &plain);
 }
 

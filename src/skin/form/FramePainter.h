@@ -1,0 +1,56 @@
+#pragma once
+// Paints a form skinner's frame: the four borders, the title bar with its caption text, text
+// plate, icon and caption buttons, composed into one window-sized image that is kept between
+// paints, then put on the window in one blit that leaves the client area alone. It also builds
+// the window's region from the borders' see-through pixels.
+#include <string>
+
+#include <windows.h>
+
+#include "core/image/Bitmap.h"
+#include "core/image/Rect.h"
+
+namespace vcu {
+
+class TWinSkinForm;
+
+class TFramePainter {
+public:
+  explicit TFramePainter(TWinSkinForm& form);
+  ~TFramePainter();
+  TFramePainter(const TFramePainter&) = delete;
+  TFramePainter& operator=(const TFramePainter&) = delete;
+
+  // Composes the frame as the window stands now and copies it onto dc (the window's own
+  // device context when null).
+  void Paint(HDC dc);
+  // Only the title bar, after a caption button changed its state.
+  void PaintTitle();
+  // The window's small icon on magenta, as the system-menu button shows it.
+  void RebuildIcon();
+  const Bitmap& IconBitmap() const { return icon_; }
+  // The region of a window of this size, or null when GDI refuses one. The caller owns it.
+  HRGN BuildRegion(int width, int height);
+  // The window width a dialog needs to show its whole caption.
+  int CaptionWidthNeeded();
+  // Where the caption text went in the last composition (window coordinates).
+  const Rect& TextRect() const { return textRect_; }
+
+private:
+  void EnsureDC();
+  void EnsureCanvas(int width, int height);
+  void SelectCaptionFont();
+  void ComposeTitle(int width, int height, bool minimized);
+  void DrawCaptionText(const Rect& title);
+  void Blit(HDC dc, int width, int height, int bottom, bool clipClient);
+
+  TWinSkinForm& form_;
+  Bitmap canvas_;
+  HDC canvasDC_ = nullptr;
+  HGDIOBJ canvasOld_ = nullptr;
+  HGDIOBJ fontOld_ = nullptr;
+  Bitmap icon_;
+  Rect textRect_;
+};
+
+} // namespace vcu

@@ -1,0 +1,191 @@
+#include "skin/form/SystemMenu.h"
+
+#include <algorithm>
+
+#include <commctrl.h>
+
+#include "core/image/Colour.h"
+#include "skin/data/WinSkinData.h"
+#include "skin/form/CaptionButtons.h"
+#include "skin/form/SkinManage.h"
+#include "skin/form/WinSkinForm.h"
+
+namespace vcu {
+namespace {
+
+constexpr int kMaxItemText = 80;
+constexpr int kGlyphSize = 16;
+constexpr int kGlyphColumn = 24;
+constexpr int kSeparatorHeight = 8;
+constexpr int kItemPadding = 6;
+constexpr int kRestoreGlyph = 0, kMaximizeGlyph = 1, kMinimizeGlyph = 2, kCloseGlyph = 3;
+
+// How an item of the window's own system menu shows in the skinned copy.
+void JudgeItem(TSkinSystemMenu::Item& item, UINT state, ShowState show, int nativeButtons) {
+  item.enabled = (state & (MF_GRAYED | MF_DISABLED)) != (MF_GRAYED | MF_DISABLED);
+  item.checked = (state & MF_CHECKED) != 0;
+  switch (item.command) {
+  case SC_SIZE:
+  case SC_MOVE: item.enabled = show != ssMaximized; break;
+  case SC_MINIMIZE:
+    item.image = kMinimizeGlyph;
+    item.enabled = show != ssMinimized && (nativeButtons & kNbMinimizeBox);
+    break;
+  case SC_MAXIMIZE:
+    item.image = kMaximizeGlyph;
+    item.enabled = show != ssMaximized && (nativeButtons & kNbMaximizeBox);
+    break;
+  case SC_CLOSE: item.image = kCloseGlyph; break;
+  case SC_RESTORE:
+    item.image = kRestoreGlyph;
+    item.enabled = show != ssNormal;
+    break;
+  }
+}
+
+HFONT MenuFont() {
+  static HFONT font = [] {
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof metrics;
+    if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0))
+      if (HFONT made = CreateFontIndirectW(&metrics.lfMenuFont)) return made;
+    return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+  }();
+  return font;
+}
+
+} // namespace
+
+void TSkinSystemMenu::Build() {
+  items_.clear();
+  HMENU source = form_.SystemMenu() ? form_.SystemMenu() : GetSystemMenu(form_.Window(), FALSE);
+  const int count = source ? GetMenuItemCount(source) : 0;
+  for (int i = 0; i < count; ++i) {
+    wchar_t text[kMaxItemText + 1] = {};
+    MENUITEMINFOW info{};
+    info.cbSize = sizeof info;
+    info.fMask = MIIM_STATE | MIIM_ID | MIIM_STRING | MIIM_FTYPE;
+    info.dwTypeData = text;
+    info.cch = kMaxItemText;
+    if (!GetMenuItemInfoW(source, static_cast<UINT>(i), TRUE, &info)) continue;
+    Item item;
+    item.command = info.wID;
+    const std::wstring whole = text;
+    item.separator = whole.empty();
+    const size_t tab = whole.find(L'\t');
+    item.text = whole.substr(0, tab);
+    if (tab != std::wstring::npos) item.shortcut = whole.substr(tab + 1);
+    JudgeItem(item, info.fState, form_.Show(), form_.NativeButtons());
+    items_.push_back(std::move(item));
+  }
+  Free();
+  menu_ = CreatePopupMenu();
+  if (!menu_) return;
+  MENUINFO menuInfo{};
+  menuInfo.cbSize = sizeof menuInfo;
+  menuInfo.fMask = MIM_MENUDATA;
+  menuInfo.dwMenuData = kSystemMenuTag;
+  SetMenuInfo(menu_, &menuInfo);
+  for (size_t i = 0; i < items_.size(); ++i) {
+    const Item& item = items_[i];
+    UINT flags = MF_OWNERDRAW | (item.separator ? MF_SEPARATOR : 0);
+    if (!item.enabled) flags |= MF_GRAYED;
+    if (item.checked) flags |= MF_CHECKED;
+    AppendMenuW(menu_, flags, item.command, reinterpret_cast<LPCWSTR>(i));
+  }
+}
+
+void TSkinSystemMenu::Free() {
+  if (menu_) DestroyMenu(menu_);
+  menu_ = nullptr;
+}
+
+void TSkinSystemMenu::Show(POINT screen) {
+  const DWORD now = GetTickCount();
+  const int doubleClick = static_cast<int>(form_.DoubleClickTime());
+  if (shownOnce_ && doubleClick >= 0 && now - lastShown_ <= static_cast<DWORD>(doubleClick)) {
+    if (form_.CaptionButtons().Hot()) {
+      form_.EnableHoverTimer(false);
+      PostMessageW(form_.Window(), WM_CLOSE, 0, 0);
+    }
+    return;
+  }
+  if (TSkinManage* manager = TSkinManage::Instance()) manager->SetMenuKind(2);
+  lastShown_ = now;
+  shownOnce_ = true;
+  Build();
+  if (!menu_) return;
+  // The choice comes back as WM_COMMAND, which the form skinner re-posts as a system command.
+  TrackPopupMenu(menu_, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, screen.x, screen.y, 0, form_.Window(),
+                 nullptr);
+  // A double-click counts from the moment the menu closed.
+  lastShown_ = GetTickCount();
+}
+
+// Every window's skinned system menu is owner-drawn, menu bar or not.
+bool TSkinSystemMenu::HandlesItemMessage(UINT msg, LPARAM lParam) const {
+  if (!menu_) return false;
+  if (msg == WM_MEASUREITEM) {
+    const auto* measure = reinterpret_cast<const MEASUREITEMSTRUCT*>(lParam);
+    return measure->CtlType == ODT_MENU && measure->itemData < items_.size() &&
+           items_[measure->itemData].command == measure->itemID;
+  }
+  const auto* draw = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+  return draw->CtlType == ODT_MENU && reinterpret_cast<HMENU>(draw->hwndItem) == menu_ &&
+         draw->itemData < items_.size();
+}
+
+LRESULT TSkinSystemMenu::ItemMessage(UINT msg, LPARAM lParam) {
+  if (msg == WM_MEASUREITEM) Measure(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam));
+  else Draw(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+  return TRUE;
+}
+
+void TSkinSystemMenu::Measure(MEASUREITEMSTRUCT& measure) const {
+  const Item& item = items_[measure.itemData];
+  if (item.separator) {
+    measure.itemWidth = kGlyphColumn;
+    measure.itemHeight = kSeparatorHeight;
+    return;
+  }
+  HDC dc = GetDC(nullptr);
+  HGDIOBJ old = SelectObject(dc, MenuFont());
+  RECT text{0, 0, 0, 0}, shortcut{0, 0, 0, 0};
+  DrawTextW(dc, item.text.c_str(), -1, &text, DT_CALCRECT | DT_SINGLELINE);
+  if (!item.shortcut.empty()) DrawTextW(dc, item.shortcut.c_str(), -1, &shortcut, DT_CALCRECT | DT_SINGLELINE);
+  SelectObject(dc, old);
+  ReleaseDC(nullptr, dc);
+  measure.itemWidth = static_cast<UINT>(kGlyphColumn + text.right + 3 * kItemPadding + shortcut.right);
+  measure.itemHeight = static_cast<UINT>(std::max<LONG>(kGlyphSize + 4, text.bottom + kItemPadding));
+}
+
+void TSkinSystemMenu::Draw(const DRAWITEMSTRUCT& draw) const {
+  const Item& item = items_[draw.itemData];
+  const TSkinData& skin = *form_.SkinData();
+  HDC dc = draw.hDC;
+  RECT r = draw.rcItem;
+  const bool selected = (draw.itemState & ODS_SELECTED) && item.enabled && !item.separator;
+  // The device context's own brush: no brush is made per item.
+  auto* brush = static_cast<HBRUSH>(GetStockObject(DC_BRUSH));
+  SetDCBrushColor(dc, ResolveColour(selected ? skin.ColourHilight : skin.ColourMenu));
+  FillRect(dc, &r, brush);
+  if (item.separator) {
+    RECT line{r.left + kGlyphColumn, (r.top + r.bottom) / 2, r.right - 2, (r.top + r.bottom) / 2 + 1};
+    SetDCBrushColor(dc, ResolveColour(skin.ColourButtonShadow));
+    FillRect(dc, &line, brush);
+    return;
+  }
+  if (item.image >= 0 && skin.MenuGlyphs)
+    ImageList_Draw(skin.MenuGlyphs, item.image, dc, r.left + (kGlyphColumn - kGlyphSize) / 2,
+                   (r.top + r.bottom - kGlyphSize) / 2, ILD_TRANSPARENT);
+  const Colour colour = !item.enabled ? skin.ColourButtonShadow : selected ? skin.ColourHilightText : skin.ColourMenuText;
+  SetTextColor(dc, ResolveColour(colour));
+  SetBkMode(dc, TRANSPARENT);
+  HGDIOBJ old = SelectObject(dc, MenuFont());
+  RECT text{r.left + kGlyphColumn + kItemPadding, r.top, r.right - kItemPadding, r.bottom};
+  DrawTextW(dc, item.text.c_str(), -1, &text, DT_SINGLELINE | DT_VCENTER | DT_LEFT);
+  if (!item.shortcut.empty()) DrawTextW(dc, item.shortcut.c_str(), -1, &text, DT_SINGLELINE | DT_VCENTER | DT_RIGHT);
+  SelectObject(dc, old);
+}
+
+} // namespace vcu

@@ -1,0 +1,591 @@
+#include "skin/form/WinSkinForm.h"
+
+#include <commctrl.h>
+#include <windowsx.h>
+
+#include "framework/Forms.h"
+#include "skin/data/WinRect.h"
+#include "skin/data/WinSkinData.h"
+#include "skin/form/CaptionButtons.h"
+#include "skin/form/FramePainter.h"
+#include "skin/form/SkinManage.h"
+#include "skin/form/SystemMenu.h"
+
+namespace vcu {
+namespace {
+
+// The identifier of our subclass on the window (comctl32 keys subclasses by procedure and id).
+constexpr UINT_PTR kSubclassId = 0x56435546; // "VCUF"
+constexpr UINT_PTR kHoverTimer = 0x5643;
+constexpr UINT kHoverInterval = 250;
+constexpr UINT WM_NCUAHDRAWCAPTION = 0xAE;
+
+LONG_PTR StyleOf(HWND window) { return GetWindowLongPtrW(window, GWL_STYLE); }
+LONG_PTR ExStyleOf(HWND window) { return GetWindowLongPtrW(window, GWL_EXSTYLE); }
+
+void SetStyleBits(HWND window, int index, LONG_PTR bits, bool on) {
+  const LONG_PTR style = GetWindowLongPtrW(window, index);
+  const LONG_PTR updated = on ? (style | bits) : (style & ~bits);
+  if (updated != style) SetWindowLongPtrW(window, index, updated);
+}
+
+bool HasChildOfClass(HWND window, const char* className) {
+  for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    char name[32] = {};
+    GetClassNameA(child, name, sizeof name);
+    if (lstrcmpiA(name, className) == 0) return true;
+  }
+  return false;
+}
+
+SIZE WindowSize(HWND window) {
+  RECT r{};
+  GetWindowRect(window, &r);
+  return SIZE{r.right - r.left, r.bottom - r.top};
+}
+
+} // namespace
+
+TWinSkinForm::TWinSkinForm(TComponent* owner)
+    : TComponent(owner), doubleClickTime_(GetDoubleClickTime()),
+      captionButtons_(std::make_unique<TCaptionButtons>(*this)), painter_(std::make_unique<TFramePainter>(*this)),
+      skinSystemMenu_(std::make_unique<TSkinSystemMenu>(*this)) {}
+
+TWinSkinForm::~TWinSkinForm() {
+  Destroying();
+  if (state_ != lsFinished) ReleaseWindow();
+  DropRegionHandle();
+  if (TSkinManage* manager = TSkinManage::Instance()) manager->RemoveSkinForm(this);
+}
+
+void TWinSkinForm::SetWindow(HWND window, const std::string& className) {
+  window_ = window;
+  className_ = className;
+}
+
+// ---- set-up
+
+void TWinSkinForm::InitForForm(TSkinData* skinData, TForm* form) {
+  form_ = form;
+  if (skinData->OnBeforeSkinForm) skinData->OnBeforeSkinForm(form, window_, className_);
+  PrepareSkin(skinData);
+  if (frameSkinning_ && !formHooked_) {
+    formHook_ = form->WindowProc.Add(
+        [this](TMessage& m, const TWindowProcChain::Next& next) { FormMessageHook(m, next); });
+    formHooked_ = true;
+  }
+  savedColor_ = form->Color();
+  colorSaved_ = true;
+  form->SetColor(static_cast<TColor>(skinData->ColourButtonFace));
+}
+
+void TWinSkinForm::InitForWindow(TSkinData* skinData) { PrepareSkin(skinData); }
+
+void TWinSkinForm::PrepareSkin(TSkinData* skinData) {
+  if (subclassed_) return;
+  TSkinManage& manager = TSkinManage::Create();
+  manager.SetReadyState(rsStarted);
+  skinData_ = skinData;
+  frameSkinning_ = InSet(skinData->SkinControls(), xcMainMenu);
+
+  const auto style = static_cast<std::uint32_t>(StyleOf(window_));
+  const auto exStyle = static_cast<std::uint32_t>(ExStyleOf(window_));
+  rightToLeft_ = (exStyle & WS_EX_LEFTSCROLLBAR) != 0;
+  isChild_ = (style & WS_CHILD) != 0;
+  unicode_ = IsWindowUnicode(window_) != FALSE;
+  nativeButtons_ = NativeButtonsOf(style, exStyle, systemMenu_ != nullptr);
+  ReadShowState();
+
+  if (HasChildOfClass(window_, "MDIClient")) formKind_ = fmMdiFrame;
+  else if (exStyle & WS_EX_MDICHILD) formKind_ = fmMdiChild;
+  if (formKind_ == fmMdiChild && InSet(skinData->Options(), xoMDIChildBorder)) frameSkinning_ = false;
+
+  dialog_ = className_ == "#32770" || className_ == "TMessageForm";
+  frameKind_ = FrameKindOf(style, exStyle, dialog_);
+
+  // Newer systems own the taskbar button through the system-menu style: keep it there.
+  const DWORD version = GetVersion();
+  const bool fiveOh = LOBYTE(LOWORD(version)) >= 5 && HIBYTE(LOWORD(version)) == 0;
+  if (fiveOh && ((exStyle & WS_EX_APPWINDOW) || (!GetWindow(window_, GW_OWNER) && formKind_ != fmMdiChild)))
+    nativeButtons_ |= kNbKeepSystemMenu;
+  if (TSkinManage::WindowsVersion() & 0x80000000u)
+    skinData->SetSkinControls(Exclude(skinData->SkinControls(), xcSystemMenu));
+
+  Subclass();
+  if (frameSkinning_) {
+    if (!(formKind_ == fmMdiChild && manager.MdiMaximized()) && showState_ != ssMinimized)
+      SetNativeButtons(false);
+    RebuildFrame();
+  } else {
+    state_ = lsRunning;
+  }
+  if (formKind_ == fmMdiChild) {
+    const int nativeTop = GetSystemMetrics(SM_CYCAPTION) + GetSystemMetrics(SM_CXFRAME);
+    if (borders_.top < nativeTop) menuHeight_ = nativeTop - borders_.top;
+    if (showState_ == ssMaximized) manager.SetMdiMaximized(true);
+  }
+}
+
+void TWinSkinForm::Subclass() {
+  if (subclassed_) return;
+  subclassed_ = SetWindowSubclass(window_, &TWinSkinForm::SubclassProc, kSubclassId,
+                                  reinterpret_cast<DWORD_PTR>(this)) != FALSE;
+}
+
+void TWinSkinForm::Unsubclass() {
+  if (!subclassed_) return;
+  RemoveWindowSubclass(window_, &TWinSkinForm::SubclassProc, kSubclassId);
+  subclassed_ = false;
+}
+
+void TWinSkinForm::RebuildFrame() {
+  if (!skinData_ || skinData_->SkinEmpty) return;
+  borders_ = BorderSizesOf(*skinData_, frameKind_);
+  captionButtons_->Rebuild();
+}
+
+void TWinSkinForm::DropCaptionButtons() { captionButtons_->Clear(); }
+
+void TWinSkinForm::ReadShowState() {
+  WINDOWPLACEMENT placement{};
+  placement.length = sizeof placement;
+  if (GetWindowPlacement(window_, &placement)) showState_ = ShowStateOfShowCmd(static_cast<int>(placement.showCmd));
+  if (IsIconic(window_)) showState_ = ssMinimized;
+  else if (IsZoomed(window_)) showState_ = ssMaximized;
+}
+
+// The set-up the manager's posted SKINMSG_INITFORM finishes, once the window is shown.
+void TWinSkinForm::InitForm() {
+  systemMenu_ = GetSystemMenu(window_, FALSE);
+  painter_->RebuildIcon();
+  GetClientRect(window_, &clientBefore_);
+  const SIZE window = WindowSize(window_);
+  if (state_ == lsCreated) {
+    unskinnedExtra_ = SIZE{window.cx - clientBefore_.right, window.cy - clientBefore_.bottom};
+    // Child control skinning comes with the control skinners.
+    if (formKind_ == fmMdiChild) {
+      if (showState_ == ssMaximized) {
+        if (HWND client = GetParent(window_)) PostMessageW(client, SKINMSG_MDIREDRAW, reinterpret_cast<WPARAM>(window_), 0);
+      } else if (showState_ == ssMinimized) {
+        SetNativeButtons(true);
+      } else {
+        state_ = lsInitialising;
+        ResizeForSkin(false);
+        state_ = lsRunning;
+        BuildRegion();
+      }
+    } else if (!isChild_ && frameKind_ != fkNoCaption && showState_ != ssMinimized && frameSkinning_) {
+      state_ = lsInitialising;
+      ResizeForSkin(false);
+      state_ = lsRunning;
+      if (showState_ == ssMaximized) FrameChanged();
+      else BuildRegion();
+    }
+  }
+  SendMessageW(window_, SKINMSG_SKINNED, 0, kSkinMark);
+  if (skinData_->OnAfterSkinForm) skinData_->OnAfterSkinForm(form_, window_, className_);
+  state_ = lsRunning;
+  EnableHoverTimer(active_);
+  if (frameSkinning_) PaintFrame();
+}
+
+void TWinSkinForm::FrameChanged() {
+  SetWindowPos(window_, nullptr, 0, 0, 0, 0,
+               SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+}
+
+// The client keeps the size it had before skinning; only the frame around it changes.
+void TWinSkinForm::ResizeForSkin(bool keepClient) {
+  if (showState_ == ssMaximized) {
+    FrameChanged();
+    return;
+  }
+  Size2 client{clientBefore_.right - clientBefore_.left, clientBefore_.bottom - clientBefore_.top};
+  if (form_ && !keepClient) {
+    client.width = form_->ClientWidth();
+    client.height = form_->ClientHeight() - (formKind_ == fmMdiChild ? 0 : menuHeight_);
+  }
+  Size2 size = SkinnedWindowSize(client, borders_, menuHeight_);
+  if (dialog_ && !keepClient) {
+    const int wanted = painter_->CaptionWidthNeeded();
+    if (wanted > size.width) {
+      const int shift = (wanted - size.width) / 2;
+      for (HWND child = GetWindow(window_, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        RECT r;
+        GetWindowRect(child, &r);
+        MapWindowPoints(HWND_DESKTOP, window_, reinterpret_cast<POINT*>(&r), 2);
+        SetWindowPos(child, nullptr, r.left + shift, r.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+      }
+      size.width = wanted;
+    }
+  }
+  SetWindowPos(window_, nullptr, 0, 0, size.width, size.height,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+}
+
+// ---- giving back
+
+void TWinSkinForm::ReleaseWindow() {
+  EnableHoverTimer(false);
+  if (formHooked_ && form_) form_->WindowProc.Remove(formHook_);
+  formHooked_ = false;
+  Unsubclass();
+  skinSystemMenu_->Free();
+}
+
+void TWinSkinForm::RestoreWindow() {
+  if (!window_ || !IsWindow(window_)) {
+    ReleaseWindow();
+    return;
+  }
+  if (!frameSkinning_) {
+    ReleaseWindow();
+    if (form_ && colorSaved_) form_->SetColor(savedColor_);
+    RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+    return;
+  }
+  ReleaseWindow();
+  if (form_ && colorSaved_ && state_ != lsNcDestroying) form_->SetColor(savedColor_);
+  SetStyleBits(window_, GWL_STYLE, WS_SYSMENU, (nativeButtons_ & kNbSystemMenu) != 0);
+  SetNativeButtons(true);
+  if (state_ != lsNcDestroying && !isChild_) RestoreSize();
+  else FrameChanged();
+  DropRegion();
+  SetWindowRgn(window_, nullptr, TRUE);
+}
+
+// The client keeps its size inside the native frame again.
+void TWinSkinForm::RestoreSize() {
+  RECT r{};
+  GetWindowRect(window_, &r);
+  if (formKind_ == fmMdiChild) MapWindowPoints(HWND_DESKTOP, GetParent(window_), reinterpret_cast<POINT*>(&r), 2);
+  const Size2 size = UnskinnedWindowSize(Size2{r.right - r.left, r.bottom - r.top}, borders_, menuHeight_,
+                                         Size2{unskinnedExtra_.cx, unskinnedExtra_.cy});
+  if (showState_ != ssNormal) {
+    FrameChanged();
+    return;
+  }
+  SetWindowPos(window_, nullptr, 0, 0, size.width, size.height,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+}
+
+void TWinSkinForm::ReapplySkin() {
+  if (form_) form_->SetColor(static_cast<TColor>(skinData_->ColourButtonFace));
+  state_ = lsReapplying;
+  if (frameSkinning_ && form_) {
+    ResizeForSkin(true);
+    const SIZE size = WindowSize(window_);
+    SetWindowPos(window_, nullptr, 0, 0, size.cx, size.cy + 1, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(window_, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  BuildRegion();
+  SendMessageW(window_, SKINMSG_SKINNED, 0, kSkinMark);
+  if (skinData_->OnAfterSkinForm) skinData_->OnAfterSkinForm(form_, window_, className_);
+  state_ = lsRunning;
+  PaintFrame();
+}
+
+void TWinSkinForm::SetNativeButtons(bool on) {
+  SetStyleBits(window_, GWL_STYLE, WS_MAXIMIZEBOX, on && (nativeButtons_ & kNbMaximizeBox));
+  SetStyleBits(window_, GWL_STYLE, WS_MINIMIZEBOX, on && (nativeButtons_ & kNbMinimizeBox));
+  SetStyleBits(window_, GWL_EXSTYLE, WS_EX_CONTEXTHELP, on && (nativeButtons_ & kNbContextHelp));
+  if (on) SetStyleBits(window_, GWL_STYLE, WS_SYSMENU, (nativeButtons_ & kNbSystemMenu) != 0);
+}
+
+// ---- region
+
+void TWinSkinForm::BuildRegion() {
+  if (state_ == lsFinished || !frameSkinning_ || !window_) return;
+  if (formKind_ == fmMdiChild && showState_ != ssNormal) return;
+  const SIZE size = WindowSize(window_);
+  if (size.cx <= 0 || size.cy <= 0) return;
+  if (region_ && size.cx == regionSize_.cx && size.cy == regionSize_.cy && formKind_ != fmMdiChild &&
+      state_ != lsReapplying)
+    return;
+  HRGN region = painter_->BuildRegion(size.cx, size.cy);
+  if (!region) return;
+  // The window owns a region once it is set; ours is only a note of what was set.
+  region_ = region;
+  regionSize_ = size;
+  SetWindowRgn(window_, region, TRUE);
+}
+
+void TWinSkinForm::DropRegion() {
+  DropRegionHandle();
+  if (window_ && IsWindow(window_)) SetWindowRgn(window_, nullptr, formKind_ == fmMdiChild);
+}
+
+void TWinSkinForm::DropRegionHandle() {
+  region_ = nullptr;
+  regionSize_ = SIZE{0, 0};
+}
+
+// ---- painting
+
+void TWinSkinForm::PaintFrame(HDC dc) {
+  if (state_ != lsRunning && state_ != lsReapplying) return;
+  if (frameKind_ == fkNoCaption || (formKind_ == fmMdiChild && showState_ == ssMaximized)) return;
+  try {
+    painter_->Paint(dc);
+  } catch (...) {
+    // A frame that cannot be painted stays as it was; the window keeps working.
+  }
+  captionButtons_->ClearHot();
+}
+
+std::wstring TWinSkinForm::WindowText() const {
+  if (unicode_) {
+    const int length = GetWindowTextLengthW(window_);
+    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+    text.resize(static_cast<size_t>(GetWindowTextW(window_, &text[0], length + 1)));
+    return text;
+  }
+  char buffer[1001] = {};
+  const LRESULT got = SendMessageA(window_, WM_GETTEXT, sizeof buffer, reinterpret_cast<LPARAM>(buffer));
+  const int length = static_cast<int>(got < 0 ? 0 : got > 1000 ? 1000 : got);
+  std::wstring text(static_cast<size_t>(length), L'\0');
+  if (length > 0) text.resize(static_cast<size_t>(MultiByteToWideChar(CP_ACP, 0, buffer, length, &text[0], length)));
+  return text;
+}
+
+void TWinSkinForm::EnableHoverTimer(bool on) {
+  if (on == hoverTimer_ || !window_) return;
+  if (on) hoverTimer_ = SetTimer(window_, kHoverTimer, kHoverInterval, nullptr) != 0;
+  else {
+    KillTimer(window_, kHoverTimer);
+    hoverTimer_ = false;
+  }
+}
+
+// ---- messages
+
+LRESULT CALLBACK TWinSkinForm::SubclassProc(HWND, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                            DWORD_PTR self) {
+  return reinterpret_cast<TWinSkinForm*>(self)->FormWindowProc(msg, wParam, lParam);
+}
+
+LRESULT TWinSkinForm::Default(UINT msg, WPARAM wParam, LPARAM lParam) {
+  return DefSubclassProc(window_, msg, wParam, lParam);
+}
+
+LRESULT TWinSkinForm::FormWindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (state_ == lsCreated) {
+    if (msg == WM_NCPAINT) return 0;
+    if (msg == WM_NCACTIVATE && formKind_ != fmMdiChild) {
+      active_ = wParam != FALSE;
+      return Default(msg, wParam, lParam);
+    }
+  }
+  switch (msg) {
+  case WM_ERASEBKGND: {
+    const LRESULT result = Default(msg, wParam, lParam);
+    if (form_) return result;
+    RECT r;
+    GetClientRect(window_, &r);
+    ::FillRect(reinterpret_cast<HDC>(wParam), &r, skinData_->FaceBrush);
+    return 1;
+  }
+  case WM_NCDESTROY: {
+    state_ = lsNcDestroying;
+    HWND window = window_;
+    ReleaseWindow();
+    const LRESULT result = DefSubclassProc(window, msg, wParam, lParam);
+    state_ = lsFinished;
+    return result;
+  }
+  case WM_NCUAHDRAWCAPTION: return 0;
+  case WM_INITMENUPOPUP:
+    if (TSkinManage* manager = TSkinManage::Instance())
+      manager->SetMenuKind(reinterpret_cast<HMENU>(wParam) == systemMenu_ || HIWORD(lParam) ? 2 : 1);
+    return Default(msg, wParam, lParam);
+  case WM_CTLCOLORBTN:
+  case WM_CTLCOLORSTATIC: {
+    const LRESULT result = Default(msg, wParam, lParam);
+    if (form_) return result;
+    SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
+    return msg == WM_CTLCOLORSTATIC ? reinterpret_cast<LRESULT>(skinData_->FaceBrush) : result;
+  }
+  case SKINMSG_INITFORM: InitForm(); return 0;
+  case SKINMSG_REBUILDSCROLLBAR: return 0; // the scroll-bar skinners come with the control skinners
+  case SKINMSG_QUERY:
+    PostMessageW(window_, SKINMSG_SKINNED, 0, kSkinMark);
+    return 1;
+  case WM_TIMER:
+    if (wParam == kHoverTimer) {
+      captionButtons_->OnHoverTimer();
+      return 0;
+    }
+    break;
+  }
+  if (!frameSkinning_ || (isChild_ && formKind_ != fmMdiChild) || !HandlesFrameMessage(msg))
+    return Default(msg, wParam, lParam);
+  return FrameMessage(msg, wParam, lParam);
+}
+
+bool TWinSkinForm::HandlesFrameMessage(UINT msg) const {
+  switch (msg) {
+  case WM_SIZE:
+  case WM_GETMINMAXINFO:
+  case WM_WINDOWPOSCHANGED:
+  case WM_SETICON:
+  case WM_COMMAND:
+  case WM_SYSCOMMAND:
+  case WM_ACTIVATE:
+  case SKINMSG_MENUACCEL:
+  case CM_MENUCHANGED: return true;
+  case WM_NCCALCSIZE:
+  case WM_NCHITTEST:
+  case WM_NCPAINT:
+  case WM_NCACTIVATE:
+  case WM_NCMOUSEMOVE:
+  case WM_NCLBUTTONDOWN:
+  case WM_NCLBUTTONUP:
+  case WM_NCLBUTTONDBLCLK:
+  case WM_NCRBUTTONDOWN:
+  case WM_DRAWITEM:
+  case WM_MEASUREITEM:
+  case WM_WINDOWPOSCHANGING:
+  case SKINMSG_REPAINTFRAME:
+    return state_ != lsCreated && !(formKind_ == fmMdiChild && showState_ == ssMaximized);
+  default: return false;
+  }
+}
+
+LRESULT TWinSkinForm::FrameMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+  switch (msg) {
+  case WM_SIZE: return OnSize(wParam, lParam);
+  case WM_GETMINMAXINFO: return OnGetMinMaxInfo(wParam, lParam);
+  case WM_WINDOWPOSCHANGED:
+    ReadShowState();
+    return Default(msg, wParam, lParam);
+  case WM_SETICON: {
+    const LRESULT result = Default(msg, wParam, lParam);
+    painter_->RebuildIcon();
+    PaintFrame();
+    return result;
+  }
+  case WM_ACTIVATE:
+    active_ = LOWORD(wParam) != WA_INACTIVE;
+    return Default(msg, wParam, lParam);
+  case CM_MENUCHANGED: return OnMenuChanged(wParam, lParam);
+  case WM_NCCALCSIZE: return OnNcCalcSize(wParam, lParam);
+  case WM_NCHITTEST: return OnNcHitTest(wParam, lParam);
+  case WM_NCPAINT:
+    if (!(nativeButtons_ & kNbKeepSystemMenu)) SetStyleBits(window_, GWL_STYLE, WS_SYSMENU, false);
+    if (skinData_->FramePainting) PaintFrame();
+    return 0;
+  case WM_NCACTIVATE: return OnNcActivate(wParam, lParam);
+  case SKINMSG_REPAINTFRAME: PaintFrame(); return 0;
+  case WM_MEASUREITEM:
+  case WM_DRAWITEM:
+    if (skinSystemMenu_->HandlesItemMessage(msg, lParam)) return skinSystemMenu_->ItemMessage(msg, lParam);
+    return Default(msg, wParam, lParam);
+  case WM_COMMAND:
+  case WM_SYSCOMMAND:
+  case WM_NCMOUSEMOVE:
+  case WM_NCLBUTTONDOWN:
+  case WM_NCLBUTTONUP:
+  case WM_NCLBUTTONDBLCLK:
+  case WM_NCRBUTTONDOWN:
+  case SKINMSG_MENUACCEL: {
+    LRESULT result = 0;
+    if (captionButtons_->HandleMessage(msg, wParam, lParam, result)) return result;
+    return Default(msg, wParam, lParam);
+  }
+  default: return Default(msg, wParam, lParam);
+  }
+}
+
+LRESULT TWinSkinForm::OnNcCalcSize(WPARAM wParam, LPARAM lParam) {
+  const LRESULT result = Default(WM_NCCALCSIZE, wParam, lParam);
+  if (!wParam) return 0;
+  auto* params = reinterpret_cast<NCCALCSIZE_PARAMS*>(lParam);
+  if ((formKind_ == fmMdiChild && showState_ != ssNormal) || frameKind_ == fkNoCaption) {
+    params->rgrc[1] = params->rgrc[0];
+    return WVR_VALIDRECTS;
+  }
+  (void)result;
+  const WINDOWPOS* pos = params->lppos;
+  const Rect window = pos ? RectOfSize(pos->x, pos->y, pos->cx, pos->cy) : ToRect(params->rgrc[0]);
+  params->rgrc[0] = ToRECT(SkinnedClientRect(window, borders_, menuHeight_));
+  params->rgrc[1] = params->rgrc[0];
+  return WVR_VALIDRECTS;
+}
+
+LRESULT TWinSkinForm::OnNcHitTest(WPARAM wParam, LPARAM lParam) {
+  LRESULT answer = Default(WM_NCHITTEST, wParam, lParam);
+  // The native caption buttons are not drawn: the places where they would be are caption, or
+  // a click there would run (and paint) an invisible native button.
+  switch (answer) {
+  case HTSYSMENU:
+  case HTMINBUTTON:
+  case HTMAXBUTTON:
+  case HTCLOSE:
+  case HTHELP: answer = HTCAPTION; break;
+  }
+  RECT window{};
+  GetWindowRect(window_, &window);
+  const int frameY = GET_Y_LPARAM(lParam) - window.top;
+  return FrameHitTest(static_cast<int>(answer), frameY, borders_.top, menuHeight_ > 0 && formKind_ != fmMdiChild);
+}
+
+LRESULT TWinSkinForm::OnNcActivate(WPARAM wParam, LPARAM lParam) {
+  active_ = wParam != FALSE;
+  EnableHoverTimer(active_);
+  if (formKind_ == fmMdiChild) Default(WM_NCACTIVATE, wParam, lParam);
+  if (!(formKind_ == fmMdiChild && showState_ == ssMaximized)) PaintFrame();
+  return 1;
+}
+
+LRESULT TWinSkinForm::OnSize(WPARAM wParam, LPARAM lParam) {
+  const LRESULT result = Default(WM_SIZE, wParam, lParam);
+  if (wParam == SIZE_RESTORED) showState_ = ssNormal;
+  else if (wParam == SIZE_MINIMIZED) showState_ = ssMinimized;
+  else if (wParam == SIZE_MAXIMIZED) showState_ = ssMaximized;
+  TSkinManage* manager = TSkinManage::Instance();
+  const bool mdiHeld = formKind_ == fmMdiChild && ((manager && manager->MdiMaximized()) || showState_ != ssNormal);
+  if (showState_ != ssMinimized && !mdiHeld && (state_ == lsRunning || state_ == lsReapplying)) BuildRegion();
+  return result;
+}
+
+LRESULT TWinSkinForm::OnGetMinMaxInfo(WPARAM wParam, LPARAM lParam) {
+  const LRESULT result = Default(WM_GETMINMAXINFO, wParam, lParam);
+  ReadShowState();
+  SetNativeButtons(showState_ == ssMinimized || (formKind_ == fmMdiChild && showState_ == ssMaximized));
+  return result;
+}
+
+LRESULT TWinSkinForm::OnMenuChanged(WPARAM wParam, LPARAM lParam) {
+  skinData_->FramePainting = false;
+  const LRESULT result = Default(CM_MENUCHANGED, wParam, lParam);
+  skinData_->FramePainting = true;
+  // The skinned menu bar that takes a native menu over comes with the menus.
+  return result;
+}
+
+void TWinSkinForm::FormMessageHook(TMessage& message, const TWindowProcChain::Next& next) {
+  switch (message.Msg) {
+  case WM_SETTEXT:
+    next(message);
+    if (!IsWindowVisible(window_)) return;
+    if (showState_ == ssMaximized) {
+      if (HWND client = TSkinManage::Instance() ? TSkinManage::Instance()->MdiClient() : nullptr)
+        PostMessageW(client, SKINMSG_MDIREDRAW, reinterpret_cast<WPARAM>(window_), 0);
+    }
+    if (showState_ == ssMinimized) PaintFrame();
+    else FrameChanged();
+    return;
+  case SKINMSG_REAPPLY: ReapplySkin(); return;
+  case SKINMSG_PRINTFRAME:
+    if (message.LParam == kSkinMark) {
+      if (message.WParam) PaintFrame(reinterpret_cast<HDC>(message.WParam));
+      message.Result = kSkinMark;
+      return;
+    }
+    break;
+  case SKINMSG_ISSKINNED: message.Result = message.LParam == kSkinMark ? kSkinMark : 1; return;
+  }
+  next(message);
+}
+
+} // namespace vcu

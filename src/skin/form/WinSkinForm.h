@@ -1,0 +1,168 @@
+#pragma once
+// TWinSkinForm: the form skinner. It takes over the non-client area of one top-level window
+// (a framework form or a plain "#32770" dialog): subclasses it, shrinks the client area to the
+// skin's borders while keeping its size, paints borders, title bar and caption buttons in one
+// blit, shapes the window where the borders are see-through, and gives all of it back when
+// skinning goes off.
+#include <memory>
+#include <string>
+
+#include <windows.h>
+
+#include "core/form/FrameGeometry.h"
+#include "framework/Classes.h"
+#include "framework/Graphics.h"
+#include "framework/WindowProcChain.h"
+
+namespace vcu {
+
+class TForm;
+class TSkinData;
+class TCaptionButtons;
+class TFramePainter;
+class TSkinSystemMenu;
+
+// Messages of the form skinner, besides the manager's.
+constexpr UINT SKINMSG_REPAINTFRAME = 0x3502;
+constexpr UINT SKINMSG_UNKNOWNACTION = 0x3514;
+constexpr UINT SKINMSG_BUTTONVISIBLE = 0x3515;
+constexpr UINT SKINMSG_MDIREDRAW = 0x3516;
+constexpr UINT SKINMSG_REBUILDSCROLLBAR = 0x3517;
+constexpr UINT SKINMSG_MENUACCEL = 0x3518;
+constexpr UINT SKINMSG_REAPPLY = 0x3401;
+constexpr UINT SKINMSG_PRINTFRAME = 0xBC4B;
+constexpr UINT SKINMSG_ISSKINNED = 0xBC4D;
+constexpr UINT SKINMSG_SKINNED = 0xBC4E;
+// The lParam that marks the skin engine's own requests, and the answer that proves it.
+constexpr LPARAM kSkinMark = 16802;
+
+enum TFormLifecycle : int {
+  lsCreated = 0,
+  lsRunning = 1,
+  lsReapplying = 3,
+  lsNcDestroying = 4,
+  lsInitialising = 5,
+  lsFinished = 6,
+};
+
+enum TFormKind : int { fmOrdinary = 0, fmMdiFrame = 1, fmMdiChild = 2 };
+
+class TWinSkinForm : public TComponent {
+public:
+  explicit TWinSkinForm(TComponent* owner);
+  ~TWinSkinForm() override;
+
+  // Set by the manager before the set-up.
+  void SetWindow(HWND window, const std::string& className);
+  void InitForForm(TSkinData* skinData, TForm* form);
+  void InitForWindow(TSkinData* skinData);
+
+  // Skinning off: everything given back (window procedure, styles, size, region, colour).
+  void RestoreWindow();
+  // The window is going (or the manager is): only the hooks come off.
+  void ReleaseWindow();
+  // The skin changed: new borders and caption buttons, then the window re-fitted.
+  void RebuildFrame();
+  void ReapplySkin();
+  void DropCaptionButtons();
+  void BuildRegion();
+  void DropRegion();
+  void SetNativeButtons(bool on);
+  // Paints the frame into dc, or into the window's own device context when dc is null.
+  void PaintFrame(HDC dc = nullptr);
+
+  HWND Window() const { return window_; }
+  const std::string& WindowClass() const { return className_; }
+  TForm* Form() const { return form_; }
+  TSkinData* SkinData() const { return skinData_; }
+  int State() const { return state_; }
+  TFormKind FormKind() const { return formKind_; }
+  FrameKind Frame() const { return frameKind_; }
+  ShowState Show() const { return showState_; }
+  bool IsDialog() const { return dialog_; }
+  bool IsActive() const { return active_; }
+  bool FrameSkinning() const { return frameSkinning_; }
+  bool RightToLeft() const { return rightToLeft_; }
+  bool Unicode() const { return unicode_; }
+  // kNb... bits of the window's own caption decorations, read once at the set-up.
+  int NativeButtons() const { return nativeButtons_; }
+  const BorderSizes& Borders() const { return borders_; }
+  // The native frame's share of the window size, as it was before skinning.
+  SIZE UnskinnedExtra() const { return unskinnedExtra_; }
+  int MenuHeight() const { return menuHeight_; }
+  HMENU SystemMenu() const { return systemMenu_; }
+  HRGN Region() const { return region_; }
+  TCaptionButtons& CaptionButtons() { return *captionButtons_; }
+  TSkinSystemMenu& SkinSystemMenu() { return *skinSystemMenu_; }
+  TFramePainter& Painter() { return *painter_; }
+  unsigned DoubleClickTime() const { return doubleClickTime_; }
+
+  // The hover timer runs while the window is active.
+  void EnableHoverTimer(bool on);
+  // Show-state changes made by the caption buttons before they post the command.
+  void SetShowState(ShowState state) { showState_ = state; }
+  // The window's text as the title bar shows it (without the added spaces).
+  std::wstring WindowText() const;
+
+private:
+  static LRESULT CALLBACK SubclassProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam,
+                                       UINT_PTR id, DWORD_PTR self);
+  LRESULT FormWindowProc(UINT msg, WPARAM wParam, LPARAM lParam);
+  LRESULT Default(UINT msg, WPARAM wParam, LPARAM lParam);
+  bool HandlesFrameMessage(UINT msg) const;
+  LRESULT FrameMessage(UINT msg, WPARAM wParam, LPARAM lParam);
+  void FormMessageHook(TMessage& message, const TWindowProcChain::Next& next);
+
+  void PrepareSkin(TSkinData* skinData);
+  void Subclass();
+  void Unsubclass();
+  void InitForm();
+  void ResizeForSkin(bool keepClient);
+  void ReadShowState();
+  void FrameChanged();
+  void RestoreSize();
+  void DropRegionHandle();
+
+  LRESULT OnNcCalcSize(WPARAM wParam, LPARAM lParam);
+  LRESULT OnNcHitTest(WPARAM wParam, LPARAM lParam);
+  LRESULT OnNcActivate(WPARAM wParam, LPARAM lParam);
+  LRESULT OnSize(WPARAM wParam, LPARAM lParam);
+  LRESULT OnGetMinMaxInfo(WPARAM wParam, LPARAM lParam);
+  LRESULT OnMenuChanged(WPARAM wParam, LPARAM lParam);
+
+  HWND window_ = nullptr;
+  std::string className_;
+  TForm* form_ = nullptr;
+  TSkinData* skinData_ = nullptr;
+  bool frameSkinning_ = false;
+  int state_ = lsCreated;
+  TFormKind formKind_ = fmOrdinary;
+  FrameKind frameKind_ = fkSingle;
+  bool dialog_ = false;
+  ShowState showState_ = ssNormal;
+  bool active_ = true;
+  int nativeButtons_ = 0;
+  bool isChild_ = false;
+  bool rightToLeft_ = false;
+  bool unicode_ = false;
+  bool subclassed_ = false;
+  BorderSizes borders_;
+  int menuHeight_ = 0;
+  SIZE unskinnedExtra_{0, 0};
+  RECT clientBefore_{0, 0, 0, 0};
+  TColor savedColor_ = 0;
+  bool colorSaved_ = false;
+  HRGN region_ = nullptr;
+  SIZE regionSize_{0, 0};
+  HMENU systemMenu_ = nullptr;
+  unsigned doubleClickTime_ = 500;
+  bool hoverTimer_ = false;
+  TWindowProcChain::HookId formHook_ = 0;
+  bool formHooked_ = false;
+
+  std::unique_ptr<TCaptionButtons> captionButtons_;
+  std::unique_ptr<TFramePainter> painter_;
+  std::unique_ptr<TSkinSystemMenu> skinSystemMenu_;
+};
+
+} // namespace vcu
