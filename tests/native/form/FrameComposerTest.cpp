@@ -3,6 +3,7 @@
 // lettered so every canvas pixel tells which border, frame and slice it came from.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
 #include <set>
 #include <utility>
@@ -174,6 +175,31 @@ TEST(FrameRegionRuns, MagentaCornersAreCutOut) {
             WindowWithout(holes));
   EXPECT_EQ(Covered(FrameRegionRuns(TestSkin(0), kBorders, 40, 30, fkDialog)),
             WindowWithout(holes));
+}
+
+TEST(FrameRegionRuns, StraightEdgesAreOneRectangleEach) {
+  const std::vector<Rect> runs = FrameRegionRuns(TestSkin(1), kBorders, 40, 30, fkSizeable);
+  for (const Rect& edge : {Rect{0, 1, 3, 30}, Rect{37, 1, 40, 30}, Rect{3, 1, 37, 4}})
+    EXPECT_NE(std::find(runs.begin(), runs.end(), edge), runs.end())
+        << edge.left << "," << edge.top << "," << edge.right << "," << edge.bottom;
+  // Inner rectangle, and two pieces for each border: its cut row and the rest.
+  EXPECT_EQ(runs.size(), 9u);
+}
+
+TEST(FrameRegionRuns, RowsJoinOnlyWhereTheyContinue) {
+  // A tiled left border whose rows alternate full, cut, split and missing: the region must
+  // follow every row, not bridge the gaps.
+  const std::vector<std::string> rows = {"aaa", "mmm", "aaa", "ama", "aaa", "mma"};
+  TSkinElements s = TestSkin(0);
+  s.LeftBorder.Bitmap = test::Picture(rows, Letters());
+  s.LeftBorder.Frame = 1;
+  s.LeftBorder.SetMargins({});
+  s.RightBorder.Trans = s.TopBorder.Trans = s.BottomBorder.Trans = 0;
+  std::set<Point> holes;
+  for (int y = 0; y < 30; ++y)
+    for (int x = 0; x < 3; ++x)
+      if (rows[y % rows.size()][x] == 'm') holes.insert({x, y});
+  EXPECT_EQ(Covered(FrameRegionRuns(s, kBorders, 40, 30, fkSizeable)), WindowWithout(holes));
 }
 
 TEST(FrameRegionRuns, UnshapedFrameIsTheWholeWindow) {
