@@ -17,6 +17,7 @@
 #include "core/image/Bmp.h"
 #include "core/image/Slicing.h"
 #include "kit-sim/ClassRegistration.h"
+#include "skin/data/WinSkinData.h"
 #include "skin/form/CaptionButtons.h"
 #include "skin/form/SkinManage.h"
 #include "skin/form/SystemMenu.h"
@@ -385,6 +386,43 @@ TEST_F(SkinnedMainWindow, SystemMenuFromARightClickOnTheCaption) {
       EXPECT_TRUE(WaitTerminated());
     }
   }
+}
+
+// Skinning switched off gives the window its own frame back around the same client area;
+// switched on again, the skinned title and its buttons are back and work.
+TEST_F(SkinnedMainWindow, SkinningOffAndOnAgain) {
+  auto* data = dynamic_cast<TSkinData*>(form_->FindComponent("SkinData1"));
+  ASSERT_NE(data, nullptr);
+  RECT client;
+  GetClientRect(window_, &client);
+
+  data->SetActive(false);
+  ASSERT_TRUE(PumpUntil([this] { return TSkinManage::Instance()->FindSkinForm(window_) == nullptr; },
+                        "the skinner to let the window go"));
+  EXPECT_TRUE(GetWindowLongPtrA(window_, GWL_STYLE) & WS_MINIMIZEBOX) << "the window's own minimise box";
+  RECT unskinned;
+  GetClientRect(window_, &unskinned);
+  EXPECT_EQ(unskinned.right, client.right);
+  EXPECT_EQ(unskinned.bottom, client.bottom);
+
+  data->SetActive(true);
+  ASSERT_TRUE(PumpUntil([this] {
+    TWinSkinForm* skinned = TSkinManage::Instance()->FindSkinForm(window_);
+    return skinned && skinned->State() == lsRunning;
+  }, "the window skinned again"));
+  skinned_ = TSkinManage::Instance()->FindSkinForm(window_);
+  EXPECT_FALSE(GetWindowLongPtrA(window_, GWL_STYLE) & WS_MINIMIZEBOX);
+  RECT again;
+  GetClientRect(window_, &again);
+  EXPECT_EQ(again.right, client.right);
+  EXPECT_EQ(again.bottom, client.bottom);
+  PumpUntil([this] { return skinned_->IsActive(); }, "the window to be active");
+  RedrawWindow(window_, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+  ASSERT_NE(ButtonOf(Caption::Close), nullptr);
+  EXPECT_EQ(ShownFrame(ScreenPixels(OnScreen(Caption::Close)), ReadSkinImage("caption_close.bmp"), 4), 1);
+  EXPECT_EQ(ShownFrame(ScreenPixels(OnScreen(Caption::Maximize)), ReadSkinImage("caption_maximize.bmp"), 4), 4);
+  Click(At(Caption::Close));
+  EXPECT_TRUE(WaitTerminated());
 }
 
 } // namespace
