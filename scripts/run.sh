@@ -4,14 +4,20 @@
 # With an X display it opens the window. Without one (or under CI, or with VCU_HEADLESS=1) it
 # starts a private Xvfb, plays a short scripted session with our driver (connect by IP, the
 # identity listed, Get of an option, Set of an option, Restart) and leaves a screenshot of
-# each step in out/, with the calls the kit received in out/kit-calls.log.
+# each step in out/, with the calls the kit received in out/kit-calls.log; then the skinned
+# title bar's states and, from a program of its own, the window after its skinning was
+# switched off and on again.
+# VCU_SKIP_SETUP=1 skips the dependencies and the build: the trees in BUILD_ROOT are used as
+# they are.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
 export BUILD_ROOT=${BUILD_ROOT:-$root/build}
 
-bash scripts/deps.sh
-bash scripts/build.sh
+if [ "${VCU_SKIP_SETUP:-0}" != 1 ]; then
+  bash scripts/deps.sh
+  bash scripts/build.sh
+fi
 
 # A sheet of every element of our skin, for the skin author's eye.
 mkdir -p "$root/out"
@@ -22,6 +28,7 @@ echo "run: skin sheet in out/skin-sheet.png"
 program=$BUILD_ROOT/win64/src/app/VantorixConfigUpdate.exe
 kit=$BUILD_ROOT/win64/src/kit-sim/kitsim.dll
 driver=$BUILD_ROOT/win64/tools/driver/driver.exe
+skincycle=$BUILD_ROOT/win64/tools/skincycle/skincycle.exe
 out=$root/out
 
 headless=0
@@ -66,10 +73,38 @@ step 02 connect connect-ip 192.168.1.201
 step 03 get get Volume
 step 04 set set Volume 80
 step 05 restart restart
+# The skinned title bar.
+play() { # driver arguments...: a step with no screenshot of its own
+  echo "== driver $*"
+  wine "$driver" "$@" || status=1
+}
+step 06 active log
+step 07 close-hot hover-close
+step 08 close-pressed press-close
+play release-away
+step 09 message-dialog blank-ip
+play dismiss
+step 10 minimised minimize
+play restore
+step 11 system-menu system-menu
+play escape
+step 12 inactive deactivate
 
 wine "$driver" close || status=1
 for _ in $(seq 100); do kill -0 "$program_pid" 2>/dev/null || break; sleep 0.1; done
 kill "$program_pid" 2>/dev/null || true
 echo "== calls the kit received ($out/kit-calls.log)"
 cat "$out/kit-calls.log" 2>/dev/null || echo "(none)"
+
+# Switching skinning off and on cannot be done from outside: skincycle does it in a window of
+# its own and saves what the screen shows of it.
+echo "== skincycle"
+cycled=$out/13-skin-cycled
+if wine "$skincycle" "$(winepath -w "$cycled.bmp")"; then
+  convert "$cycled.bmp" "$cycled.png"
+  rm -f "$cycled.bmp"
+  echo "   screenshot $cycled.png"
+else
+  status=1
+fi
 exit $status

@@ -11,6 +11,19 @@
 //   log                       the log pane printed
 //   close                     the main window closed
 //
+// Steps on the skinned title bar, with the real mouse and keyboard (the pointer stays where
+// the step leaves it, so a screenshot after the step shows the state it left):
+//   hover-close               the pointer over the close button
+//   press-close               the left button held down over the close button
+//   release-away              the pointer moved onto the title and the button released there:
+//                             the press comes to nothing
+//   minimize                  the minimise button clicked: the window minimised
+//   restore                   the minimised title's minimise button clicked: restored
+//   system-menu               a right click on the caption: the system menu stays open
+//   escape                    Escape pressed: the open menu closes
+//   blank-ip                  the address cleared and Connect clicked: the message dialog opens
+//   deactivate                the desktop activated: the main window shown inactive
+//
 // Exit status: 0 done, 1 the step could not be played, 2 wrong use.
 #include <windows.h>
 #include <shellapi.h>
@@ -20,6 +33,8 @@
 #include <vector>
 
 #include "Input.h"
+#include "RealInput.h"
+#include "SkinnedTitle.h"
 #include "WindowFinder.h"
 
 namespace vcu::driver {
@@ -108,6 +123,75 @@ bool Log(HWND, const Arguments&) { return true; } // the log is printed after ev
 
 bool Close(HWND w, const Arguments&) { return PostMessageW(w, WM_CLOSE, 0, 0) != 0; }
 
+// Time for the program to repaint what the input changed before the screenshot.
+void LetItPaint() { Sleep(300); }
+
+bool HoverClose(HWND w, const Arguments&) {
+  input::MoveTo(TitleButtonPoint(w, TitleButton::Close));
+  LetItPaint();
+  return true;
+}
+
+bool PressClose(HWND w, const Arguments&) {
+  input::Press(TitleButtonPoint(w, TitleButton::Close));
+  LetItPaint();
+  return IsWindowVisible(w) || Fail(L"the window went at the press alone");
+}
+
+bool ReleaseAway(HWND w, const Arguments&) {
+  input::MoveTo(TitlePoint(w));
+  input::Release(TitlePoint(w));
+  LetItPaint();
+  return (IsWindowVisible(w) && !IsIconic(w)) || Fail(L"the release away from the button did something");
+}
+
+bool Minimize(HWND w, const Arguments&) {
+  input::Click(TitleButtonPoint(w, TitleButton::Minimize));
+  if (!WaitFor([w] { return IsIconic(w) != FALSE; })) return Fail(L"the window was not minimised");
+  LetItPaint();
+  return true;
+}
+
+bool Restore(HWND w, const Arguments&) {
+  if (!IsIconic(w)) return Fail(L"the window is not minimised");
+  input::Click(TitleButtonPoint(w, TitleButton::Minimize));
+  if (!WaitFor([w] { return !IsIconic(w); })) return Fail(L"the window was not restored");
+  LetItPaint();
+  return true;
+}
+
+bool SystemMenu(HWND w, const Arguments&) {
+  input::Click(TitlePoint(w), input::Button::Right);
+  if (!WaitFor([w] { return FindPopupMenu(w) != nullptr; })) return Fail(L"no system menu opened");
+  LetItPaint();
+  return true;
+}
+
+bool Escape(HWND w, const Arguments&) {
+  if (!FindPopupMenu(w)) return Fail(L"no menu is open");
+  input::Key(VK_ESCAPE);
+  return WaitFor([w] { return FindPopupMenu(w) == nullptr; }) || Fail(L"the menu stayed open");
+}
+
+bool BlankIp(HWND w, const Arguments&) {
+  if (!Type(w, Control::edtIP, L"edtIP", L"")) return false;
+  HWND connect = Require(w, Control::btnUpdate, L"btnUpdate");
+  if (!connect) return false;
+  RECT r;
+  GetWindowRect(connect, &r);
+  input::Click(POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2});
+  if (!WaitFor([w] { return FindMessageDialog(w) != nullptr; })) return Fail(L"no message dialog opened");
+  LetItPaint();
+  return true;
+}
+
+bool Deactivate(HWND w, const Arguments&) {
+  SetForegroundWindow(GetDesktopWindow());
+  if (!WaitFor([w] { return GetForegroundWindow() != w; })) return Fail(L"the main window stayed active");
+  LetItPaint();
+  return true;
+}
+
 struct Step {
   const wchar_t* name;
   size_t arguments;
@@ -120,6 +204,11 @@ constexpr Step kSteps[] = {
     {L"get", 1, Get, true},              {L"set", 2, Set, true},
     {L"restart", 0, Restart, true},      {L"dismiss", 0, Dismiss, false},
     {L"log", 0, Log, false},             {L"close", 0, Close, true},
+    {L"hover-close", 0, HoverClose, true}, {L"press-close", 0, PressClose, true},
+    {L"release-away", 0, ReleaseAway, true}, {L"minimize", 0, Minimize, true},
+    {L"restore", 0, Restore, true},      {L"system-menu", 0, SystemMenu, true},
+    {L"escape", 0, Escape, true},        {L"blank-ip", 0, BlankIp, true},
+    {L"deactivate", 0, Deactivate, true},
 };
 
 void Report(HWND mainWindow) {
@@ -154,6 +243,7 @@ int main() {
   LocalFree(words);
   const int status = vcu::driver::Play(command);
   if (status == 2) std::fputs("usage: driver wait|connect-ip <address>|connect-usb|get <option>|"
-                              "set <option> <value>|restart|dismiss|log|close\n", stderr);
+                              "set <option> <value>|restart|dismiss|log|close|hover-close|press-close|"
+                              "release-away|minimize|restore|system-menu|escape|blank-ip|deactivate\n", stderr);
   return status;
 }

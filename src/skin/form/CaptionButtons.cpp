@@ -126,13 +126,13 @@ void TCaptionButtons::Layout(int windowWidth, const Rect& textRect) {
   }
 }
 
-void TCaptionButtons::Draw(Bitmap& canvas) const {
+void TCaptionButtons::Draw(Bitmap& canvas, bool states) const {
   for (const auto& button : buttons_) {
     const TDataSkinSysButton* def = button->Definition();
     const Bitmap* image = button->Image();
     if (!button->Visible || !def || image->Empty() || def->Visibility == kMdiButtonVisibility) continue;
     const int frames = button->Frames();
-    const int frame = button->State == ncNormal
+    const int frame = !states || button->State == ncNormal
                           ? CaptionButtonPaintFrame(frames, form_.IsActive(), button->Enabled)
                           : CaptionButtonStateFrame(button->State, frames, button->Enabled, false);
     DrawPlaced(canvas, StretchedFrameImage(button->Bounds, *image, frame, frames), true);

@@ -62,9 +62,10 @@ public:
   // The largest Xcoord of the visible right-aligned buttons: room the caption text leaves.
   int RightSpace() const;
   void Layout(int windowWidth, const Rect& textRect);
-  // Draws the visible buttons into the composed title (window coordinates), each in the frame
-  // of its state.
-  void Draw(Bitmap& canvas) const;
+  // Draws the visible buttons into the composed title (window coordinates): at rest (normal,
+  // or greyed when disabled or the window is inactive), or, for the repaint a mouse state
+  // change makes, each in the frame of its state.
+  void Draw(Bitmap& canvas, bool states) const;
   // The visible button with an action under the point (window coordinates), or null.
   TWinSysButton* ButtonAt(POINT point) const;
 

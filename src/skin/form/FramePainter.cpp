@@ -54,7 +54,9 @@ void TFramePainter::EnsureCanvas(int width, int height) {
   canvasOld_ = SelectObject(canvasDC_, DibHandle(canvas_));
 }
 
-void TFramePainter::Paint(HDC dc) {
+void TFramePainter::Paint(HDC dc) { PaintWhole(dc, false); }
+
+void TFramePainter::PaintWhole(HDC dc, bool buttonStates) {
   HWND window = form_.Window();
   RECT bounds{};
   GetWindowRect(window, &bounds);
@@ -64,7 +66,7 @@ void TFramePainter::Paint(HDC dc) {
   GdiFlush(); // GDI's text from the last paint is in the pixels before the core writes
   const bool minimized = form_.Show() == ssMinimized;
   if (!minimized) ComposeBorders(canvas_, *form_.SkinData(), form_.Borders(), form_.IsActive());
-  ComposeTitle(width, height, minimized);
+  ComposeTitle(width, height, minimized, buttonStates);
   Blit(dc, width, height, minimized ? height : form_.Borders().top, !minimized);
 }
 
@@ -73,19 +75,19 @@ void TFramePainter::PaintTitle() {
   GetWindowRect(form_.Window(), &bounds);
   const int width = bounds.right - bounds.left, height = bounds.bottom - bounds.top;
   if (canvas_.Width() != width || canvas_.Height() != height) {
-    Paint(nullptr);
+    PaintWhole(nullptr, true);
     return;
   }
   GdiFlush();
   const bool minimized = form_.Show() == ssMinimized;
   const BorderSizes& b = form_.Borders();
   if (!minimized) DrawTopBorder(Rect{b.left, 0, width - b.right, b.top});
-  ComposeTitle(width, height, minimized);
+  ComposeTitle(width, height, minimized, true);
   Blit(nullptr, width, height, minimized ? height : b.top, false);
 }
 
 // The title strip: for a minimised window the whole (small) window on the face colour.
-void TFramePainter::ComposeTitle(int width, int height, bool minimized) {
+void TFramePainter::ComposeTitle(int width, int height, bool minimized, bool buttonStates) {
   const TSkinData& skin = *form_.SkinData();
   const BorderSizes& b = form_.Borders();
   Rect title{b.left, 0, width - b.right, b.top};
@@ -99,7 +101,7 @@ void TFramePainter::ComposeTitle(int width, int height, bool minimized) {
   DrawCaptionText(title);
   buttons.Layout(width, textRect_);
   GdiFlush(); // the caption text is in the pixels before the buttons go over them
-  buttons.Draw(canvas_);
+  buttons.Draw(canvas_, buttonStates);
 }
 
 void TFramePainter::DrawTopBorder(const Rect& where) {

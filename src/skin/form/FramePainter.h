@@ -22,9 +22,11 @@ public:
   TFramePainter& operator=(const TFramePainter&) = delete;
 
   // Composes the frame as the window stands now and copies it onto dc (the window's own
-  // device context when null).
+  // device context when null). The caption buttons are drawn at rest (normal, or greyed): a
+  // hot or pressed frame shows only in the repaint its mouse state caused, so a frame painted
+  // after the state went stale never shows it.
   void Paint(HDC dc);
-  // Only the title bar, after a caption button changed its state.
+  // Only the title bar, after a caption button changed its state: the buttons in their states.
   void PaintTitle();
   // The window's small icon on magenta, as the system-menu button shows it.
   void RebuildIcon();
@@ -40,7 +42,8 @@ private:
   void EnsureDC();
   void EnsureCanvas(int width, int height);
   void SelectCaptionFont();
-  void ComposeTitle(int width, int height, bool minimized);
+  void PaintWhole(HDC dc, bool buttonStates);
+  void ComposeTitle(int width, int height, bool minimized, bool buttonStates);
   void DrawTopBorder(const Rect& where);
   void DrawCaptionText(const Rect& title);
   void Blit(HDC dc, int width, int height, int bottom, bool clipClient);

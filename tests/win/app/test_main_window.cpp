@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
+#include "MainWindowTesting.h"
 #include "app/Main.h"
 #include "app/OleCheck.h"
-#include "app/Startup.h"
 #include "framework/LayoutReader.h"
 #include "kit-sim/ClassRegistration.h"
 #include "skin/form/SkinManage.h"
@@ -36,25 +36,6 @@ std::wstring Wide(const std::string& ansi) {
   return wide;
 }
 
-// A fresh application object per test, started as the program starts it: a test that
-// terminates the application must not end the loops of the tests after it.
-class ApplicationScope {
-public:
-  ApplicationScope() : app_(std::make_unique<TApplication>(nullptr)), saved_(Application) {
-    Application = app_.get();
-    InitialiseApplication();
-  }
-  ~ApplicationScope() {
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {}
-    Application = saved_;
-  }
-
-private:
-  std::unique_ptr<TApplication> app_;
-  TApplication* saved_;
-};
-
 class MainWindow : public ::testing::Test {
 protected:
   void SetUp() override {
@@ -69,11 +50,7 @@ protected:
     form_ = new TfrmMain(nullptr);
     form_->InitializeForm();
     form_->Show();
-    Pump();
-    test::PumpUntil([this] {
-      TWinSkinForm* skinned = TSkinManage::Instance() ? TSkinManage::Instance()->FindSkinForm(form_->Handle()) : nullptr;
-      return skinned && skinned->State() == lsRunning;
-    }, "the main window to be skinned");
+    test::WaitUntilSkinned(*form_);
   }
 
   void TearDown() override {
@@ -113,7 +90,7 @@ protected:
     return args;
   }
 
-  ApplicationScope application_;
+  test::ApplicationScope application_;
   std::unique_ptr<kitsim::ClassRegistration> kit_;
   TfrmMain* form_ = nullptr;
   DialogWatcher dialogs_;
@@ -400,7 +377,7 @@ TEST(MainWindowStart, KitClassNotRegisteredShowsTheSdkErrorAndEnds) {
   const CLSID clsid = {0x00853A19, 0xBD51, 0x419B, {0x92, 0x69, 0x2D, 0xAB, 0xE5, 0x7E, 0xB6, 0x1F}};
   DWORD cookie = 0;
   ASSERT_EQ(CoRegisterClassObject(clsid, &factory, CLSCTX_INPROC_SERVER, REGCLS_MULTIPLEUSE, &cookie), S_OK);
-  ApplicationScope application;
+  test::ApplicationScope application;
   DialogWatcher dialogs;
   test::ModalDeadline deadline;
   TfrmMain* form = Application->CreateForm<TfrmMain>();
