@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <memory>
 #include <vector>
 
 #include <windowsx.h>
@@ -65,36 +66,58 @@ LRESULT HitTest(HWND window, int frameX, int frameY) {
   return SendMessageA(window, WM_NCHITTEST, 0, MAKELPARAM(r.left + frameX, r.top + frameY));
 }
 
-// The skinned window says so every time it is asked; an unskinned one does not. The top three
-// pixels keep the answer the window gives without the skin (the sizing edge); below them the
-// whole title, down to the client, is caption.
-TEST_F(FormFrame, QueryAndHitTest) {
+// The skinned window says so every time it is asked; an unskinned one does not.
+TEST_F(FormFrame, QueryAnswersOneEveryTime) {
   HWND window = form_.Handle();
   EXPECT_EQ(SendMessageA(window, SKINMSG_QUERY, 0, 0), 0);
-  const int middle = WindowSizeOf(window).width / 2;
-  std::vector<LRESULT> nativeTop;
-  for (int y = 0; y < 3; ++y) nativeTop.push_back(HitTest(window, middle, y));
-
   SkinOn();
   for (int i = 0; i < 3; ++i) EXPECT_EQ(SendMessageA(window, SKINMSG_QUERY, 0, 0), 1) << "query " << i + 1;
   MSG posted;
   EXPECT_TRUE(PeekMessageA(&posted, window, SKINMSG_SKINNED, SKINMSG_SKINNED, PM_REMOVE)) << "the answer's note";
   EXPECT_EQ(posted.lParam, kSkinMark);
-
-  const int top = RunningSkinner(window)->Borders().top;
-  for (int y = 0; y < 3; ++y) {
-    EXPECT_EQ(HitTest(window, middle, y), nativeTop[static_cast<size_t>(y)]) << "y " << y;
-    RECT r{};
-    GetWindowRect(window, &r);
-    EXPECT_EQ(HitTest(window, middle, y), DefWindowProcA(window, WM_NCHITTEST, 0, MAKELPARAM(r.left + middle, r.top + y)))
-        << "y " << y;
-  }
-  for (int y : {4, top / 2, top - 1}) EXPECT_EQ(HitTest(window, middle, y), HTCAPTION) << "y " << y;
-  EXPECT_EQ(HitTest(window, middle, top + 5), HTCLIENT);
-
   ASSERT_TRUE(SwitchSkinning(data_, false));
   Pump();
   EXPECT_EQ(SendMessageA(window, SKINMSG_QUERY, 0, 0), 0);
+}
+
+// The top three pixels keep the answer the window gives without the skin (a sizing edge, a
+// border); below them the whole title, down to the client, is caption. For each frame style.
+TEST_F(FormFrame, HitTestKeepsTheTopThreePixels) {
+  const struct {
+    const char* name;
+    TFormBorderStyle style;
+  } cases[] = {{"sizeable", bsSizeable}, {"single", bsSingle}, {"dialog", bsDialog}, {"tool window", bsToolWindow}};
+  std::vector<std::unique_ptr<TForm>> forms;
+  std::vector<std::vector<LRESULT>> native;
+  for (const auto& c : cases) {
+    forms.push_back(std::make_unique<TForm>(nullptr));
+    TForm& form = *forms.back();
+    form.SetBorderStyle(c.style);
+    form.SetBounds(150, 120, 300, 200);
+    form.Show();
+    const int middle = WindowSizeOf(form.Handle()).width / 2;
+    native.emplace_back();
+    for (int y = 0; y < 3; ++y) native.back().push_back(HitTest(form.Handle(), middle, y));
+    std::printf("%s: native answers at y 0..2: %d %d %d\n", c.name, static_cast<int>(native.back()[0]),
+                static_cast<int>(native.back()[1]), static_cast<int>(native.back()[2]));
+  }
+  SkinOn();
+  for (size_t i = 0; i < forms.size(); ++i) {
+    SCOPED_TRACE(cases[i].name);
+    HWND window = forms[i]->Handle();
+    ASSERT_TRUE(PumpUntilSkinned(window));
+    const int middle = WindowSizeOf(window).width / 2;
+    RECT r{};
+    GetWindowRect(window, &r);
+    for (int y = 0; y < 3; ++y) {
+      EXPECT_EQ(HitTest(window, middle, y), native[i][static_cast<size_t>(y)]) << "y " << y;
+      EXPECT_EQ(HitTest(window, middle, y), DefWindowProcA(window, WM_NCHITTEST, 0, MAKELPARAM(r.left + middle, r.top + y)))
+          << "y " << y;
+    }
+    const int top = RunningSkinner(window)->Borders().top;
+    for (int y : {4, top / 2, top - 1}) EXPECT_EQ(HitTest(window, middle, y), HTCAPTION) << "y " << y;
+    EXPECT_EQ(HitTest(window, middle, top + 5), HTCLIENT);
+  }
 }
 
 // Every pixel of the corners, and points along each edge, are inside the window region exactly
