@@ -121,6 +121,12 @@ private:
   void ReadShowState();
   void FrameChanged();
   void RestoreSize();
+  // A maximised or minimised window: the size a restore brings back, and setting it.
+  Size2 NormalSize() const;
+  void SetNormalSize(Size2 size);
+  // The client rectangle and native frame extra of the normal placement, for a window that
+  // is not shown normally and so has no measurable client of that size.
+  void ReadNormalClient();
   void DropRegionHandle();
 
   LRESULT OnNcCalcSize(WPARAM wParam, LPARAM lParam);

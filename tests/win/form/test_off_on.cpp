@@ -83,6 +83,54 @@ TEST_F(OffAndOn, FrameworkFormIsNativeAgainWhenOffAndSkinnedAgainWhenOn) {
   }
 }
 
+// Switched off while maximised or minimised, the form comes back to its own size and client
+// when it is restored afterwards; and a skinned form restored from either keeps its skinned
+// size.
+TEST_F(OffAndOn, FormSwitchedOffWhileMaximisedOrMinimisedRestoresToItsOwnSize) {
+  HWND window = form_.Handle();
+  const NativeLook before = NativeLook::Of(window);
+  for (int command : {SW_MAXIMIZE, SW_MINIMIZE}) {
+    SCOPED_TRACE(command == SW_MAXIMIZE ? "maximised" : "minimised");
+    SkinOn();
+    const WindowSize skinned = WindowSizeOf(window);
+    ShowWindow(window, command);
+    Pump();
+    ShowWindow(window, SW_RESTORE);
+    Pump();
+    EXPECT_EQ(WindowSizeOf(window).width, skinned.width);
+    EXPECT_EQ(WindowSizeOf(window).height, skinned.height);
+    EXPECT_EQ(ClientSizeOf(window).height, before.client.height);
+    ShowWindow(window, command);
+    Pump();
+    ASSERT_TRUE(SwitchSkinning(data_, false));
+    Pump();
+    ShowWindow(window, SW_RESTORE);
+    Pump();
+    SetActiveWindow(window);
+    Pump();
+    ExpectNative(window, before, "off, restored");
+  }
+}
+
+// Switched on while maximised or minimised, the form keeps its client when it is restored,
+// and switched off again it is its own size.
+TEST_F(OffAndOn, FormSwitchedOnWhileMaximisedOrMinimisedKeepsItsClientWhenRestored) {
+  HWND window = form_.Handle();
+  const NativeLook before = NativeLook::Of(window);
+  for (int command : {SW_MAXIMIZE, SW_MINIMIZE}) {
+    SCOPED_TRACE(command == SW_MAXIMIZE ? "maximised" : "minimised");
+    ShowWindow(window, command);
+    Pump();
+    SkinOn();
+    ShowWindow(window, SW_RESTORE);
+    Pump();
+    ExpectSkinned(window, before, "on, restored");
+    ASSERT_TRUE(SwitchSkinning(data_, false));
+    Pump();
+    ExpectNative(window, before, "off");
+  }
+}
+
 // A plain system dialog: switched on, the manager's scan sees only framework forms, so the
 // dialog is skinned when it is next activated; switched off, it is given back with the form.
 TEST_F(OffAndOn, PlainDialogIsNativeAgainWhenOffAndSkinnedAgainWhenActivated) {
