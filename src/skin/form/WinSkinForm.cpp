@@ -202,7 +202,8 @@ void TWinSkinForm::ResizeForSkin(bool keepClient) {
   Size2 client{clientBefore_.right - clientBefore_.left, clientBefore_.bottom - clientBefore_.top};
   if (showState_ != ssNormal) {
     // Not the size on screen but the one a restore brings back must fit the client.
-    if (formKind_ != fmMdiChild && !isChild_) SetNormalSize(SkinnedWindowSize(client, borders_, menuHeight_));
+    if (!keepClient && formKind_ != fmMdiChild && !isChild_)
+      SetNormalSize(SkinnedWindowSize(client, borders_, menuHeight_));
     FrameChanged();
     return;
   }
@@ -311,6 +312,9 @@ void TWinSkinForm::ReapplySkin() {
   if (form_) form_->SetColor(static_cast<TColor>(skinData_->ColourButtonFace));
   state_ = lsReapplying;
   if (frameSkinning_ && form_) {
+    // The client to keep is the one the window has now, inside the old borders: it may have
+    // been resized since it was skinned.
+    if (showState_ == ssNormal) GetClientRect(window_, &clientBefore_);
     ResizeForSkin(true);
     const SIZE size = WindowSize(window_);
     SetWindowPos(window_, nullptr, 0, 0, size.cx, size.cy + 1, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);

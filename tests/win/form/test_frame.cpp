@@ -124,13 +124,9 @@ TEST_F(FormFrame, HitTestKeepsTheTopThreePixels) {
 // when the border bitmap there is not magenta. The strips' ends are drawn at their own size, so
 // a corner pixel is the bitmap's pixel; along an edge the stretched middle is checked where
 // every middle row (or column) of the bitmap agrees.
-TEST_F(FormFrame, RegionIsWhereTheBordersAreNotMagenta) {
-  const DefaultBorders borders = ReadDefaultBorders();
-  ASSERT_TRUE(borders.left.transparent && borders.top.transparent && borders.right.transparent);
-  HWND window = form_.Handle();
+void ExpectRegionFromBorders(HWND window, const DefaultBorders& borders, const char* when) {
+  SCOPED_TRACE(when);
   HRGN probe = CreateRectRgn(0, 0, 0, 0);
-  EXPECT_EQ(GetWindowRgn(window, probe), ERROR) << "no region before skinning";
-  SkinOn();
   ASSERT_NE(GetWindowRgn(window, probe), ERROR);
   const WindowSize size = WindowSizeOf(window);
   const int W = size.width, H = size.height;
@@ -201,8 +197,68 @@ TEST_F(FormFrame, RegionIsWhereTheBordersAreNotMagenta) {
   for (int y = 0; y < borders.left.keptStart; ++y)
     for (int x = 0; x < L; ++x) cut += IsKeyColour(left.At(x, y));
   EXPECT_GT(cut, 0) << "the default skin's corners are round";
-  std::printf("region: %d points checked against the border bitmaps, %d wrong\n", checked, wrong);
+  std::printf("region %s, %dx%d: %d points checked against the border bitmaps, %d wrong\n", when, W, H, checked, wrong);
   DeleteObject(probe);
+}
+
+
+TEST_F(FormFrame, RegionIsWhereTheBordersAreNotMagenta) {
+  const DefaultBorders borders = ReadDefaultBorders();
+  ASSERT_TRUE(borders.left.transparent && borders.top.transparent && borders.right.transparent);
+  HWND window = form_.Handle();
+  HRGN probe = CreateRectRgn(0, 0, 0, 0);
+  EXPECT_EQ(GetWindowRgn(window, probe), ERROR) << "no region before skinning";
+  DeleteObject(probe);
+  SkinOn();
+  ExpectRegionFromBorders(window, borders, "skinned");
+  // Resized from outside: the region follows the new size.
+  SetWindowPos(window, nullptr, 0, 0, 520, 260, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  Pump();
+  ExpectRegionFromBorders(window, borders, "resized");
+  // The skin applied anew: the window keeps its size, and the region is built again.
+  data_.ApplySkin();
+  ASSERT_TRUE(PumpUntil([this] { return !Manager().TimerEnabled(); }, "the manager to carry the request out"));
+  Pump();
+  EXPECT_EQ(WindowSizeOf(window).width, 520);
+  EXPECT_EQ(WindowSizeOf(window).height, 260);
+  ExpectRegionFromBorders(window, borders, "skin applied anew");
+}
+
+// A skin with other border sizes applied to a skinned form that was resized since it was
+// skinned: the client keeps the size it has, inside the new borders; switched off, inside the
+// native frame.
+TEST_F(FormFrame, NewSkinWithOtherBordersKeepsTheClientItHas) {
+  const Bytes other = StreamOf(PackSkin({{"l.bmp", BmpFile(12, 40)},
+                                         {"t.bmp", BmpFile(40, 48)},
+                                         {"r.bmp", BmpFile(12, 40)},
+                                         {"b.bmp", BmpFile(40, 12)},
+                                         {"skin.ini", TextBytes("[Personality]\nLeft=l.bmp\nLeftFrame=2\n"
+                                                                "Top=t.bmp\nTopFrame=2\nRight=r.bmp\nRightFrame=2\n"
+                                                                "Bottom=b.bmp\nBottomFrame=2\n")}}));
+  HWND window = form_.Handle();
+  SkinOn();
+  SetWindowPos(window, nullptr, 0, 0, 520, 260, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  Pump();
+  const WindowSize client = ClientSizeOf(window);
+  data_.ReadSkinStream(other);
+  ASSERT_FALSE(data_.SkinEmpty);
+  data_.ApplySkin();
+  ASSERT_TRUE(PumpUntil([this] { return !Manager().TimerEnabled(); }, "the manager to carry the request out"));
+  Pump();
+  TWinSkinForm* skinner = RunningSkinner(window);
+  ASSERT_NE(skinner, nullptr);
+  const BorderSizes& b = skinner->Borders();
+  EXPECT_EQ(b.left, 6);
+  EXPECT_EQ(b.top, 24);
+  EXPECT_EQ(b.right, 6);
+  EXPECT_EQ(b.bottom, 6);
+  EXPECT_EQ(ClientSizeOf(window).width, client.width);
+  EXPECT_EQ(ClientSizeOf(window).height, client.height);
+  EXPECT_EQ(WindowSizeOf(window).width, client.width + 12);
+  EXPECT_EQ(WindowSizeOf(window).height, client.height + 30);
+  ASSERT_TRUE(SwitchSkinning(data_, false));
+  EXPECT_EQ(ClientSizeOf(window).width, client.width);
+  EXPECT_EQ(ClientSizeOf(window).height, client.height);
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 
 #include "SkinnedForms.h"
 #include "support/GuiResources.h"
@@ -189,6 +190,29 @@ TEST_F(OffAndOn, AThousandCyclesLeaveTheGuiObjectCountsWhereTheyWere) {
   std::printf("GDI objects: %ld after the first cycle, %ld after %d; USER objects: %ld, %ld\n", first.gdi,
               last.gdi, kCycles, first.user, last.user);
   ASSERT_GE(first.gdi, 0) << "no GDI object count on this system";
+  EXPECT_LE(std::labs(last.gdi - first.gdi), kMargin);
+  EXPECT_LE(std::labs(last.user - first.user), kMargin);
+}
+
+// Skinned forms that come and go (their skinners end with their windows, not by switching
+// off) leave the counts where they were too.
+TEST_F(OffAndOn, SkinnedFormsThatComeAndGoLeaveTheGuiObjectCountsWhereTheyWere) {
+  constexpr int kForms = 200;
+  constexpr long kMargin = 4;
+  SkinOn();
+  GuiObjectCounts first{};
+  for (int i = 1; i <= kForms; ++i) {
+    auto form = std::make_unique<TForm>(nullptr);
+    form->SetBounds(200, 150, 300, 200);
+    form->Show();
+    if (!PumpUntilSkinned(form->Handle())) break;
+    form.reset();
+    Pump();
+    if (i == 1) first = CountGuiObjects();
+  }
+  const GuiObjectCounts last = CountGuiObjects();
+  std::printf("GDI objects: %ld after the first form, %ld after %d; USER objects: %ld, %ld\n", first.gdi, last.gdi,
+              kForms, first.user, last.user);
   EXPECT_LE(std::labs(last.gdi - first.gdi), kMargin);
   EXPECT_LE(std::labs(last.user - first.user), kMargin);
 }
