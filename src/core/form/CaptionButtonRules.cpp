@@ -23,8 +23,8 @@ bool VisibilityHolds(int value, const CaptionWindowState& w, bool first,
   case 4: return !w.active;
   case 5: return false;
   case 6:
-  case 7: return !Has(w, kNbMaximizeBox);
   case 8: return sizeBox && (!first || Has(w, kNbSystemMenu));
+  case 7: return !Has(w, kNbMaximizeBox);
   case 9: return !Has(w, kNbMinimizeBox);
   case 10:
     if (!first) return Has(w, kNbContextHelp);

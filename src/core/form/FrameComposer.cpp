@@ -44,6 +44,37 @@ void AddIfNotEmpty(std::vector<Rect>& runs, const Rect& r) {
   if (!r.Empty()) runs.push_back(r);
 }
 
+// Joins each run of runs[from..] to the run right above it when both span the same columns,
+// so a straight border edge becomes one rectangle rather than one per row. The runs come row
+// by row from the top, left to right within a row, one pixel high.
+void MergeRows(std::vector<Rect>& runs, std::size_t from) {
+  std::vector<Rect> merged;
+  std::vector<std::size_t> open, next; // merged rectangles reaching the current row, by left
+  std::size_t i = from;
+  while (i < runs.size()) {
+    const int y = runs[i].top;
+    next.clear();
+    std::size_t k = 0;
+    for (; i < runs.size() && runs[i].top == y; ++i) {
+      const Rect& run = runs[i];
+      while (k < open.size() && merged[open[k]].left < run.left) ++k;
+      if (k < open.size()) {
+        Rect& above = merged[open[k]];
+        if (above.left == run.left && above.right == run.right && above.bottom == y) {
+          above.bottom = run.bottom;
+          next.push_back(open[k++]);
+          continue;
+        }
+      }
+      next.push_back(merged.size());
+      merged.push_back(run);
+    }
+    open.swap(next);
+  }
+  runs.resize(from);
+  runs.insert(runs.end(), merged.begin(), merged.end());
+}
+
 // A border's part of the region: the opaque runs of its rendering when it is keyed and big
 // enough to render, else its whole rectangle.
 void AddBorderRegion(std::vector<Rect>& runs, const TDataSkinBorder& border, const Rect& rect,
@@ -51,10 +82,23 @@ void AddBorderRegion(std::vector<Rect>& runs, const TDataSkinBorder& border, con
   if (keyed && border.Trans == 1 && Renderable(rect)) {
     const PlacedImage placed = BorderImage(border, rect, 1, stacked);
     static const KeyRange key = MakeKeyRange(kKeyColour, 1, 1, 1);
+    const std::size_t from = runs.size();
     CollectOpaqueRuns(placed.image, placed.x, placed.y, key, runs);
+    MergeRows(runs, from);
     return;
   }
   AddIfNotEmpty(runs, rect);
+}
+
+// Borders wider than the window reach outside it; the region keeps only what lies inside.
+void ClipToWindow(std::vector<Rect>& runs, int width, int height) {
+  const Rect window{0, 0, width, height};
+  std::size_t kept = 0;
+  for (const Rect& r : runs) {
+    const Rect inside = Intersect(r, window);
+    if (!inside.Empty()) runs[kept++] = inside;
+  }
+  runs.resize(kept);
 }
 
 } // namespace
@@ -94,13 +138,16 @@ std::vector<Rect> FrameRegionRuns(const TSkinElements& skin, const BorderSizes& 
   }
   const BorderRects r = BorderRectsOf(b, width, height);
   AddIfNotEmpty(runs, Rect{b.left, b.top, r.right.left, r.bottom.top});
-  if (kind == fkNoCaption) return runs;
-  // Strips of a single pixel across are kept whole: a key pixel there would cut the window
-  // edge itself.
+  if (kind == fkNoCaption) {
+    ClipToWindow(runs, width, height);
+    return runs;
+  }
+  // Strips too thin to slice stay whole rectangles.
   AddBorderRegion(runs, skin.LeftBorder, r.left, false, height > 1);
   AddBorderRegion(runs, skin.RightBorder, r.right, false, height > 1);
   AddBorderRegion(runs, skin.BottomBorder, r.bottom, true, b.bottom >= 2);
   AddBorderRegion(runs, skin.TopBorder, r.top, true, b.top > 1);
+  ClipToWindow(runs, width, height);
   return runs;
 }
 

@@ -78,15 +78,8 @@ void TFramePainter::PaintTitle() {
   }
   GdiFlush();
   const bool minimized = form_.Show() == ssMinimized;
-  const TSkinData& skin = *form_.SkinData();
   const BorderSizes& b = form_.Borders();
-  if (!minimized) {
-    const TDataSkinBorder& top = skin.TopBorder;
-    DrawPlaced(canvas_,
-               SlicedFrameImage(Rect{b.left, 0, width - b.right, b.top}, top.Bitmap, top.Margins(),
-                                BorderFrameIndex(form_.IsActive(), top.Frame), top.Frame, top.Tile != 1, true),
-               false);
-  }
+  if (!minimized) DrawTopBorder(Rect{b.left, 0, width - b.right, b.top});
   ComposeTitle(width, height, minimized);
   Blit(nullptr, width, height, minimized ? height : b.top, false);
 }
@@ -99,11 +92,7 @@ void TFramePainter::ComposeTitle(int width, int height, bool minimized) {
   if (minimized) {
     FillRect(canvas_, Rect{0, 0, width, height}, PixelOfColour(skin.ColourButtonFace));
     title = Rect{0, 0, width, b.top};
-    const TDataSkinBorder& top = skin.TopBorder;
-    DrawPlaced(canvas_,
-               SlicedFrameImage(title, top.Bitmap, top.Margins(), BorderFrameIndex(form_.IsActive(), top.Frame),
-                                top.Frame, top.Tile != 1, true),
-               false);
+    DrawTopBorder(title);
   }
   TCaptionButtons& buttons = form_.CaptionButtons();
   buttons.Judge();
@@ -111,6 +100,14 @@ void TFramePainter::ComposeTitle(int width, int height, bool minimized) {
   buttons.Layout(width, textRect_);
   GdiFlush(); // the caption text is in the pixels before the buttons go over them
   buttons.Draw(canvas_);
+}
+
+void TFramePainter::DrawTopBorder(const Rect& where) {
+  const TDataSkinBorder& top = form_.SkinData()->TopBorder;
+  DrawPlaced(canvas_,
+             SlicedFrameImage(where, top.Bitmap, top.Margins(), BorderFrameIndex(form_.IsActive(), top.Frame),
+                              top.Frame, top.Tile != 1, true),
+             false);
 }
 
 void TFramePainter::DrawCaptionText(const Rect& title) {

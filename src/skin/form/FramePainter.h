@@ -41,6 +41,7 @@ private:
   void EnsureCanvas(int width, int height);
   void SelectCaptionFont();
   void ComposeTitle(int width, int height, bool minimized);
+  void DrawTopBorder(const Rect& where);
   void DrawCaptionText(const Rect& title);
   void Blit(HDC dc, int width, int height, int bottom, bool clipClient);
 

@@ -413,9 +413,11 @@ LRESULT TWinSkinForm::Default(UINT msg, WPARAM wParam, LPARAM lParam) {
 LRESULT TWinSkinForm::FormWindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
   if (state_ == lsCreated) {
     if (msg == WM_NCPAINT) return 0;
+    // Nothing native is painted before the set-up; the activation change is let through (an
+    // answer of 0 would keep the window from being deactivated).
     if (msg == WM_NCACTIVATE && formKind_ != fmMdiChild) {
       active_ = wParam != FALSE;
-      return Default(msg, wParam, lParam);
+      return 1;
     }
   }
   switch (msg) {
