@@ -1,6 +1,7 @@
 #include "skin/form/WinSkinForm.h"
 
 #include <algorithm>
+#include <utility>
 
 #include <commctrl.h>
 #include <windowsx.h>
@@ -215,18 +216,24 @@ void TWinSkinForm::ResizeForSkin(bool keepClient) {
   if (dialog_ && !keepClient) {
     const int wanted = painter_->CaptionWidthNeeded();
     if (wanted > size.width) {
-      const int shift = (wanted - size.width) / 2;
-      for (HWND child = GetWindow(window_, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        RECT r;
-        GetWindowRect(child, &r);
-        MapWindowPoints(HWND_DESKTOP, window_, reinterpret_cast<POINT*>(&r), 2);
-        SetWindowPos(child, nullptr, r.left + shift, r.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-      }
+      // Remembered so that giving the window back undoes it.
+      widenedBy_ = wanted - size.width;
+      childShift_ = widenedBy_ / 2;
+      MoveChildren(childShift_);
       size.width = wanted;
     }
   }
   SetWindowPos(window_, nullptr, 0, 0, size.width, size.height,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+}
+
+void TWinSkinForm::MoveChildren(int dx) {
+  for (HWND child = GetWindow(window_, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    RECT r;
+    GetWindowRect(child, &r);
+    MapWindowPoints(HWND_DESKTOP, window_, reinterpret_cast<POINT*>(&r), 2);
+    SetWindowPos(child, nullptr, r.left + dx, r.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
 }
 
 // ---- giving back
@@ -262,17 +269,23 @@ void TWinSkinForm::RestoreWindow() {
 
 // The client keeps its size inside the native frame again.
 void TWinSkinForm::RestoreSize() {
-  RECT r{};
-  GetWindowRect(window_, &r);
-  if (formKind_ == fmMdiChild) MapWindowPoints(HWND_DESKTOP, GetParent(window_), reinterpret_cast<POINT*>(&r), 2);
-  const Size2 size = UnskinnedWindowSize(Size2{r.right - r.left, r.bottom - r.top}, borders_, menuHeight_,
-                                         Size2{unskinnedExtra_.cx, unskinnedExtra_.cy});
+  // A dialog widened for its caption gets its own width and its children's places back.
+  const int widened = std::exchange(widenedBy_, 0);
+  if (childShift_) MoveChildren(-std::exchange(childShift_, 0));
+  auto unskinned = [&](Size2 skinned) {
+    Size2 size = UnskinnedWindowSize(skinned, borders_, menuHeight_, Size2{unskinnedExtra_.cx, unskinnedExtra_.cy});
+    size.width = std::max(0, size.width - widened);
+    return size;
+  };
   if (showState_ != ssNormal) {
-    if (formKind_ != fmMdiChild)
-      SetNormalSize(UnskinnedWindowSize(NormalSize(), borders_, menuHeight_, Size2{unskinnedExtra_.cx, unskinnedExtra_.cy}));
+    if (formKind_ != fmMdiChild) SetNormalSize(unskinned(NormalSize()));
     FrameChanged();
     return;
   }
+  RECT r{};
+  GetWindowRect(window_, &r);
+  if (formKind_ == fmMdiChild) MapWindowPoints(HWND_DESKTOP, GetParent(window_), reinterpret_cast<POINT*>(&r), 2);
+  const Size2 size = unskinned(Size2{r.right - r.left, r.bottom - r.top});
   SetWindowPos(window_, nullptr, 0, 0, size.width, size.height,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
 }

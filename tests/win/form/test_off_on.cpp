@@ -10,6 +10,7 @@
 #include "SkinnedForms.h"
 #include "support/GuiResources.h"
 #include "support/Pump.h"
+#include "support/WindowQueries.h"
 
 namespace vcu::test {
 namespace {
@@ -134,35 +135,60 @@ TEST_F(OffAndOn, FormSwitchedOnWhileMaximisedOrMinimisedKeepsItsClientWhenRestor
 
 // A plain system dialog: switched on, the manager's scan sees only framework forms, so the
 // dialog is skinned when it is next activated; switched off, it is given back with the form.
+// A caption too long for the skinned title widens the dialog and moves its children right by
+// half the difference; switched off, both go back.
 TEST_F(OffAndOn, PlainDialogIsNativeAgainWhenOffAndSkinnedAgainWhenActivated) {
-  struct {
-    DLGTEMPLATE header;
-    WORD menu, windowClass, title[4];
-  } tmpl{};
-  tmpl.header.style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | WS_VISIBLE;
-  tmpl.header.cx = 200;
-  tmpl.header.cy = 120;
-  tmpl.header.x = 30;
-  tmpl.header.y = 30;
-  tmpl.title[0] = 'D';
-  HWND dialog = CreateDialogIndirectParamA(GetModuleHandleA(nullptr), &tmpl.header, nullptr, &PlainDialogProc, 0);
-  ASSERT_NE(dialog, nullptr);
-  ASSERT_TRUE(PumpUntil([dialog] { return GetActiveWindow() == dialog; }, "the dialog to be activated"));
-  const NativeLook before = NativeLook::Of(dialog);
-  for (int round = 1; round <= 2; ++round) {
-    SCOPED_TRACE("round " + std::to_string(round));
-    SkinOn();
-    EXPECT_EQ(RunningSkinner(dialog), nullptr);
-    SetActiveWindow(form_.Handle());
-    SetActiveWindow(dialog);
-    ASSERT_TRUE(PumpUntilSkinned(dialog));
-    EXPECT_EQ(RunningSkinner(dialog)->Frame(), fkDialog);
-    ExpectSkinned(dialog, before, "on");
-    ASSERT_TRUE(SwitchSkinning(data_, false));
-    Pump();
-    ExpectNative(dialog, before, "off");
+  const struct {
+    const char* name;
+    const char* caption;
+    bool widened;
+  } cases[] = {
+      {"short caption", "D", false},
+      {"long caption", "A caption far too long for the skinned title of so narrow a dialog", true},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    struct {
+      DLGTEMPLATE header;
+      WORD menu, windowClass, title[2];
+    } tmpl{};
+    tmpl.header.style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | WS_VISIBLE;
+    tmpl.header.cx = 160;
+    tmpl.header.cy = 100;
+    tmpl.header.x = 30;
+    tmpl.header.y = 30;
+    HWND dialog = CreateDialogIndirectParamA(GetModuleHandleA(nullptr), &tmpl.header, nullptr, &PlainDialogProc, 0);
+    ASSERT_NE(dialog, nullptr);
+    SetWindowTextA(dialog, c.caption);
+    HWND button = CreateWindowExA(0, "BUTTON", "OK", WS_CHILD | WS_VISIBLE, 10, 10, 80, 24, dialog, nullptr,
+                                  GetModuleHandleA(nullptr), nullptr);
+    ASSERT_TRUE(PumpUntil([dialog] { return GetActiveWindow() == dialog; }, "the dialog to be activated"));
+    const NativeLook before = NativeLook::Of(dialog);
+    const RECT buttonBefore = RectInParent(button);
+    for (int round = 1; round <= 2; ++round) {
+      SCOPED_TRACE("round " + std::to_string(round));
+      SkinOn();
+      EXPECT_EQ(RunningSkinner(dialog), nullptr);
+      SetActiveWindow(form_.Handle());
+      SetActiveWindow(dialog);
+      ASSERT_TRUE(PumpUntilSkinned(dialog));
+      const BorderSizes b = RunningSkinner(dialog)->Borders();
+      EXPECT_EQ(RunningSkinner(dialog)->Frame(), fkDialog);
+      EXPECT_EQ(SendMessageA(dialog, SKINMSG_QUERY, 0, 0), 1);
+      const int widening = WindowSizeOf(dialog).width - (before.client.width + b.left + b.right);
+      if (c.widened) {
+        EXPECT_GT(widening, 0);
+        EXPECT_EQ(RectInParent(button).left, buttonBefore.left + widening / 2);
+      } else {
+        ExpectSkinned(dialog, before, "on");
+      }
+      ASSERT_TRUE(SwitchSkinning(data_, false));
+      Pump();
+      ExpectNative(dialog, before, "off");
+      EXPECT_EQ(RectInParent(button).left, buttonBefore.left);
+    }
+    DestroyWindow(dialog);
   }
-  DestroyWindow(dialog);
 }
 
 // Driven straight through the manager's timer message: a thousand off/on cycles of a shown
