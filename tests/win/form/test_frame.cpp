@@ -117,6 +117,12 @@ TEST_F(FormFrame, HitTestKeepsTheTopThreePixels) {
     const int top = RunningSkinner(window)->Borders().top;
     for (int y : {4, top / 2, top - 1}) EXPECT_EQ(HitTest(window, middle, y), HTCAPTION) << "y " << y;
     EXPECT_EQ(HitTest(window, middle, top + 5), HTCLIENT);
+    // Across the title between the side borders, where the native icon and caption buttons
+    // would answer, it is all caption: those are not drawn and must not be clicked.
+    const BorderSizes& b = RunningSkinner(window)->Borders();
+    int notCaption = 0;
+    for (int x = b.left; x < WindowSizeOf(window).width - b.right; ++x) notCaption += HitTest(window, x, top / 2) != HTCAPTION;
+    EXPECT_EQ(notCaption, 0);
   }
 }
 
