@@ -1,11 +1,14 @@
 // Skinning switched off gives every window back exactly as it was (styles, size, window
-// procedure, region, colour); switched on again, the same windows wear the skin again. A
-// thousand such cycles leave the process's GDI and USER object counts where they were.
+// procedure, region, colour), also when it is maximised or minimised at the time, or is a
+// dialog widened for its caption; switched on again, the same windows wear the skin again. A
+// thousand such cycles, and skinned forms that come and go, leave the process's GDI and USER
+// object counts where they were.
 #include <gtest/gtest.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
+#include <string>
 
 #include "SkinnedForms.h"
 #include "support/GuiResources.h"
