@@ -1,5 +1,8 @@
 #include "skin/form/WinSkinForm.h"
 
+#include <algorithm>
+#include <utility>
+
 #include <commctrl.h>
 #include <windowsx.h>
 
@@ -162,6 +165,7 @@ void TWinSkinForm::InitForm() {
   const SIZE window = WindowSize(window_);
   if (state_ == lsCreated) {
     unskinnedExtra_ = SIZE{window.cx - clientBefore_.right, window.cy - clientBefore_.bottom};
+    if (showState_ != ssNormal && formKind_ != fmMdiChild && !isChild_) ReadNormalClient();
     // Child control skinning comes with the control skinners.
     if (formKind_ == fmMdiChild) {
       if (showState_ == ssMaximized) {
@@ -174,12 +178,12 @@ void TWinSkinForm::InitForm() {
         state_ = lsRunning;
         BuildRegion();
       }
-    } else if (!isChild_ && frameKind_ != fkNoCaption && showState_ != ssMinimized && frameSkinning_) {
+    } else if (!isChild_ && frameKind_ != fkNoCaption && frameSkinning_) {
       state_ = lsInitialising;
       ResizeForSkin(false);
       state_ = lsRunning;
       if (showState_ == ssMaximized) FrameChanged();
-      else BuildRegion();
+      else if (showState_ == ssNormal) BuildRegion();
     }
   }
   SendMessageW(window_, SKINMSG_SKINNED, 0, kSkinMark);
@@ -196,11 +200,14 @@ void TWinSkinForm::FrameChanged() {
 
 // The client keeps the size it had before skinning; only the frame around it changes.
 void TWinSkinForm::ResizeForSkin(bool keepClient) {
-  if (showState_ == ssMaximized) {
+  Size2 client{clientBefore_.right - clientBefore_.left, clientBefore_.bottom - clientBefore_.top};
+  if (showState_ != ssNormal) {
+    // Not the size on screen but the one a restore brings back must fit the client.
+    if (!keepClient && formKind_ != fmMdiChild && !isChild_)
+      SetNormalSize(SkinnedWindowSize(client, borders_, menuHeight_));
     FrameChanged();
     return;
   }
-  Size2 client{clientBefore_.right - clientBefore_.left, clientBefore_.bottom - clientBefore_.top};
   if (form_ && !keepClient) {
     client.width = form_->ClientWidth();
     client.height = form_->ClientHeight() - (formKind_ == fmMdiChild ? 0 : menuHeight_);
@@ -209,18 +216,24 @@ void TWinSkinForm::ResizeForSkin(bool keepClient) {
   if (dialog_ && !keepClient) {
     const int wanted = painter_->CaptionWidthNeeded();
     if (wanted > size.width) {
-      const int shift = (wanted - size.width) / 2;
-      for (HWND child = GetWindow(window_, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        RECT r;
-        GetWindowRect(child, &r);
-        MapWindowPoints(HWND_DESKTOP, window_, reinterpret_cast<POINT*>(&r), 2);
-        SetWindowPos(child, nullptr, r.left + shift, r.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-      }
+      // Remembered so that giving the window back undoes it.
+      widenedBy_ = wanted - size.width;
+      childShift_ = widenedBy_ / 2;
+      MoveChildren(childShift_);
       size.width = wanted;
     }
   }
   SetWindowPos(window_, nullptr, 0, 0, size.width, size.height,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+}
+
+void TWinSkinForm::MoveChildren(int dx) {
+  for (HWND child = GetWindow(window_, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    RECT r;
+    GetWindowRect(child, &r);
+    MapWindowPoints(HWND_DESKTOP, window_, reinterpret_cast<POINT*>(&r), 2);
+    SetWindowPos(child, nullptr, r.left + dx, r.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
 }
 
 // ---- giving back
@@ -256,23 +269,65 @@ void TWinSkinForm::RestoreWindow() {
 
 // The client keeps its size inside the native frame again.
 void TWinSkinForm::RestoreSize() {
-  RECT r{};
-  GetWindowRect(window_, &r);
-  if (formKind_ == fmMdiChild) MapWindowPoints(HWND_DESKTOP, GetParent(window_), reinterpret_cast<POINT*>(&r), 2);
-  const Size2 size = UnskinnedWindowSize(Size2{r.right - r.left, r.bottom - r.top}, borders_, menuHeight_,
-                                         Size2{unskinnedExtra_.cx, unskinnedExtra_.cy});
+  // A dialog widened for its caption gets its own width and its children's places back.
+  const int widened = std::exchange(widenedBy_, 0);
+  if (childShift_) MoveChildren(-std::exchange(childShift_, 0));
+  auto unskinned = [&](Size2 skinned) {
+    Size2 size = UnskinnedWindowSize(skinned, borders_, menuHeight_, Size2{unskinnedExtra_.cx, unskinnedExtra_.cy});
+    size.width = std::max(0, size.width - widened);
+    return size;
+  };
   if (showState_ != ssNormal) {
+    if (formKind_ != fmMdiChild) SetNormalSize(unskinned(NormalSize()));
     FrameChanged();
     return;
   }
+  RECT r{};
+  GetWindowRect(window_, &r);
+  if (formKind_ == fmMdiChild) MapWindowPoints(HWND_DESKTOP, GetParent(window_), reinterpret_cast<POINT*>(&r), 2);
+  const Size2 size = unskinned(Size2{r.right - r.left, r.bottom - r.top});
   SetWindowPos(window_, nullptr, 0, 0, size.width, size.height,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+}
+
+Size2 TWinSkinForm::NormalSize() const {
+  WINDOWPLACEMENT placement{};
+  placement.length = sizeof placement;
+  if (!GetWindowPlacement(window_, &placement)) return Size2{};
+  const RECT& r = placement.rcNormalPosition;
+  return Size2{r.right - r.left, r.bottom - r.top};
+}
+
+void TWinSkinForm::SetNormalSize(Size2 size) {
+  WINDOWPLACEMENT placement{};
+  placement.length = sizeof placement;
+  if (!GetWindowPlacement(window_, &placement)) return;
+  RECT& r = placement.rcNormalPosition;
+  if (r.right - r.left == size.width && r.bottom - r.top == size.height) return;
+  r.right = r.left + size.width;
+  r.bottom = r.top + size.height;
+  // Already in that state: showing it so again must not take the activation.
+  if (placement.showCmd == SW_SHOWMINIMIZED) placement.showCmd = SW_SHOWMINNOACTIVE;
+  SetWindowPlacement(window_, &placement);
+}
+
+void TWinSkinForm::ReadNormalClient() {
+  RECT frame{0, 0, 0, 0};
+  AdjustWindowRectEx(&frame, static_cast<DWORD>(StyleOf(window_)), GetMenu(window_) != nullptr,
+                     static_cast<DWORD>(ExStyleOf(window_)));
+  unskinnedExtra_ = SIZE{frame.right - frame.left, frame.bottom - frame.top};
+  const Size2 normal = NormalSize();
+  clientBefore_ = RECT{0, 0, std::max<LONG>(0, normal.width - unskinnedExtra_.cx),
+                       std::max<LONG>(0, normal.height - unskinnedExtra_.cy)};
 }
 
 void TWinSkinForm::ReapplySkin() {
   if (form_) form_->SetColor(static_cast<TColor>(skinData_->ColourButtonFace));
   state_ = lsReapplying;
   if (frameSkinning_ && form_) {
+    // The client to keep is the one the window has now, inside the old borders: it may have
+    // been resized since it was skinned.
+    if (showState_ == ssNormal) GetClientRect(window_, &clientBefore_);
     ResizeForSkin(true);
     const SIZE size = WindowSize(window_);
     SetWindowPos(window_, nullptr, 0, 0, size.cx, size.cy + 1, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);

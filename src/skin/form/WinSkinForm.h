@@ -121,6 +121,13 @@ private:
   void ReadShowState();
   void FrameChanged();
   void RestoreSize();
+  // A maximised or minimised window: the size a restore brings back, and setting it.
+  Size2 NormalSize() const;
+  void SetNormalSize(Size2 size);
+  // The client rectangle and native frame extra of the normal placement, for a window that
+  // is not shown normally and so has no measurable client of that size.
+  void ReadNormalClient();
+  void MoveChildren(int dx);
   void DropRegionHandle();
 
   LRESULT OnNcCalcSize(WPARAM wParam, LPARAM lParam);
@@ -150,6 +157,9 @@ private:
   int menuHeight_ = 0;
   SIZE unskinnedExtra_{0, 0};
   RECT clientBefore_{0, 0, 0, 0};
+  // What the set-up added to a dialog's width for its caption, and moved its children by.
+  int widenedBy_ = 0;
+  int childShift_ = 0;
   TColor savedColor_ = 0;
   bool colorSaved_ = false;
   HRGN region_ = nullptr;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <map>
+#include <utility>
 
 #include <gtest/gtest.h>
 
@@ -22,7 +23,7 @@ constexpr int kMessageBoxTextId = 0xFFFF; // the static control holding a messag
 
 } // namespace
 
-DialogWatcher::DialogWatcher() {
+DialogWatcher::DialogWatcher(std::function<bool(HWND)> ready) : ready_(std::move(ready)) {
   activeWatcher = this;
   timer_ = SetTimer(nullptr, 0, 20, &DialogWatcher::OnTimer);
 }
@@ -52,6 +53,7 @@ BOOL CALLBACK DialogWatcher::OnWindow(HWND window, LPARAM self) {
 
 void DialogWatcher::Answer(HWND dialog) {
   if (std::find(answered_.begin(), answered_.end(), dialog) != answered_.end()) return;
+  if (ready_ && !ready_(dialog)) return;
   answered_.push_back(dialog);
   SeenDialog seen{ClassOf(dialog), TextOf(dialog), ""};
   if (seen.windowClass == "TMessageForm") {

@@ -1,6 +1,7 @@
 #pragma once
 // Answering the modal dialogs a handler opens while the test waits inside that handler.
 #include <chrono>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -18,10 +19,11 @@ struct SeenDialog {
 
 // While alive, a thread timer looks for dialogs of this thread every few milliseconds, also
 // from inside their modal loops; each one found is recorded once and closed with its OK
-// button, as a user would.
+// button, as a user would. A watcher given `ready` leaves each dialog open until ready(dialog)
+// holds, so a test can look at the dialog as it stands before it is closed.
 class DialogWatcher {
 public:
-  DialogWatcher();
+  explicit DialogWatcher(std::function<bool(HWND)> ready = nullptr);
   ~DialogWatcher();
   DialogWatcher(const DialogWatcher&) = delete;
   DialogWatcher& operator=(const DialogWatcher&) = delete;
@@ -35,6 +37,7 @@ private:
   static BOOL CALLBACK OnWindow(HWND window, LPARAM self);
   void Answer(HWND dialog);
 
+  std::function<bool(HWND)> ready_;
   UINT_PTR timer_ = 0;
   std::vector<HWND> answered_;
   std::vector<SeenDialog> seen_;
