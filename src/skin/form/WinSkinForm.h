@@ -21,6 +21,7 @@ class TSkinData;
 class TCaptionButtons;
 class TFramePainter;
 class TSkinSystemMenu;
+class TMdiClientHook;
 
 // Messages of the form skinner, besides the manager's.
 constexpr UINT SKINMSG_REPAINTFRAME = 0x3502;
@@ -95,6 +96,8 @@ public:
   TCaptionButtons& CaptionButtons() { return *captionButtons_; }
   TSkinSystemMenu& SkinSystemMenu() { return *skinSystemMenu_; }
   TFramePainter& Painter() { return *painter_; }
+  // The MDI frame's client window while it is subclassed, else null.
+  HWND MdiClient() const;
   unsigned DoubleClickTime() const { return doubleClickTime_; }
 
   // The hover timer runs while the window is active.
@@ -173,6 +176,7 @@ private:
   std::unique_ptr<TCaptionButtons> captionButtons_;
   std::unique_ptr<TFramePainter> painter_;
   std::unique_ptr<TSkinSystemMenu> skinSystemMenu_;
+  std::unique_ptr<TMdiClientHook> mdiClientHook_;
 };
 
 } // namespace vcu
