@@ -623,10 +623,12 @@ LRESULT TWinSkinForm::OnSize(WPARAM wParam, LPARAM lParam) {
   TSkinManage* manager = TSkinManage::Instance();
   // However a child came to be maximised or restored (caption button, system command, the
   // client's own messages), the children follow: maximised ones wear the native frame.
-  if (formKind_ == fmMdiChild && manager) {
-    if (wParam == SIZE_MAXIMIZED) manager->SetMdiMaximized(true);
-    else if (wParam == SIZE_RESTORED && manager->MdiMaximized() && !AnyChildZoomed(GetParent(window_)))
-      manager->SetMdiMaximized(false);
+  // Only a change counts: a maximised child also gets SIZE_MAXIMIZED for every frame change,
+  // and the region set when the flag is cleared before a tile makes one.
+  if (formKind_ == fmMdiChild && manager && (wParam == SIZE_MAXIMIZED) != zoomed_) {
+    zoomed_ = wParam == SIZE_MAXIMIZED;
+    if (zoomed_) manager->SetMdiMaximized(true);
+    else if (wParam == SIZE_RESTORED && !AnyChildZoomed(GetParent(window_))) manager->SetMdiMaximized(false);
   }
   const bool mdiHeld = formKind_ == fmMdiChild && ((manager && manager->MdiMaximized()) || showState_ != ssNormal);
   if (showState_ != ssMinimized && !mdiHeld && (state_ == lsRunning || state_ == lsReapplying)) BuildRegion();

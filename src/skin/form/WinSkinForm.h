@@ -153,6 +153,7 @@ private:
   bool active_ = true;
   int nativeButtons_ = 0;
   bool isChild_ = false;
+  bool zoomed_ = false; // an MDI child: its last WM_SIZE said maximised
   bool rightToLeft_ = false;
   bool unicode_ = false;
   bool subclassed_ = false;

@@ -78,10 +78,10 @@ template <class Done> bool PumpUntil(Done done) {
 std::vector<std::uint8_t> SkinStream(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   std::vector<std::uint8_t> archive((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  std::vector<std::uint8_t> stream(4);
+  std::vector<std::uint8_t> stream(archive.size() + 4);
   const auto n = static_cast<std::uint32_t>(archive.size());
-  for (int i = 0; i < 4; ++i) stream[static_cast<size_t>(i)] = static_cast<std::uint8_t>(n >> (8 * i));
-  stream.insert(stream.end(), archive.begin(), archive.end());
+  for (size_t i = 0; i < 4; ++i) stream[i] = static_cast<std::uint8_t>(n >> (8 * i));
+  std::copy(archive.begin(), archive.end(), stream.begin() + 4);
   return stream;
 }
 

@@ -15,6 +15,18 @@ constexpr UINT_PTR kRecorderId = 1;
 
 // The program whose windows are alive; the procedures note into it.
 MdiProgram* running = nullptr;
+HHOOK creationHook = nullptr;
+
+// The hook notes children only while one is being made.
+struct CreationHookScope {
+  explicit CreationHookScope(HOOKPROC proc) {
+    creationHook = SetWindowsHookExA(WH_CBT, proc, nullptr, GetCurrentThreadId());
+  }
+  ~CreationHookScope() {
+    UnhookWindowsHookEx(creationHook);
+    creationHook = nullptr;
+  }
+};
 
 void RegisterClasses(WNDPROC frameProc, WNDPROC childProc) {
   HINSTANCE module = GetModuleHandleA(nullptr);
@@ -65,7 +77,14 @@ HWND MdiProgram::NewChild(int x, int y, int width, int height, DWORD extraStyle)
   create.cx = width;
   create.cy = height;
   create.style = kChildStyle | extraStyle;
+  CreationHookScope hook(&CreationHook);
   return reinterpret_cast<HWND>(SendMessageA(client_, WM_MDICREATE, 0, reinterpret_cast<LPARAM>(&create)));
+}
+
+HWND MdiProgram::NewChildWindow(int x, int y, int width, int height) {
+  CreationHookScope hook(&CreationHook);
+  return CreateWindowExA(WS_EX_MDICHILD, kChildClass, "MDI child", kChildStyle | WS_VISIBLE, x, y, width, height, client_,
+                         nullptr, GetModuleHandleA(nullptr), nullptr);
 }
 
 bool MdiProgram::ClientSaw(UINT msg) const {
@@ -108,6 +127,16 @@ LRESULT CALLBACK MdiProgram::ChildProc(HWND window, UINT msg, WPARAM wParam, LPA
     if (msg == WM_INITMENUPOPUP) ++self->menusOpened_[window];
   }
   return DefMDIChildProcA(window, msg, wParam, lParam);
+}
+
+LRESULT CALLBACK MdiProgram::CreationHook(int code, WPARAM wParam, LPARAM lParam) {
+  if (code == HCBT_CREATEWND && running) {
+    auto window = reinterpret_cast<HWND>(wParam);
+    char name[64] = {};
+    GetClassNameA(window, name, sizeof name);
+    if (lstrcmpA(name, kChildClass) == 0) GetWindowRect(window, &running->children_[window].atHook);
+  }
+  return CallNextHookEx(creationHook, code, wParam, lParam);
 }
 
 LRESULT CALLBACK MdiProgram::ClientRecorder(HWND window, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR,

@@ -37,11 +37,14 @@ public:
   HWND Client() const { return client_; }
   // A child through WM_MDICREATE at (x, y) of the client with the given size.
   HWND NewChild(int x, int y, int width, int height, DWORD extraStyle = 0);
+  // The same through CreateWindowEx with WS_EX_MDICHILD, which keeps a size of 0 x 0.
+  HWND NewChildWindow(int x, int y, int width, int height);
 
   struct Child {
     bool skinnedAtCreate = false; // the skin engine had it when its WM_CREATE came
     RECT client{};                // its client rectangle at WM_CREATE
     RECT window{};                // its window rectangle then
+    RECT atHook{};                // its window rectangle when the creation hook saw it
   };
   const Child& ChildNoted(HWND child) { return children_[child]; }
   // The frame's client rectangle at its WM_CREATE, before anything was skinned.
@@ -56,6 +59,7 @@ public:
 private:
   static LRESULT CALLBACK FrameProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
   static LRESULT CALLBACK ChildProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
+  static LRESULT CALLBACK CreationHook(int code, WPARAM wParam, LPARAM lParam);
   static LRESULT CALLBACK ClientRecorder(HWND window, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id,
                                          DWORD_PTR self);
 

@@ -37,32 +37,30 @@ protected:
   }
 };
 
-// A child is in the skin engine's hands before its WM_CREATE, with or without an area, and
-// WM_MDICREATE stops menu updates; once running a child with an area wears the skin around
-// the client it was made with.
+// A child is in the skin engine's hands before its WM_CREATE, made either way, although its
+// window rectangle is still empty when the creation hook sees it (a child asked for at 0 x 0
+// gets a default size, so that is the empty rectangle there is); WM_MDICREATE stops menu
+// updates. Running, the child wears the skin around the client it was made with.
 TEST_F(MdiChildren, SkinnedAsTheyAreMadeEvenWithoutArea) {
   const struct {
     const char* name;
-    int width, height;
-  } cases[] = {{"with an area", 300, 200}, {"empty", 0, 0}};
+    bool mdiCreate;
+  } cases[] = {{"WM_MDICREATE", true}, {"CreateWindowEx", false}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     data_.SetMenuUpdate(true);
-    HWND child = program_->NewChild(30, 20, c.width, c.height);
+    HWND child = c.mdiCreate ? program_->NewChild(30, 20, 300, 200) : program_->NewChildWindow(30, 20, 300, 200);
     ASSERT_NE(child, nullptr);
     const MdiProgram::Child& noted = program_->ChildNoted(child);
     EXPECT_TRUE(noted.skinnedAtCreate);
-    EXPECT_EQ(noted.window.right - noted.window.left, c.width);
-    EXPECT_EQ(noted.window.bottom - noted.window.top, c.height);
-    EXPECT_FALSE(data_.MenuUpdate());
+    EXPECT_TRUE(IsRectEmpty(&noted.atHook)) << "the rectangle at creation is empty";
+    EXPECT_EQ(data_.MenuUpdate(), !c.mdiCreate);
     ASSERT_NE(Skinner(child), nullptr);
     EXPECT_EQ(Skinner(child)->FormKind(), fmMdiChild);
     ASSERT_TRUE(Skinned(child));
-    if (c.width > 0) {
-      ExpectSkinnedFrame(child);
-      EXPECT_EQ(ClientSize(child).cx, noted.client.right);
-      EXPECT_EQ(ClientSize(child).cy, noted.client.bottom);
-    }
+    ExpectSkinnedFrame(child);
+    EXPECT_EQ(ClientSize(child).cx, noted.client.right);
+    EXPECT_EQ(ClientSize(child).cy, noted.client.bottom);
     SendMessageA(program_->Client(), WM_MDIDESTROY, reinterpret_cast<WPARAM>(child), 0);
   }
 }

@@ -23,6 +23,10 @@ protected:
     RECT r{};
     GetWindowRect(window, &r);
     const UINT_PTR closer = SetTimer(nullptr, kMenuCloser, 50, &CloseMenu);
+    // The default handling of the press waits for the release and opens the native system
+    // menu when that happens over the caption: the release waits in the queue, far away.
+    SetCursorPos(r.right + 200, r.bottom + 100);
+    PostMessageA(window, WM_RBUTTONUP, 0, 0);
     {
       ModalDeadline deadline;
       SendMessageA(window, WM_NCRBUTTONDOWN, HTCAPTION, MAKELPARAM((r.left + r.right) / 2, r.top + 12));
