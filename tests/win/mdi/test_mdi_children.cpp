@@ -138,20 +138,34 @@ TEST_F(MdiChildren, TileAndCascadeClearTheFlagFirst) {
   }
 }
 
-// After WM_MDIDESTROY the flag follows the child left active: none left clears it, a
-// maximised one keeps it.
+// After WM_MDIDESTROY the flag follows the child left active: a maximised one keeps it, a
+// normal one clears a flag that was out of step, and none left clears it.
 TEST_F(MdiChildren, DestroyingAChildTakesTheFlagFromTheChildLeftActive) {
   HWND a = NewChild(10, 10, 280, 180);
   HWND b = NewChild(60, 50, 280, 180);
-  SendMessageA(program_->Client(), WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(b), 0);
+  HWND c = NewChild(90, 70, 280, 180);
+  SendMessageA(program_->Client(), WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(c), 0);
   Pump();
   ASSERT_TRUE(Manager().MdiMaximized());
+  SendMessageA(program_->Client(), WM_MDIDESTROY, reinterpret_cast<WPARAM>(c), 0);
+  Pump();
+  ASSERT_FALSE(IsWindow(c));
+  auto active = reinterpret_cast<HWND>(SendMessageA(program_->Client(), WM_MDIGETACTIVE, 0, 0));
+  ASSERT_NE(active, nullptr);
+  EXPECT_EQ(Manager().MdiMaximized(), IsZoomed(active) != FALSE);
+  EXPECT_EQ(HasRegion(active), !IsZoomed(active));
+
+  // Children shown normally while the flag says maximised: the destruction puts it right.
+  SendMessageA(program_->Client(), WM_MDIRESTORE, reinterpret_cast<WPARAM>(active), 0);
+  Pump();
+  Manager().SetMdiMaximized(true);
   SendMessageA(program_->Client(), WM_MDIDESTROY, reinterpret_cast<WPARAM>(b), 0);
   Pump();
-  ASSERT_FALSE(IsWindow(b));
-  EXPECT_EQ(Manager().MdiMaximized(), IsZoomed(a) != FALSE);
-  EXPECT_EQ(HasRegion(a), !IsZoomed(a));
-  if (!IsZoomed(a)) SendMessageA(program_->Client(), WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(a), 0);
+  ASSERT_FALSE(IsZoomed(a));
+  EXPECT_FALSE(Manager().MdiMaximized());
+  ExpectSkinnedFrame(a);
+
+  SendMessageA(program_->Client(), WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(a), 0);
   Pump();
   ASSERT_TRUE(Manager().MdiMaximized());
   SendMessageA(program_->Client(), WM_MDIDESTROY, reinterpret_cast<WPARAM>(a), 0);

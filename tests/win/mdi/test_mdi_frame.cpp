@@ -2,6 +2,8 @@
 // bars, the redraw request), a right click on its caption, and everything given back.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "mdi/MdiProgram.h"
 #include "support/Dialogs.h"
 #include "support/Pixels.h"
@@ -104,6 +106,20 @@ TEST_F(MdiFrame, RedrawRequestRepaintsTheFrameInsteadOfReachingTheClient) {
   Unskin();
   SendMessageA(program_->Client(), SKINMSG_MDIREDRAW, 0, 0);
   EXPECT_TRUE(program_->ClientSaw(SKINMSG_MDIREDRAW));
+}
+
+// The skinner answers the frame's WM_NCACTIVATE itself; the client still hears of it, so
+// that the active child's caption follows the frame's.
+TEST_F(MdiFrame, FrameActivationReachesTheClient) {
+  for (BOOL active : {FALSE, TRUE}) {
+    const size_t before = program_->ClientMessages().size();
+    SendMessageA(program_->Frame(), WM_NCACTIVATE, active, 0);
+    const auto& seen = program_->ClientMessages();
+    EXPECT_TRUE(std::any_of(seen.begin() + static_cast<std::ptrdiff_t>(before), seen.end(),
+                            [](const std::pair<UINT, bool>& m) { return m.first == WM_NCACTIVATE; }))
+        << (active ? "activation" : "deactivation");
+    EXPECT_EQ(Skinner(program_->Frame())->IsActive(), active != FALSE);
+  }
 }
 
 // The frame's caption opens the skinned system menu; a child's opens none.
