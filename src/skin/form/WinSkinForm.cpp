@@ -622,9 +622,9 @@ LRESULT TWinSkinForm::OnSize(WPARAM wParam, LPARAM lParam) {
   else if (wParam == SIZE_MAXIMIZED) showState_ = ssMaximized;
   TSkinManage* manager = TSkinManage::Instance();
   // However a child came to be maximised or restored (caption button, system command, the
-  // client's own messages), the children follow: maximised ones wear the native frame.
-  // Only a change counts: a maximised child also gets SIZE_MAXIMIZED for every frame change,
-  // and the region set when the flag is cleared before a tile makes one.
+  // client's own messages), every child follows. Only a change counts: a maximised child also
+  // gets SIZE_MAXIMIZED from each frame change, such as the region set on it when the flag is
+  // cleared before a tile.
   if (formKind_ == fmMdiChild && manager && (wParam == SIZE_MAXIMIZED) != zoomed_) {
     zoomed_ = wParam == SIZE_MAXIMIZED;
     if (zoomed_) manager->SetMdiMaximized(true);

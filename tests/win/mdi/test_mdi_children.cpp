@@ -100,6 +100,7 @@ TEST_F(MdiChildren, MaximisedChildWearsTheNativeFrameUntilRestored) {
   }
 }
 
+// A child made maximised sets the flag as it is made; restored, it wears the skin.
 TEST_F(MdiChildren, ChildMadeMaximisedSetsTheFlag) {
   HWND child = NewChild(10, 10, 280, 180, WS_MAXIMIZE);
   Pump();
