@@ -11,6 +11,7 @@
 #include "skin/data/WinSkinData.h"
 #include "skin/form/CaptionButtons.h"
 #include "skin/form/FramePainter.h"
+#include "skin/form/MdiClientHook.h"
 #include "skin/form/SkinManage.h"
 #include "skin/form/SystemMenu.h"
 
@@ -32,12 +33,19 @@ void SetStyleBits(HWND window, int index, LONG_PTR bits, bool on) {
   if (updated != style) SetWindowLongPtrW(window, index, updated);
 }
 
-bool HasChildOfClass(HWND window, const char* className) {
+HWND ChildOfClass(HWND window, const char* className) {
   for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
     char name[32] = {};
     GetClassNameA(child, name, sizeof name);
-    if (lstrcmpiA(name, className) == 0) return true;
+    if (lstrcmpiA(name, className) == 0) return child;
   }
+  return nullptr;
+}
+
+// Whether any MDI child of the client shows maximised.
+bool AnyChildZoomed(HWND client) {
+  for (HWND child = GetWindow(client, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+    if (IsZoomed(child)) return true;
   return false;
 }
 
@@ -99,8 +107,13 @@ void TWinSkinForm::PrepareSkin(TSkinData* skinData) {
   nativeButtons_ = NativeButtonsOf(style, exStyle, systemMenu_ != nullptr);
   ReadShowState();
 
-  if (HasChildOfClass(window_, "MDIClient")) formKind_ = fmMdiFrame;
-  else if (exStyle & WS_EX_MDICHILD) formKind_ = fmMdiChild;
+  HWND mdiClient = ChildOfClass(window_, "MDIClient");
+  if (mdiClient) {
+    formKind_ = fmMdiFrame;
+    manager.SetMdiFrame(mdiClient, this);
+  } else if (exStyle & WS_EX_MDICHILD) {
+    formKind_ = fmMdiChild;
+  }
   if (formKind_ == fmMdiChild && InSet(skinData->Options(), xoMDIChildBorder)) frameSkinning_ = false;
 
   dialog_ = className_ == "#32770" || className_ == "TMessageForm";
@@ -114,6 +127,7 @@ void TWinSkinForm::PrepareSkin(TSkinData* skinData) {
   if (TSkinManage::WindowsVersion() & 0x80000000u)
     skinData->SetSkinControls(Exclude(skinData->SkinControls(), xcSystemMenu));
 
+  if (mdiClient) mdiClientHook_ = std::make_unique<TMdiClientHook>(*this, mdiClient);
   Subclass();
   if (frameSkinning_) {
     if (!(formKind_ == fmMdiChild && manager.MdiMaximized()) && showState_ != ssMinimized)
@@ -242,8 +256,13 @@ void TWinSkinForm::ReleaseWindow() {
   EnableHoverTimer(false);
   if (formHooked_ && form_) form_->WindowProc.Remove(formHook_);
   formHooked_ = false;
+  mdiClientHook_.reset();
   Unsubclass();
   skinSystemMenu_->Free();
+}
+
+HWND TWinSkinForm::MdiClient() const {
+  return mdiClientHook_ && mdiClientHook_->Hooked() ? mdiClientHook_->Client() : nullptr;
 }
 
 void TWinSkinForm::RestoreWindow() {
@@ -261,7 +280,7 @@ void TWinSkinForm::RestoreWindow() {
   if (form_ && colorSaved_ && state_ != lsNcDestroying) form_->SetColor(savedColor_);
   SetStyleBits(window_, GWL_STYLE, WS_SYSMENU, (nativeButtons_ & kNbSystemMenu) != 0);
   SetNativeButtons(true);
-  if (state_ != lsNcDestroying && !isChild_) RestoreSize();
+  if (state_ != lsNcDestroying && (!isChild_ || formKind_ == fmMdiChild)) RestoreSize();
   else FrameChanged();
   DropRegion();
   SetWindowRgn(window_, nullptr, TRUE);
@@ -590,6 +609,8 @@ LRESULT TWinSkinForm::OnNcActivate(WPARAM wParam, LPARAM lParam) {
   active_ = wParam != FALSE;
   EnableHoverTimer(active_);
   if (formKind_ == fmMdiChild) Default(WM_NCACTIVATE, wParam, lParam);
+  // The active child's caption follows the frame's.
+  if (HWND client = MdiClient()) SendMessageW(client, WM_NCACTIVATE, wParam, lParam);
   if (!(formKind_ == fmMdiChild && showState_ == ssMaximized)) PaintFrame();
   return 1;
 }
@@ -600,6 +621,15 @@ LRESULT TWinSkinForm::OnSize(WPARAM wParam, LPARAM lParam) {
   else if (wParam == SIZE_MINIMIZED) showState_ = ssMinimized;
   else if (wParam == SIZE_MAXIMIZED) showState_ = ssMaximized;
   TSkinManage* manager = TSkinManage::Instance();
+  // However a child came to be maximised or restored (caption button, system command, the
+  // client's own messages), every child follows. Only a change counts: a maximised child also
+  // gets SIZE_MAXIMIZED from each frame change, such as the region set on it when the flag is
+  // cleared before a tile.
+  if (formKind_ == fmMdiChild && manager && (wParam == SIZE_MAXIMIZED) != zoomed_) {
+    zoomed_ = wParam == SIZE_MAXIMIZED;
+    if (zoomed_) manager->SetMdiMaximized(true);
+    else if (wParam == SIZE_RESTORED && !AnyChildZoomed(GetParent(window_))) manager->SetMdiMaximized(false);
+  }
   const bool mdiHeld = formKind_ == fmMdiChild && ((manager && manager->MdiMaximized()) || showState_ != ssNormal);
   if (showState_ != ssMinimized && !mdiHeld && (state_ == lsRunning || state_ == lsReapplying)) BuildRegion();
   return result;

@@ -21,6 +21,7 @@ class TSkinData;
 class TCaptionButtons;
 class TFramePainter;
 class TSkinSystemMenu;
+class TMdiClientHook;
 
 // Messages of the form skinner, besides the manager's.
 constexpr UINT SKINMSG_REPAINTFRAME = 0x3502;
@@ -95,6 +96,8 @@ public:
   TCaptionButtons& CaptionButtons() { return *captionButtons_; }
   TSkinSystemMenu& SkinSystemMenu() { return *skinSystemMenu_; }
   TFramePainter& Painter() { return *painter_; }
+  // The MDI frame's client window while it is subclassed, else null.
+  HWND MdiClient() const;
   unsigned DoubleClickTime() const { return doubleClickTime_; }
 
   // The hover timer runs while the window is active.
@@ -150,6 +153,7 @@ private:
   bool active_ = true;
   int nativeButtons_ = 0;
   bool isChild_ = false;
+  bool zoomed_ = false; // an MDI child: its last WM_SIZE said maximised
   bool rightToLeft_ = false;
   bool unicode_ = false;
   bool subclassed_ = false;
@@ -173,6 +177,7 @@ private:
   std::unique_ptr<TCaptionButtons> captionButtons_;
   std::unique_ptr<TFramePainter> painter_;
   std::unique_ptr<TSkinSystemMenu> skinSystemMenu_;
+  std::unique_ptr<TMdiClientHook> mdiClientHook_;
 };
 
 } // namespace vcu

@@ -1,0 +1,79 @@
+#include "skin/form/MdiClientHook.h"
+
+#include <commctrl.h>
+
+#include "skin/data/WinSkinData.h"
+#include "skin/form/SkinManage.h"
+#include "skin/form/WinSkinForm.h"
+
+namespace vcu {
+namespace {
+
+constexpr UINT_PTR kSubclassId = 0x5643434D; // "VCCM"
+
+} // namespace
+
+TMdiClientHook::TMdiClientHook(TWinSkinForm& frame, HWND client) : frame_(frame), client_(client) {
+  hooked_ = SetWindowSubclass(client_, &TMdiClientHook::SubclassProc, kSubclassId,
+                              reinterpret_cast<DWORD_PTR>(this)) != FALSE;
+}
+
+TMdiClientHook::~TMdiClientHook() { Unhook(); }
+
+void TMdiClientHook::Unhook() {
+  if (!hooked_) return;
+  RemoveWindowSubclass(client_, &TMdiClientHook::SubclassProc, kSubclassId);
+  hooked_ = false;
+}
+
+LRESULT CALLBACK TMdiClientHook::SubclassProc(HWND, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                              DWORD_PTR self) {
+  return reinterpret_cast<TMdiClientHook*>(self)->ClientProc(msg, wParam, lParam);
+}
+
+bool TMdiClientHook::ActiveChildMaximized() const {
+  BOOL maximized = FALSE;
+  const auto active = reinterpret_cast<HWND>(SendMessageW(client_, WM_MDIGETACTIVE, 0, reinterpret_cast<LPARAM>(&maximized)));
+  return active && maximized;
+}
+
+LRESULT TMdiClientHook::ClientProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+  TSkinData* skinData = frame_.SkinData();
+  TSkinManage* manager = TSkinManage::Instance();
+  switch (msg) {
+  case WM_NCCALCSIZE:
+    // Native scroll bars in the client would sit inside the skinned frame unskinned.
+    if (frame_.FrameSkinning() && skinData && !InSet(skinData->Options(), xoMDIScrollbar)) {
+      const LONG_PTR style = GetWindowLongPtrW(client_, GWL_STYLE);
+      if (style & (WS_VSCROLL | WS_HSCROLL)) SetWindowLongPtrW(client_, GWL_STYLE, style & ~(WS_VSCROLL | WS_HSCROLL));
+    }
+    break;
+  case WM_MDICREATE:
+    if (skinData) skinData->SetMenuUpdate(false);
+    break;
+  case WM_MDIDESTROY: {
+    const LRESULT result = DefSubclassProc(client_, msg, wParam, lParam);
+    // The child that becomes active decides; the skinned menu bar that follows it comes with
+    // the menus.
+    if (manager) manager->SetMdiMaximized(ActiveChildMaximized());
+    return result;
+  }
+  case WM_MDITILE:
+  case WM_MDICASCADE:
+    // Both restore a maximised child before they arrange.
+    if (manager) manager->SetMdiMaximized(false);
+    break;
+  case SKINMSG_MDIREDRAW:
+    RedrawWindow(frame_.Window(), nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    return 0;
+  case WM_NCDESTROY: {
+    HWND client = client_;
+    Unhook();
+    return DefSubclassProc(client, msg, wParam, lParam);
+  }
+  }
+  return DefSubclassProc(client_, msg, wParam, lParam);
+}
+
+} // namespace vcu

@@ -1,0 +1,35 @@
+#pragma once
+// TMdiClientHook: the subclassing of an MDI frame's client window while the frame is skinned.
+// The client keeps the frame free of native scroll bars, holds the manager's MDI-maximized
+// flag in step with its children, and redraws the whole frame when a maximised child asks.
+#include <windows.h>
+
+namespace vcu {
+
+class TWinSkinForm;
+
+class TMdiClientHook {
+public:
+  TMdiClientHook(TWinSkinForm& frame, HWND client);
+  // Takes the subclassing off if the client still has it.
+  ~TMdiClientHook();
+  TMdiClientHook(const TMdiClientHook&) = delete;
+  TMdiClientHook& operator=(const TMdiClientHook&) = delete;
+
+  HWND Client() const { return client_; }
+  bool Hooked() const { return hooked_; }
+  void Unhook();
+
+private:
+  static LRESULT CALLBACK SubclassProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                       DWORD_PTR self);
+  LRESULT ClientProc(UINT msg, WPARAM wParam, LPARAM lParam);
+  // Whether the active child is maximised, as the client itself says.
+  bool ActiveChildMaximized() const;
+
+  TWinSkinForm& frame_;
+  HWND client_;
+  bool hooked_ = false;
+};
+
+} // namespace vcu
