@@ -56,17 +56,44 @@ void TFramePainter::EnsureCanvas(int width, int height) {
 
 void TFramePainter::Paint(HDC dc) { PaintWhole(dc, false); }
 
+bool TFramePainter::FrameState::operator==(const FrameState& o) const {
+  return width == o.width && height == o.height && active == o.active && minimized == o.minimized &&
+         borders.left == o.borders.left && borders.top == o.borders.top && borders.right == o.borders.right &&
+         borders.bottom == o.borders.bottom && caption == o.caption && buttons == o.buttons;
+}
+
+TFramePainter::FrameState TFramePainter::CurrentState(int width, int height) const {
+  FrameState state;
+  state.width = width;
+  state.height = height;
+  state.active = form_.IsActive();
+  state.minimized = form_.Show() == ssMinimized;
+  state.borders = form_.Borders();
+  state.caption = CaptionOf(form_);
+  const TCaptionButtons& buttons = form_.CaptionButtons();
+  state.buttons.reserve(static_cast<size_t>(buttons.Count()));
+  for (int i = 0; i < buttons.Count(); ++i)
+    state.buttons.push_back(static_cast<unsigned char>(buttons.Button(i).Visible | buttons.Button(i).Enabled << 1));
+  return state;
+}
+
 void TFramePainter::PaintWhole(HDC dc, bool buttonStates) {
   HWND window = form_.Window();
   RECT bounds{};
   GetWindowRect(window, &bounds);
   const int width = bounds.right - bounds.left, height = bounds.bottom - bounds.top;
   if (width <= 0 || height <= 0) return;
-  EnsureCanvas(width, height);
-  GdiFlush(); // GDI's text from the last paint is in the pixels before the core writes
-  const bool minimized = form_.Show() == ssMinimized;
-  if (!minimized) ComposeBorders(canvas_, *form_.SkinData(), form_.Borders(), form_.IsActive());
-  ComposeTitle(width, height, minimized, buttonStates);
+  form_.CaptionButtons().Judge();
+  FrameState state = CurrentState(width, height);
+  const bool minimized = state.minimized;
+  if (buttonStates || !composedValid_ || !(state == composed_)) {
+    EnsureCanvas(width, height);
+    GdiFlush(); // GDI's text from the last paint is in the pixels before the core writes
+    if (!minimized) ComposeBorders(canvas_, *form_.SkinData(), form_.Borders(), form_.IsActive());
+    ComposeTitle(width, height, minimized, buttonStates, state.caption);
+    composed_ = std::move(state);
+    composedValid_ = !buttonStates;
+  }
   Blit(dc, width, height, minimized ? height : form_.Borders().top, !minimized);
 }
 
@@ -82,12 +109,14 @@ void TFramePainter::PaintTitle() {
   const bool minimized = form_.Show() == ssMinimized;
   const BorderSizes& b = form_.Borders();
   if (!minimized) DrawTopBorder(Rect{b.left, 0, width - b.right, b.top});
-  ComposeTitle(width, height, minimized, true);
+  ComposeTitle(width, height, minimized, true, CaptionOf(form_));
+  composedValid_ = false; // the title now shows a mouse state
   Blit(nullptr, width, height, minimized ? height : b.top, false);
 }
 
 // The title strip: for a minimised window the whole (small) window on the face colour.
-void TFramePainter::ComposeTitle(int width, int height, bool minimized, bool buttonStates) {
+void TFramePainter::ComposeTitle(int width, int height, bool minimized, bool buttonStates,
+                                 const std::wstring& caption) {
   const TSkinData& skin = *form_.SkinData();
   const BorderSizes& b = form_.Borders();
   Rect title{b.left, 0, width - b.right, b.top};
@@ -98,7 +127,7 @@ void TFramePainter::ComposeTitle(int width, int height, bool minimized, bool but
   }
   TCaptionButtons& buttons = form_.CaptionButtons();
   buttons.Judge();
-  DrawCaptionText(title);
+  DrawCaptionText(title, caption);
   buttons.Layout(width, textRect_);
   GdiFlush(); // the caption text is in the pixels before the buttons go over them
   buttons.Draw(canvas_, buttonStates);
@@ -112,10 +141,9 @@ void TFramePainter::DrawTopBorder(const Rect& where) {
              false);
 }
 
-void TFramePainter::DrawCaptionText(const Rect& title) {
+void TFramePainter::DrawCaptionText(const Rect& title, const std::wstring& caption) {
   const TSkinData& skin = *form_.SkinData();
   const TDataSkinTitle& t = skin.TitleText;
-  const std::wstring caption = CaptionOf(form_);
   SelectCaptionFont();
   RECT measured{0, 0, 0, 0};
   DrawTextW(canvasDC_, caption.c_str(), static_cast<int>(caption.size()), &measured,
@@ -181,6 +209,7 @@ void TFramePainter::RebuildIcon() {
   auto icon = reinterpret_cast<HICON>(SendMessageW(window, WM_GETICON, ICON_SMALL, 0));
   if (!icon) icon = reinterpret_cast<HICON>(SendMessageW(window, WM_GETICON, ICON_BIG, 0));
   icon_ = IconOnMagenta(icon, GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON));
+  Invalidate();
 }
 
 HRGN TFramePainter::BuildRegion(int width, int height) {

@@ -341,6 +341,7 @@ void TWinSkinForm::ReadNormalClient() {
 }
 
 void TWinSkinForm::ReapplySkin() {
+  painter_->Invalidate();
   if (form_) form_->SetColor(static_cast<TColor>(skinData_->ColourButtonFace));
   state_ = lsReapplying;
   if (frameSkinning_ && form_) {
@@ -407,7 +408,17 @@ void TWinSkinForm::PaintFrame(HDC dc) {
   captionButtons_->ClearHot();
 }
 
-std::wstring TWinSkinForm::WindowText() const {
+// Read once and kept until the text changes: a framework window's WM_GETTEXT costs more than
+// the whole frame paint otherwise.
+const std::wstring& TWinSkinForm::WindowText() const {
+  if (!textValid_) {
+    text_ = ReadWindowText();
+    textValid_ = true;
+  }
+  return text_;
+}
+
+std::wstring TWinSkinForm::ReadWindowText() const {
   if (unicode_) {
     const int length = GetWindowTextLengthW(window_);
     std::wstring text(static_cast<size_t>(length) + 1, L'\0');
@@ -443,6 +454,15 @@ LRESULT TWinSkinForm::Default(UINT msg, WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT TWinSkinForm::FormWindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (msg != WM_SETTEXT) return SkinnedWindowProc(msg, wParam, lParam);
+  // The kept caption is dropped before the text changes and again once it has.
+  textValid_ = false;
+  const LRESULT result = SkinnedWindowProc(msg, wParam, lParam);
+  textValid_ = false;
+  return result;
+}
+
+LRESULT TWinSkinForm::SkinnedWindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
   if (state_ == lsCreated) {
     if (msg == WM_NCPAINT) return 0;
     // Nothing native is painted before the set-up; the activation change is let through (an

@@ -105,12 +105,13 @@ public:
   // Show-state changes made by the caption buttons before they post the command.
   void SetShowState(ShowState state) { showState_ = state; }
   // The window's text as the title bar shows it (without the added spaces).
-  std::wstring WindowText() const;
+  const std::wstring& WindowText() const;
 
 private:
   static LRESULT CALLBACK SubclassProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam,
                                        UINT_PTR id, DWORD_PTR self);
   LRESULT FormWindowProc(UINT msg, WPARAM wParam, LPARAM lParam);
+  LRESULT SkinnedWindowProc(UINT msg, WPARAM wParam, LPARAM lParam);
   LRESULT Default(UINT msg, WPARAM wParam, LPARAM lParam);
   bool HandlesFrameMessage(UINT msg) const;
   LRESULT FrameMessage(UINT msg, WPARAM wParam, LPARAM lParam);
@@ -132,6 +133,7 @@ private:
   void ReadNormalClient();
   void MoveChildren(int dx);
   void DropRegionHandle();
+  std::wstring ReadWindowText() const;
 
   LRESULT OnNcCalcSize(WPARAM wParam, LPARAM lParam);
   LRESULT OnNcHitTest(WPARAM wParam, LPARAM lParam);
@@ -173,6 +175,9 @@ private:
   bool hoverTimer_ = false;
   TWindowProcChain::HookId formHook_ = 0;
   bool formHooked_ = false;
+
+  mutable std::wstring text_;
+  mutable bool textValid_ = false;
 
   std::unique_ptr<TCaptionButtons> captionButtons_;
   std::unique_ptr<TFramePainter> painter_;

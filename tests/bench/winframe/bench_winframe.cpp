@@ -156,7 +156,17 @@ int main(int argc, char** argv) {
   HBITMAP bitmap = CreateCompatibleBitmap(windowDC, kWidth, kHeight);
   HGDIOBJ old = SelectObject(memoryDC, bitmap);
   PatBlt(memoryDC, 0, 0, kWidth, kHeight, WHITENESS);
-  Figures paint, blit;
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = kWidth;
+  info.bmiHeader.biHeight = -kHeight;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  void* bits = nullptr;
+  HBITMAP dib = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HDC dibDC = CreateCompatibleDC(nullptr);
+  SelectObject(dibDC, dib);
+  Figures paint, blit, blitOwnDC, blitDib;
   for (int i = 0; i < runs; ++i) {
     double t = Now();
     skinner->PaintFrame();
@@ -166,6 +176,17 @@ int main(int argc, char** argv) {
     BitBlt(windowDC, 0, 0, kWidth, kHeight, memoryDC, 0, 0, SRCCOPY);
     GdiFlush();
     blit.Add(Now() - t);
+    // As a paint does it: the window's device context taken and given back around the blit.
+    t = Now();
+    HDC own = GetWindowDC(window);
+    BitBlt(own, 0, 0, kWidth, kHeight, memoryDC, 0, 0, SRCCOPY);
+    ReleaseDC(window, own);
+    blitOwnDC.Add(Now() - t);
+    t = Now();
+    own = GetWindowDC(window);
+    BitBlt(own, 0, 0, kWidth, kHeight, dibDC, 0, 0, SRCCOPY);
+    ReleaseDC(window, own);
+    blitDib.Add(Now() - t);
   }
   SelectObject(memoryDC, old);
   DeleteObject(bitmap);
@@ -173,6 +194,8 @@ int main(int argc, char** argv) {
   ReleaseDC(window, windowDC);
   paint.Print("PaintFrame 400x330");
   blit.Print("plain BitBlt 400x330");
+  blitOwnDC.Print("plain BitBlt, DC got and released");
+  blitDib.Print("the same from a DIB section");
 
   // The region: the skinner's own (built and set on the window), and the building alone.
   Figures region, building;

@@ -60,6 +60,22 @@ TEST_F(FormFrame, SkinnedWindowIsClientPlusBordersAndGoesBackExactly) {
   EXPECT_EQ(ClientSizeOf(window).height, client.height);
 }
 
+// The title shows the text the window has now, however it was set: the caption is kept
+// between paints and must be read again after every change.
+TEST_F(FormFrame, TitleFollowsTheWindowText) {
+  HWND window = form_.Handle();
+  SkinOn();
+  TWinSkinForm* skinner = RunningSkinner(window);
+  ASSERT_NE(skinner, nullptr);
+  skinner->PaintFrame();
+  form_.SetCaption("Set through the form");
+  EXPECT_EQ(skinner->WindowText(), L"Set through the form");
+  SetWindowTextA(window, "Set from outside");
+  EXPECT_EQ(skinner->WindowText(), L"Set from outside");
+  SendMessageW(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"Sent wide"));
+  EXPECT_EQ(skinner->WindowText(), L"Sent wide");
+}
+
 LRESULT HitTest(HWND window, int frameX, int frameY) {
   RECT r{};
   GetWindowRect(window, &r);
