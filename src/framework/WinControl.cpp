@@ -73,6 +73,7 @@ void TWinControl::CreateHandle() {
 void TWinControl::AttachHandle(HWND window) {
   handle_ = window;
   SetPropA(window, AtomName(ControlAtom()), this);
+  NoteControlWindow(window, this);
   char className[100];
   GetClassNameA(window, className, sizeof className);
   defWndProc_ = DefaultWindowProcOf(className);
@@ -379,6 +380,7 @@ void TWinControl::UpdateBoundsFromWindow() {
 void TWinControl::WMNCDestroy(TMessage& message) {
   DefaultHandler(message);
   RemovePropA(handle_, AtomName(ControlAtom()));
+  NoteControlWindow(handle_, nullptr);
   handle_ = nullptr;
 }
 

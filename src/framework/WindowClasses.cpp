@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <map>
 #include <string>
+#include <unordered_map>
 
 #include "core/Errors.h"
 #include "framework/Controls.h"
@@ -25,8 +26,32 @@ ATOM ControlAtom() {
 
 LPCSTR AtomName(ATOM atom) { return reinterpret_cast<LPCSTR>(static_cast<ULONG_PTR>(atom)); }
 
+namespace {
+
+// The framework's own windows and their controls, kept beside the window property: reading a
+// property asks the window manager, which costs more than the handling of most messages, and
+// every message to a framework window needs its control.
+std::unordered_map<HWND, TWinControl*>& ControlWindows() {
+  static std::unordered_map<HWND, TWinControl*> windows;
+  return windows;
+}
+
+TWinControl* KnownControl(HWND window) {
+  const auto& windows = ControlWindows();
+  auto found = windows.find(window);
+  return found == windows.end() ? nullptr : found->second;
+}
+
+} // namespace
+
+void NoteControlWindow(HWND window, TWinControl* control) {
+  if (control) ControlWindows()[window] = control;
+  else ControlWindows().erase(window);
+}
+
 TWinControl* FindControl(HWND window) {
   if (!window) return nullptr;
+  if (TWinControl* known = KnownControl(window)) return known;
   return static_cast<TWinControl*>(GetPropA(window, AtomName(ControlAtom())));
 }
 
@@ -45,7 +70,7 @@ std::map<std::string, WNDPROC>& DefaultProcs() {
 } // namespace
 
 LRESULT CALLBACK FrameworkWndProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
-  TWinControl* control = FindControl(window);
+  TWinControl* control = KnownControl(window);
   if (!control) {
     control = creatingControl;
     if (!control) return DefWindowProcA(window, msg, wParam, lParam);

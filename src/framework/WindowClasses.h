@@ -12,6 +12,10 @@ class TWinControl;
 // The atom's name as the LPCSTR the property functions take.
 LPCSTR AtomName(ATOM atom);
 
+// Notes the control of a framework window (null: the window is gone), for the fast lookup
+// every message of the window needs.
+void NoteControlWindow(HWND window, TWinControl* control);
+
 // Registers the framework class `name` (superclassing the native `base`, or a class of its own
 // when `base` is empty) once, and returns the window procedure its windows fall back to.
 WNDPROC RegisterFrameworkClass(const std::string& name, const std::string& base);

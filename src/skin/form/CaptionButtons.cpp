@@ -229,7 +229,7 @@ bool TCaptionButtons::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRES
     }
     // A maximised window cannot be dragged by its caption.
     if (form_.Show() == ssMaximized && form_.IsActive() && wParam == HTCAPTION) {
-      result = DefSubclassProc(window, msg, HTMENU, lParam);
+      result = form_.Default(msg, HTMENU, lParam);
       return true;
     }
     return false;

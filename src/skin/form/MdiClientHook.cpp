@@ -1,35 +1,17 @@
 #include "skin/form/MdiClientHook.h"
 
-#include <commctrl.h>
-
 #include "skin/data/WinSkinData.h"
 #include "skin/form/SkinManage.h"
 #include "skin/form/WinSkinForm.h"
 
 namespace vcu {
-namespace {
-
-constexpr UINT_PTR kSubclassId = 0x5643434D; // "VCCM"
-
-} // namespace
-
 TMdiClientHook::TMdiClientHook(TWinSkinForm& frame, HWND client) : frame_(frame), client_(client) {
-  hooked_ = SetWindowSubclass(client_, &TMdiClientHook::SubclassProc, kSubclassId,
-                              reinterpret_cast<DWORD_PTR>(this)) != FALSE;
+  subclass_.Attach(client_, [this](UINT msg, WPARAM wParam, LPARAM lParam) { return ClientProc(msg, wParam, lParam); });
 }
 
 TMdiClientHook::~TMdiClientHook() { Unhook(); }
 
-void TMdiClientHook::Unhook() {
-  if (!hooked_) return;
-  RemoveWindowSubclass(client_, &TMdiClientHook::SubclassProc, kSubclassId);
-  hooked_ = false;
-}
-
-LRESULT CALLBACK TMdiClientHook::SubclassProc(HWND, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                              DWORD_PTR self) {
-  return reinterpret_cast<TMdiClientHook*>(self)->ClientProc(msg, wParam, lParam);
-}
+void TMdiClientHook::Unhook() { subclass_.Detach(); }
 
 bool TMdiClientHook::ActiveChildMaximized() const {
   BOOL maximized = FALSE;
@@ -52,7 +34,7 @@ LRESULT TMdiClientHook::ClientProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     if (skinData) skinData->SetMenuUpdate(false);
     break;
   case WM_MDIDESTROY: {
-    const LRESULT result = DefSubclassProc(client_, msg, wParam, lParam);
+    const LRESULT result = subclass_.CallOld(msg, wParam, lParam);
     // The child that becomes active decides; the skinned menu bar that follows it comes with
     // the menus.
     if (manager) manager->SetMdiMaximized(ActiveChildMaximized());
@@ -67,13 +49,11 @@ LRESULT TMdiClientHook::ClientProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     RedrawWindow(frame_.Window(), nullptr, nullptr,
                  RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
     return 0;
-  case WM_NCDESTROY: {
-    HWND client = client_;
+  case WM_NCDESTROY:
     Unhook();
-    return DefSubclassProc(client, msg, wParam, lParam);
+    return subclass_.CallOld(msg, wParam, lParam);
   }
-  }
-  return DefSubclassProc(client_, msg, wParam, lParam);
+  return subclass_.CallOld(msg, wParam, lParam);
 }
 
 } // namespace vcu

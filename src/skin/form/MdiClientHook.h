@@ -4,6 +4,8 @@
 // flag in step with its children, and redraws the whole frame when a maximised child asks.
 #include <windows.h>
 
+#include "skin/data/WindowSubclass.h"
+
 namespace vcu {
 
 class TWinSkinForm;
@@ -17,19 +19,17 @@ public:
   TMdiClientHook& operator=(const TMdiClientHook&) = delete;
 
   HWND Client() const { return client_; }
-  bool Hooked() const { return hooked_; }
+  bool Hooked() const { return subclass_.Attached(); }
   void Unhook();
 
 private:
-  static LRESULT CALLBACK SubclassProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id,
-                                       DWORD_PTR self);
   LRESULT ClientProc(UINT msg, WPARAM wParam, LPARAM lParam);
   // Whether the active child is maximised, as the client itself says.
   bool ActiveChildMaximized() const;
 
   TWinSkinForm& frame_;
   HWND client_;
-  bool hooked_ = false;
+  TWindowSubclass subclass_;
 };
 
 } // namespace vcu

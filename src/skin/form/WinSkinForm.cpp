@@ -18,8 +18,6 @@
 namespace vcu {
 namespace {
 
-// The identifier of our subclass on the window (comctl32 keys subclasses by procedure and id).
-constexpr UINT_PTR kSubclassId = 0x56435546; // "VCUF"
 constexpr UINT_PTR kHoverTimer = 0x5643;
 constexpr UINT kHoverInterval = 250;
 constexpr UINT WM_NCUAHDRAWCAPTION = 0xAE;
@@ -93,7 +91,7 @@ void TWinSkinForm::InitForForm(TSkinData* skinData, TForm* form) {
 void TWinSkinForm::InitForWindow(TSkinData* skinData) { PrepareSkin(skinData); }
 
 void TWinSkinForm::PrepareSkin(TSkinData* skinData) {
-  if (subclassed_) return;
+  if (subclass_.Attached()) return;
   TSkinManage& manager = TSkinManage::Create();
   manager.SetReadyState(rsStarted);
   skinData_ = skinData;
@@ -144,16 +142,11 @@ void TWinSkinForm::PrepareSkin(TSkinData* skinData) {
 }
 
 void TWinSkinForm::Subclass() {
-  if (subclassed_) return;
-  subclassed_ = SetWindowSubclass(window_, &TWinSkinForm::SubclassProc, kSubclassId,
-                                  reinterpret_cast<DWORD_PTR>(this)) != FALSE;
+  if (subclass_.Attached()) return;
+  subclass_.Attach(window_, [this](UINT msg, WPARAM wParam, LPARAM lParam) { return FormWindowProc(msg, wParam, lParam); });
 }
 
-void TWinSkinForm::Unsubclass() {
-  if (!subclassed_) return;
-  RemoveWindowSubclass(window_, &TWinSkinForm::SubclassProc, kSubclassId);
-  subclassed_ = false;
-}
+void TWinSkinForm::Unsubclass() { subclass_.Detach(); }
 
 void TWinSkinForm::RebuildFrame() {
   if (!skinData_ || skinData_->SkinEmpty) return;
@@ -444,14 +437,7 @@ void TWinSkinForm::EnableHoverTimer(bool on) {
 
 // ---- messages
 
-LRESULT CALLBACK TWinSkinForm::SubclassProc(HWND, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                            DWORD_PTR self) {
-  return reinterpret_cast<TWinSkinForm*>(self)->FormWindowProc(msg, wParam, lParam);
-}
-
-LRESULT TWinSkinForm::Default(UINT msg, WPARAM wParam, LPARAM lParam) {
-  return DefSubclassProc(window_, msg, wParam, lParam);
-}
+LRESULT TWinSkinForm::Default(UINT msg, WPARAM wParam, LPARAM lParam) { return subclass_.CallOld(msg, wParam, lParam); }
 
 LRESULT TWinSkinForm::FormWindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
   if (msg != WM_SETTEXT) return SkinnedWindowProc(msg, wParam, lParam);
@@ -483,9 +469,8 @@ LRESULT TWinSkinForm::SkinnedWindowProc(UINT msg, WPARAM wParam, LPARAM lParam) 
   }
   case WM_NCDESTROY: {
     state_ = lsNcDestroying;
-    HWND window = window_;
     ReleaseWindow();
-    const LRESULT result = DefSubclassProc(window, msg, wParam, lParam);
+    const LRESULT result = subclass_.CallOld(msg, wParam, lParam);
     state_ = lsFinished;
     return result;
   }

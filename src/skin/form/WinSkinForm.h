@@ -13,6 +13,7 @@
 #include "framework/Classes.h"
 #include "framework/Graphics.h"
 #include "framework/WindowProcChain.h"
+#include "skin/data/WindowSubclass.h"
 
 namespace vcu {
 
@@ -108,11 +109,13 @@ public:
   const std::wstring& WindowText() const;
 
 private:
-  static LRESULT CALLBACK SubclassProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam,
-                                       UINT_PTR id, DWORD_PTR self);
   LRESULT FormWindowProc(UINT msg, WPARAM wParam, LPARAM lParam);
   LRESULT SkinnedWindowProc(UINT msg, WPARAM wParam, LPARAM lParam);
+public:
+  // The window's own procedure, for what the skinner passes on.
   LRESULT Default(UINT msg, WPARAM wParam, LPARAM lParam);
+
+private:
   bool HandlesFrameMessage(UINT msg) const;
   LRESULT FrameMessage(UINT msg, WPARAM wParam, LPARAM lParam);
   void FormMessageHook(TMessage& message, const TWindowProcChain::Next& next);
@@ -158,7 +161,7 @@ private:
   bool zoomed_ = false; // an MDI child: its last WM_SIZE said maximised
   bool rightToLeft_ = false;
   bool unicode_ = false;
-  bool subclassed_ = false;
+  TWindowSubclass subclass_;
   BorderSizes borders_;
   int menuHeight_ = 0;
   SIZE unskinnedExtra_{0, 0};

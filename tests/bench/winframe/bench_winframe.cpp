@@ -3,6 +3,8 @@
 //             area from a memory DC to the window DC, the two interleaved in the same run;
 //   region    the skinner's BuildRegion (the region built from the borders and set on the
 //             window), and the painter's building alone;
+//   message   one message sent to the skinned form (through the skin's subclass and the
+//             framework's handler chain), beside one window-property read;
 //   attach    from SkinWindow (which posts SKINMSG_INITFORM) to the first skinned frame: the
 //             skinner running and a title-bar pixel of the window in the skin's colour.
 // Each figure is the minimum and median of many runs, timed with QueryPerformanceCounter.
@@ -193,6 +195,17 @@ int main(int argc, char** argv) {
   DeleteDC(memoryDC);
   ReleaseDC(window, windowDC);
   paint.Print("PaintFrame 400x330");
+  Figures message, property;
+  for (int i = 0; i < runs; ++i) {
+    double t = Now();
+    SendMessageA(window, WM_NULL, 0, 0);
+    message.Add(Now() - t);
+    t = Now();
+    GetPropA(window, "VcuBenchProperty");
+    property.Add(Now() - t);
+  }
+  message.Print("message to the skinned form");
+  property.Print("one window property read");
   blit.Print("plain BitBlt 400x330");
   blitOwnDC.Print("plain BitBlt, DC got and released");
   blitDib.Print("the same from a DIB section");
