@@ -32,6 +32,7 @@ TWinControl::~TWinControl() {
   DestroyComponents();
   while (!controls_.empty()) delete controls_.back();
   DestroyHandle();
+  if (pointerWindow == this) pointerWindow = nullptr;
   if (brush_) DeleteObject(brush_);
 }
 

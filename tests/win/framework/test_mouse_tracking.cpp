@@ -166,5 +166,15 @@ TEST_F(MouseTracking, WindowlessChildrenHearCrossingsWithinTheirParent) {
   ExpectCrossings({{"label2", kEnter}, {"label2", kLeave}, {"form", kLeave}});
 }
 
+// A child freed under the pointer is forgotten: nothing is sent to it afterwards.
+TEST_F(MouseTracking, AWindowlessChildFreedUnderThePointerHearsNothingMore) {
+  MoveTo(30, 105);
+  ExpectCrossings({{"form", kEnter}, {"label1", kEnter}});
+  delete label1_;
+  crossings_.clear();
+  MoveTo(90, 105);
+  ExpectCrossings({{"label2", kEnter}});
+}
+
 } // namespace
 } // namespace vcu
