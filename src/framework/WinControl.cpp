@@ -449,6 +449,7 @@ void TWinControl::SetHoverControl(TControl* control) {
   TControl* old = hoverControl_;
   hoverControl_ = control;
   if (old) old->Perform(CM_MOUSELEAVE, 0, reinterpret_cast<LPARAM>(old));
+  // The leave's handler may have freed the new child; then it hears nothing.
   if (control && hoverControl_ == control) control->Perform(CM_MOUSEENTER, 0, reinterpret_cast<LPARAM>(control));
 }
 
