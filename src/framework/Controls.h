@@ -217,6 +217,13 @@ private:
   void WMNCDestroy(TMessage& message);
   // Mouse messages over a window-less child go to that child; false when none takes it.
   bool RouteMouseToChild(TMessage& message);
+  // CM_MOUSEENTER on the first move over the window, and to window-less children as the
+  // pointer crosses their bounds; asks to hear when the pointer leaves the window.
+  void TrackMouse(POINT point);
+  void SetHoverControl(TControl* control);
+  void WMMouseLeave(TMessage& message);
+  // The window-less child under the pointer, then this control, hear it leave (once).
+  void MouseLeft();
 
   HWND handle_ = nullptr;
   WNDPROC defWndProc_ = nullptr;
@@ -226,6 +233,8 @@ private:
   bool parentBackground_ = false;
   HBRUSH brush_ = nullptr;
   TControl* mouseControl_ = nullptr;
+  bool mouseInWindow_ = false;
+  TControl* hoverControl_ = nullptr; // the window-less child under the pointer
   bool aligning_ = false;
 };
 

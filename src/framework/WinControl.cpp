@@ -5,9 +5,16 @@
 #include <windowsx.h>
 
 #include "core/Errors.h"
+#include "framework/OptionalApis.h"
 #include "framework/WindowClasses.h"
 
 namespace vcu {
+namespace {
+
+// The framework window of this thread that last heard the pointer enter and not yet leave.
+thread_local TWinControl* pointerWindow = nullptr;
+
+} // namespace
 
 // ---- TWinControl
 
@@ -25,6 +32,7 @@ TWinControl::~TWinControl() {
   DestroyComponents();
   while (!controls_.empty()) delete controls_.back();
   DestroyHandle();
+  if (pointerWindow == this) pointerWindow = nullptr;
   if (brush_) DeleteObject(brush_);
 }
 
@@ -99,6 +107,7 @@ void TWinControl::RemoveControl(TControl* control) {
   auto it = std::find(controls_.begin(), controls_.end(), control);
   if (it != controls_.end()) controls_.erase(it);
   if (mouseControl_ == control) mouseControl_ = nullptr;
+  if (hoverControl_ == control) hoverControl_ = nullptr;
 }
 
 bool TWinControl::HasWindowlessChildren() const {
@@ -277,9 +286,13 @@ void TWinControl::Dispatch(TMessage& message) {
   case WM_WINDOWPOSCHANGED: WMWindowPosChanged(message); return;
   case WM_NCDESTROY: WMNCDestroy(message); return;
   case WM_CAPTURECHANGED: mouseControl_ = nullptr; break;
+  case WM_MOUSELEAVE: WMMouseLeave(message); return;
+  case WM_MOUSEMOVE:
+    TrackMouse(POINT{GET_X_LPARAM(message.LParam), GET_Y_LPARAM(message.LParam)});
+    if (RouteMouseToChild(message)) return;
+    break;
   case WM_LBUTTONDOWN:
   case WM_LBUTTONUP:
-  case WM_MOUSEMOVE:
     if (RouteMouseToChild(message)) return;
     break;
   }
@@ -380,6 +393,9 @@ void TWinControl::UpdateBoundsFromWindow() {
 void TWinControl::WMNCDestroy(TMessage& message) {
   DefaultHandler(message);
   RemovePropA(handle_, AtomName(ControlAtom()));
+  mouseInWindow_ = false; // a new window starts with the pointer outside it
+  hoverControl_ = nullptr;
+  if (pointerWindow == this) pointerWindow = nullptr;
   NoteControlWindow(handle_, nullptr);
   handle_ = nullptr;
 }
@@ -401,6 +417,53 @@ bool TWinControl::RouteMouseToChild(TMessage& message) {
     if (GetCapture() == handle_) ReleaseCapture();
   }
   return true;
+}
+
+void TWinControl::TrackMouse(POINT point) {
+  if (!mouseInWindow_) {
+    // A captured move from outside the window (a press dragged off it) is no entering.
+    RECT client;
+    GetClientRect(handle_, &client);
+    if (!PtInRect(&client, point)) return;
+    // The window the pointer came from hears its leave first, though the system posts that
+    // leave only after this move; without the service no leave is pending.
+    if (pointerWindow && pointerWindow != this && TrackMouseEventProc()) pointerWindow->MouseLeft();
+    pointerWindow = this;
+    mouseInWindow_ = true;
+    Perform(CM_MOUSEENTER, 0, reinterpret_cast<LPARAM>(this));
+  }
+  // A handler of the enter may have destroyed the window.
+  if (!handle_) return;
+  // The request is one-shot and a native control's own hot tracking may cancel it, so it is
+  // renewed on every move; without the service no leave ever comes.
+  if (TrackMouseEventFunc track = TrackMouseEventProc()) {
+    TRACKMOUSEEVENT request{sizeof(TRACKMOUSEEVENT), TME_LEAVE, handle_, 0};
+    track(&request);
+  }
+  // Even while a press is routed to one child, the pointer's crossings are reported as they are.
+  SetHoverControl(ControlAtPos(point));
+}
+
+void TWinControl::SetHoverControl(TControl* control) {
+  if (control == hoverControl_) return;
+  TControl* old = hoverControl_;
+  hoverControl_ = control;
+  if (old) old->Perform(CM_MOUSELEAVE, 0, reinterpret_cast<LPARAM>(old));
+  // The leave's handler may have freed the new child; then it hears nothing.
+  if (control && hoverControl_ == control) control->Perform(CM_MOUSEENTER, 0, reinterpret_cast<LPARAM>(control));
+}
+
+void TWinControl::WMMouseLeave(TMessage& message) {
+  MouseLeft();
+  DefaultHandler(message);
+}
+
+void TWinControl::MouseLeft() {
+  if (pointerWindow == this) pointerWindow = nullptr;
+  if (!mouseInWindow_) return; // already heard, or never entered
+  mouseInWindow_ = false;
+  SetHoverControl(nullptr);
+  Perform(CM_MOUSELEAVE, 0, reinterpret_cast<LPARAM>(this));
 }
 
 } // namespace vcu

@@ -8,9 +8,9 @@
 
 #include "core/elements/SkinElementsLoader.h"
 #include "framework/Forms.h"
+#include "framework/OptionalApis.h"
 #include "skin/data/DibBitmap.h"
 #include "skin/data/IconBitmap.h"
-#include "skin/data/OptionalApis.h"
 #include "skin/data/ProgramResources.h"
 #include "skin/data/Skin3rdDefaults.h"
 #include "skin/form/SkinManage.h"

@@ -11,7 +11,7 @@
 #include "SkinDataTesting.h"
 #include "core/storage/LzhEncoder.h"
 #include "framework/Forms.h"
-#include "skin/data/OptionalApis.h"
+#include "framework/OptionalApis.h"
 #include "skin/data/WinSkinData.h"
 #include "skin/form/SkinManage.h"
 #include "skin/form/WinSkinForm.h"
