@@ -145,6 +145,14 @@ public:
   bool HandleAllocated() const { return handle_ != nullptr; }
   void HandleNeeded() { Handle(); }
   void DestroyHandle();
+  // A native window that hosts this control when it has no framework Parent (an overlay laid
+  // over a native control): the control's window is created as a child of it, with its bounds
+  // in the host's client coordinates, and is destroyed with the control or with the host (the
+  // host is then forgotten). Changing one host for another moves the window; taking the host
+  // away destroys the window, which comes back as a top-level one when next needed. A framework
+  // Parent takes precedence: with one, this is ignored.
+  HWND ParentWindow() const { return parentWindow_; }
+  void SetParentWindow(HWND window);
 
   int ControlCount() const { return static_cast<int>(controls_.size()); }
   TControl* Controls(int index) const { return controls_.at(index); }
@@ -226,6 +234,8 @@ private:
   void MouseLeft();
 
   HWND handle_ = nullptr;
+  HWND parentWindow_ = nullptr;
+  bool destroyingHandle_ = false; // the window goes because the control asked for it
   WNDPROC defWndProc_ = nullptr;
   std::vector<TControl*> controls_;
   int tabOrder_ = -1;

@@ -4,6 +4,7 @@
 #include <objbase.h>
 
 #include "framework/LayoutReader.h"
+#include "framework/Win32Platform.h"
 
 namespace vcu {
 
@@ -228,7 +229,9 @@ const TClassInfo& TApplication::ClassInfo() {
   return info;
 }
 
-TApplication::TApplication(TComponent* owner) : TComponent(owner) {}
+// The framework's colours are the running system's from the start: the colour resolver shared
+// with the core answers through the platform in force.
+TApplication::TApplication(TComponent* owner) : TComponent(owner) { UseWin32Platform(); }
 
 void TApplication::Initialize() { CoInitialize(nullptr); }
 

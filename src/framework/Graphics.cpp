@@ -1,11 +1,10 @@
 #include "framework/Graphics.h"
 
+#include "core/image/Colour.h"
+
 namespace vcu {
 
-COLORREF ColorToRGB(TColor color) {
-  if ((color & clSystemColor) == clSystemColor) return GetSysColor(color & 0xFF);
-  return static_cast<COLORREF>(color) & 0xFFFFFF;
-}
+COLORREF ColorToRGB(TColor color) { return ResolveColour(color); }
 
 const TIdentMap& ColorIdents() {
   static const TIdentMap idents = {

@@ -24,6 +24,8 @@ constexpr TColor clWindow = clSystemColor | COLOR_WINDOW;
 constexpr TColor clWindowText = clSystemColor | COLOR_WINDOWTEXT;
 constexpr TColor clGrayText = clSystemColor | COLOR_GRAYTEXT;
 
+// The colour as GDI takes it: the core's ResolveColour (a negative value is the system colour
+// of its low byte, anything else its low three bytes).
 COLORREF ColorToRGB(TColor color);
 const TIdentMap& ColorIdents();
 

@@ -44,7 +44,7 @@ HWND TWinControl::Handle() {
 void TWinControl::CreateParams(TCreateParams& params) {
   params.winClassName = ClassName();
   params.style = WS_CLIPSIBLINGS;
-  if (Parent()) params.style |= WS_CHILD;
+  if (Parent() || parentWindow_) params.style |= WS_CHILD;
   if (Visible()) params.style |= WS_VISIBLE;
   if (!Enabled()) params.style |= WS_DISABLED;
   if (tabStop_) params.style |= WS_TABSTOP;
@@ -52,7 +52,7 @@ void TWinControl::CreateParams(TCreateParams& params) {
   params.y = Top();
   params.width = Width();
   params.height = Height();
-  if (Parent()) params.wndParent = Parent()->Handle();
+  params.wndParent = Parent() ? Parent()->Handle() : parentWindow_;
 }
 
 void TWinControl::CreateHandle() {
@@ -92,13 +92,31 @@ void TWinControl::InitializeWindow() {
 }
 
 void TWinControl::DestroyHandle() {
-  if (handle_) DestroyWindow(handle_);
+  if (!handle_) return;
+  destroyingHandle_ = true;
+  DestroyWindow(handle_);
+  destroyingHandle_ = false;
+}
+
+void TWinControl::SetParentWindow(HWND window) {
+  if (Parent() || window == parentWindow_) return;
+  if (handle_ && parentWindow_ && window) {
+    parentWindow_ = window;
+    ::SetParent(handle_, window);
+    MoveWindow(handle_, Left(), Top(), Width(), Height(), TRUE); // the bounds hold in the new host
+    return;
+  }
+  // A top-level window does not become a child in place (nor the reverse): it is made again,
+  // with the right styles, when next needed.
+  DestroyHandle();
+  parentWindow_ = window;
 }
 
 void TWinControl::InsertControl(TControl* control) {
   controls_.push_back(control);
   if (!control->IsWindowed()) return;
   auto* child = static_cast<TWinControl*>(control);
+  child->parentWindow_ = nullptr; // the framework parent hosts it from now on
   if (child->handle_) ::SetParent(child->handle_, Handle());
   else if (handle_) child->HandleNeeded();
 }
@@ -391,6 +409,9 @@ void TWinControl::UpdateBoundsFromWindow() {
 }
 
 void TWinControl::WMNCDestroy(TMessage& message) {
+  // Destroyed from outside while hosted by a native window: the host is going (it takes its
+  // children with it), so a later window must not be made under its dead handle.
+  if (!destroyingHandle_) parentWindow_ = nullptr;
   DefaultHandler(message);
   RemovePropA(handle_, AtomName(ControlAtom()));
   mouseInWindow_ = false; // a new window starts with the pointer outside it

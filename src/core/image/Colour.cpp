@@ -8,7 +8,7 @@ namespace vcu {
 Rgb ResolveColour(Colour c) {
   if (c < 0)
     return Platform().SystemColour(static_cast<int>(static_cast<std::uint32_t>(c) & 0xFF));
-  return static_cast<Rgb>(c);
+  return static_cast<Rgb>(c) & 0xFFFFFF; // bits 24-30 carry nothing for a plain colour
 }
 
 Rgb MixColours(Colour first, Colour second, int amount) {

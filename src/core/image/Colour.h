@@ -20,7 +20,9 @@ constexpr Rgb MakeRgb(unsigned red, unsigned green, unsigned blue) {
   return (red & 0xFF) | (green & 0xFF) << 8 | (blue & 0xFF) << 16;
 }
 
-// A plain colour for c: system colours are looked up (by the low byte, their index).
+// A plain colour for c: a negative c is the platform's system colour of its low byte (the
+// index); otherwise its low three bytes, whatever the top byte holds. The one rule for colour
+// values in the program: the framework's ColorToRGB answers the same.
 Rgb ResolveColour(Colour c);
 
 // Weighted mix; amount is the weight of the first colour, in percent below 100 and in tenths

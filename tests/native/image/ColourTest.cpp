@@ -32,6 +32,18 @@ TEST(MixColours, WeightsTheFirstColourInPercentOrTenths) {
         << std::hex << c.first << " " << c.second << " " << std::dec << c.amount;
 }
 
+TEST(ResolveColour, NegativeIsASystemColourByItsLowByteOtherwiseTheLowThreeBytes) {
+  const test::ScopedPlatform known({{5, 0x00010203}, {24, 0x00A0B0C0}}, {});
+  const struct {
+    std::uint32_t value;
+    Rgb expected;
+  } cases[] = {{0xFF000005, 0x010203}, {0x80000018, 0xA0B0C0}, {0xC0123418, 0xA0B0C0},
+               {0xFFFFFFFF, 0},        {0x00ABCDEF, 0xABCDEF}, {0x01ABCDEF, 0xABCDEF},
+               {0x1FFFFFFF, 0xFFFFFF}, {0x7F000005, 0x000005}};
+  for (const auto& c : cases)
+    EXPECT_EQ(ResolveColour(static_cast<Colour>(c.value)), c.expected) << std::hex << c.value;
+}
+
 TEST(MixColours, ResolvesSystemColoursFirst) {
   // Button face (200, 100, 50) and button shadow blue, known here.
   const test::ScopedPlatform known({{15, 0x003264C8}, {16, 0x00FF0000}}, {});

@@ -54,6 +54,7 @@ TEST_P(LargeScrollBars, MainWindowComesUpSkinnedAndConnects) {
     ASSERT_EQ(GetSystemMetrics(SM_CXVSCROLL), pixels);
 
     // As at the program's start: the skin reads the running system's metrics.
+    const PlatformInfo* const platformBefore = &Platform();
     UseWin32Platform();
     TApplication application(nullptr);
     TApplication* const saved = Application;
@@ -82,7 +83,7 @@ TEST_P(LargeScrollBars, MainWindowComesUpSkinnedAndConnects) {
     MSG msg;
     while (PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {}
     Application = saved;
-    SetPlatform(nullptr);
+    SetPlatform(platformBefore);
   }
   EXPECT_EQ(GetSystemMetrics(SM_CXHSCROLL), before) << "the metrics were not put back";
 }

@@ -29,13 +29,15 @@ class DrawingTest : public ::testing::Test {
 protected:
   void SetUp() override {
     UseDibSectionPixels();
+    platformBefore_ = &Platform();
     UseWin32Platform();
     ResetGradientCache();
   }
   void TearDown() override {
     SetPixelAllocator(nullptr);
-    SetPlatform(nullptr);
+    SetPlatform(platformBefore_);
   }
+  const PlatformInfo* platformBefore_ = nullptr;
 };
 
 // ---- small frames, every pixel written out

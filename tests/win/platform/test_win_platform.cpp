@@ -15,8 +15,12 @@ namespace {
 
 class Win32PlatformInForce : public ::testing::Test {
 protected:
-  void SetUp() override { UseWin32Platform(); }
-  void TearDown() override { SetPlatform(nullptr); }
+  void SetUp() override {
+    before_ = &Platform();
+    UseWin32Platform();
+  }
+  void TearDown() override { SetPlatform(before_); }
+  const PlatformInfo* before_ = nullptr;
 };
 
 TEST_F(Win32PlatformInForce, SystemColoursFollowTheSystemSettings) {
