@@ -109,6 +109,7 @@ void TFramePainter::PaintTitle() {
   const bool minimized = form_.Show() == ssMinimized;
   const BorderSizes& b = form_.Borders();
   if (!minimized) DrawTopBorder(Rect{b.left, 0, width - b.right, b.top});
+  form_.CaptionButtons().Judge();
   ComposeTitle(width, height, minimized, true, CaptionOf(form_));
   composedValid_ = false; // the title now shows a mouse state
   Blit(nullptr, width, height, minimized ? height : b.top, false);
@@ -125,8 +126,8 @@ void TFramePainter::ComposeTitle(int width, int height, bool minimized, bool but
     title = Rect{0, 0, width, b.top};
     DrawTopBorder(title);
   }
+  // The buttons were judged by the caller: the text leaves room for the visible ones.
   TCaptionButtons& buttons = form_.CaptionButtons();
-  buttons.Judge();
   DrawCaptionText(title, caption);
   buttons.Layout(width, textRect_);
   GdiFlush(); // the caption text is in the pixels before the buttons go over them
