@@ -259,23 +259,17 @@ HWND TWinSkinForm::MdiClient() const {
 }
 
 void TWinSkinForm::RestoreWindow() {
-  if (!window_ || !IsWindow(window_)) {
-    ReleaseWindow();
-    return;
-  }
+  ReleaseWindow();
+  if (!window_ || !IsWindow(window_)) return;
+  if (form_ && colorSaved_ && state_ != lsNcDestroying) form_->SetColor(savedColor_);
   if (!frameSkinning_) {
-    ReleaseWindow();
-    if (form_ && colorSaved_) form_->SetColor(savedColor_);
     RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
     return;
   }
-  ReleaseWindow();
-  if (form_ && colorSaved_ && state_ != lsNcDestroying) form_->SetColor(savedColor_);
-  SetStyleBits(window_, GWL_STYLE, WS_SYSMENU, (nativeButtons_ & kNbSystemMenu) != 0);
-  SetNativeButtons(true);
+  SetNativeButtons(true); // WS_SYSMENU included
   if (state_ != lsNcDestroying && (!isChild_ || formKind_ == fmMdiChild)) RestoreSize();
   else FrameChanged();
-  DropRegion();
+  DropRegionHandle();
   SetWindowRgn(window_, nullptr, TRUE);
 }
 
