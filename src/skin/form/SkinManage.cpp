@@ -6,6 +6,7 @@
 #include "framework/Controls.h"
 #include "framework/Forms.h"
 #include "skin/data/WinSkinData.h"
+#include "skin/data/WindowClass.h"
 #include "skin/form/WinSkinForm.h"
 #include "skin/menus/WinSkinPopMenu.h"
 
@@ -14,7 +15,6 @@ namespace {
 
 constexpr UINT_PTR kRequestTimer = 1;
 constexpr const char* kTimerWindowClass = "TSkinManageTimer";
-constexpr int kClassNameLength = 100;
 constexpr std::int64_t kUnskinnedFormTag = 99; // fixed: independent of DisableTag
 
 // A plain pointer, readable at any time during the program's end: skin data components freed
@@ -31,12 +31,6 @@ struct Finalization {
 HHOOK hookHandle = nullptr;
 bool hookOff = false;
 DWORD windowsVersion = 0;
-
-std::string WindowClassName(HWND window) {
-  char name[kClassNameLength + 1] = {};
-  GetClassNameA(window, name, kClassNameLength + 1);
-  return name;
-}
 
 bool Contains(const std::string& text, const char* part) { return text.find(part) != std::string::npos; }
 

@@ -7,9 +7,11 @@
 #include <windowsx.h>
 
 #include "framework/Forms.h"
+#include "skin/controls/SkinControl.h"
 #include "skin/data/WinRect.h"
 #include "skin/data/WinSkinData.h"
 #include "skin/form/CaptionButtons.h"
+#include "skin/form/ControlClassifier.h"
 #include "skin/form/FramePainter.h"
 #include "skin/form/MdiClientHook.h"
 #include "skin/form/SkinManage.h"
@@ -63,6 +65,7 @@ TWinSkinForm::TWinSkinForm(TComponent* owner)
 TWinSkinForm::~TWinSkinForm() {
   Destroying();
   if (state_ != lsFinished) ReleaseWindow();
+  FreeControls(false);
   DropRegionHandle();
   if (TSkinManage* manager = TSkinManage::Instance()) manager->RemoveSkinForm(this);
 }
@@ -173,7 +176,7 @@ void TWinSkinForm::InitForm() {
   if (state_ == lsCreated) {
     unskinnedExtra_ = SIZE{window.cx - clientBefore_.right, window.cy - clientBefore_.bottom};
     if (showState_ != ssNormal && formKind_ != fmMdiChild && !isChild_) ReadNormalClient();
-    // Child control skinning comes with the control skinners.
+    SkinChildren();
     if (formKind_ == fmMdiChild) {
       if (showState_ == ssMaximized) {
         if (HWND client = GetParent(window_)) PostMessageW(client, SKINMSG_MDIREDRAW, reinterpret_cast<WPARAM>(window_), 0);
@@ -251,7 +254,46 @@ void TWinSkinForm::ReleaseWindow() {
   formHooked_ = false;
   mdiClientHook_.reset();
   Unsubclass();
+  FreeControls(false);
   skinSystemMenu_->Free();
+}
+
+// ---- control skinners
+
+void TWinSkinForm::SkinChildren() {
+  TControlClassifier classifier(*this);
+  if (form_) classifier.SkinFormControls(form_);
+  else classifier.SkinWindowChildren(window_);
+}
+
+void TWinSkinForm::AddControl(TSkinControl* control) {
+  if (std::find(controls_.begin(), controls_.end(), control) == controls_.end()) controls_.push_back(control);
+}
+
+void TWinSkinForm::RemoveControl(TSkinControl* control) {
+  auto found = std::find(controls_.rbegin(), controls_.rend(), control);
+  if (found != controls_.rend()) controls_.erase(std::next(found).base());
+}
+
+bool TWinSkinForm::HostsWindow(HWND window) const {
+  return std::any_of(controls_.begin(), controls_.end(), [&](TSkinControl* c) { return c->Handle() == window; });
+}
+
+void TWinSkinForm::FreeGoneControls() {
+  std::vector<TSkinControl*> gone;
+  for (TSkinControl* control : controls_)
+    if (control->Phase() == phWindowGone) gone.push_back(control);
+  for (TSkinControl* control : gone) delete control;
+}
+
+// Newest first, so a skinner that made others for its parts goes after them. Each skinner
+// takes itself off the list as it goes.
+void TWinSkinForm::FreeControls(bool restore) {
+  while (!controls_.empty()) {
+    TSkinControl* control = controls_.back();
+    if (restore && control->Phase() != phWindowGone) control->RestoreControl();
+    delete control;
+  }
 }
 
 HWND TWinSkinForm::MdiClient() const {
@@ -259,6 +301,7 @@ HWND TWinSkinForm::MdiClient() const {
 }
 
 void TWinSkinForm::RestoreWindow() {
+  FreeControls(true);
   ReleaseWindow();
   if (!window_ || !IsWindow(window_)) return;
   if (form_ && colorSaved_ && state_ != lsNcDestroying) form_->SetColor(savedColor_);
@@ -271,6 +314,8 @@ void TWinSkinForm::RestoreWindow() {
   else FrameChanged();
   DropRegionHandle();
   SetWindowRgn(window_, nullptr, TRUE);
+  // The children's native borders and faces come back too.
+  RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
 }
 
 // The client keeps its size inside the native frame again.
@@ -341,6 +386,9 @@ void TWinSkinForm::ReapplySkin() {
     SetWindowPos(window_, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
   BuildRegion();
+  // A copy: a skinner may rebuild its parts, and so the list, while it re-reads the skin.
+  const std::vector<TSkinControl*> controls = controls_;
+  for (TSkinControl* control : controls) control->SkinChanged();
   SendMessageW(window_, SKINMSG_SKINNED, 0, kSkinMark);
   if (skinData_->OnAfterSkinForm) skinData_->OnAfterSkinForm(form_, window_, className_);
   state_ = lsRunning;
@@ -481,7 +529,9 @@ LRESULT TWinSkinForm::SkinnedWindowProc(UINT msg, WPARAM wParam, LPARAM lParam) 
     return msg == WM_CTLCOLORSTATIC ? reinterpret_cast<LRESULT>(skinData_->FaceBrush) : result;
   }
   case SKINMSG_INITFORM: InitForm(); return 0;
-  case SKINMSG_REBUILDSCROLLBAR: return 0; // the scroll-bar skinners come with the control skinners
+  case SKINMSG_REBUILDSCROLLBAR:
+    TControlClassifier(*this).RebuildScrollbar(reinterpret_cast<HWND>(wParam));
+    return 0;
   case SKINMSG_QUERY:
     PostMessageW(window_, SKINMSG_SKINNED, 0, kSkinMark);
     return 1;

@@ -6,6 +6,7 @@
 // skinning goes off.
 #include <memory>
 #include <string>
+#include <vector>
 
 #include <windows.h>
 
@@ -23,6 +24,7 @@ class TCaptionButtons;
 class TFramePainter;
 class TSkinSystemMenu;
 class TMdiClientHook;
+class TSkinControl;
 
 // Messages of the form skinner, besides the manager's.
 constexpr UINT SKINMSG_REPAINTFRAME = 0x3502;
@@ -108,6 +110,18 @@ public:
   // The window's text as the title bar shows it (without the added spaces).
   const std::wstring& WindowText() const;
 
+  // The control skinners of the window's children, in the order they joined.
+  void AddControl(TSkinControl* control);
+  // Takes the newest entry for the skinner out (it is going).
+  void RemoveControl(TSkinControl* control);
+  const std::vector<TSkinControl*>& SkinnedControls() const { return controls_; }
+  // A skinner of this form paints the window.
+  bool HostsWindow(HWND window) const;
+  // Frees the skinners whose window is already gone.
+  void FreeGoneControls();
+  // Frees every control skinner; with restore, each gives back what it took first.
+  void FreeControls(bool restore);
+
 private:
   LRESULT FormWindowProc(UINT msg, WPARAM wParam, LPARAM lParam);
   LRESULT SkinnedWindowProc(UINT msg, WPARAM wParam, LPARAM lParam);
@@ -124,6 +138,7 @@ private:
   void Subclass();
   void Unsubclass();
   void InitForm();
+  void SkinChildren();
   void ResizeForSkin(bool keepClient);
   void ReadShowState();
   void FrameChanged();
@@ -181,6 +196,8 @@ private:
 
   mutable std::wstring text_;
   mutable bool textValid_ = false;
+
+  std::vector<TSkinControl*> controls_;
 
   std::unique_ptr<TCaptionButtons> captionButtons_;
   std::unique_ptr<TFramePainter> painter_;
