@@ -121,6 +121,9 @@ public:
   void FreeGoneControls();
   // Frees every control skinner; with restore, each gives back what it took first.
   void FreeControls(bool restore);
+  // Classifies the children and attaches their skinners (the set-up does it once; a control
+  // already skinned is left as it is).
+  void SkinChildren();
 
 private:
   LRESULT FormWindowProc(UINT msg, WPARAM wParam, LPARAM lParam);
@@ -138,7 +141,6 @@ private:
   void Subclass();
   void Unsubclass();
   void InitForm();
-  void SkinChildren();
   void ResizeForSkin(bool keepClient);
   void ReadShowState();
   void FrameChanged();
