@@ -73,22 +73,32 @@ step 02 connect connect-ip 192.168.1.201
 step 03 get get Volume
 step 04 set set Volume 80
 step 05 restart restart
-# The skinned title bar.
 play() { # driver arguments...: a step with no screenshot of its own
   echo "== driver $*"
   wine "$driver" "$@" || status=1
 }
-step 06 active log
-step 07 close-hot hover-close
-step 08 close-pressed press-close
+# The skinned controls: the log pane scrolled with its skinned bar, the button's states, an
+# edit focused and typed into, the tab order walked.
+step 06 log-scrolled scroll-log
+step 07 button-hot hover-button
+step 08 button-pressed press-button
+play release-button-away
+step 09 button-disabled disable-button
+play enable-button
+step 10 edit-focused type-option Volume
+play tab 2
+# The skinned title bar.
+step 11 active log
+step 12 close-hot hover-close
+step 13 close-pressed press-close
 play release-away
-step 09 message-dialog blank-ip
+step 14 message-dialog blank-ip
 play dismiss
-step 10 minimised minimize
+step 15 minimised minimize
 play restore
-step 11 system-menu system-menu
+step 16 system-menu system-menu
 play escape
-step 12 inactive deactivate
+step 17 inactive deactivate
 
 wine "$driver" close || status=1
 for _ in $(seq 100); do kill -0 "$program_pid" 2>/dev/null || break; sleep 0.1; done
@@ -99,7 +109,7 @@ cat "$out/kit-calls.log" 2>/dev/null || echo "(none)"
 # Switching skinning off and on cannot be done from outside: skincycle does it in a window of
 # its own and saves what the screen shows of it.
 echo "== skincycle"
-cycled=$out/13-skin-cycled
+cycled=$out/18-skin-cycled
 if wine "$skincycle" "$(winepath -w "$cycled.bmp")"; then
   convert "$cycled.bmp" "$cycled.png"
   rm -f "$cycled.bmp"

@@ -2,6 +2,8 @@
 // Real input, as a user's mouse and keyboard give it: the pointer is put on the screen point
 // and the buttons and keys go through SendInput, so the system hit-tests and routes them to
 // whatever window is there (non-client area, menus and capture included).
+#include <string>
+
 #include <windows.h>
 
 namespace vcu::input {
@@ -17,5 +19,11 @@ void Click(POINT screen, Button button = Button::Left);
 void DoubleClick(POINT screen);
 // A key pressed and released.
 void Key(WORD virtualKey);
+// A key pressed and released while another (Shift, Control) is held.
+void KeyWith(WORD held, WORD virtualKey);
+// The characters typed one by one, as a keyboard that has them would.
+void Type(const std::wstring& text);
+// The wheel turned by `notches` (positive: away from the user) with the pointer at the point.
+void Wheel(POINT screen, int notches);
 
 } // namespace vcu::input

@@ -24,6 +24,17 @@
 //   blank-ip                  the address cleared and Connect clicked: the message dialog opens
 //   deactivate                the desktop activated: the main window shown inactive
 //
+// Steps on the skinned controls, with the real mouse and keyboard:
+//   hover-button              the pointer over Connect / Update
+//   press-button              the left button held down over it
+//   release-button-away       the pointer moved off it and released there: no click
+//   disable-button            the button disabled (as the program would, to show that look)
+//   enable-button             and enabled again
+//   type-option <text>        a click into the option field, its text replaced by typing
+//   tab <count>               Tab pressed that many times; the focused control printed
+//   scroll-log                the log pane scrolled by the wheel, its down arrow held, its
+//                             thumb dragged back to the top; each must move the view
+//
 // Exit status: 0 done, 1 the step could not be played, 2 wrong use.
 #include <windows.h>
 #include <shellapi.h>
@@ -192,6 +203,116 @@ bool Deactivate(HWND w, const Arguments&) {
   return true;
 }
 
+POINT CentreOf(HWND window) {
+  RECT r;
+  GetWindowRect(window, &r);
+  return POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+}
+
+bool HoverButton(HWND w, const Arguments&) {
+  HWND button = Require(w, Control::btnUpdate, L"btnUpdate");
+  if (!button) return false;
+  input::MoveTo(CentreOf(button));
+  LetItPaint();
+  return true;
+}
+
+bool PressButton(HWND w, const Arguments&) {
+  HWND button = Require(w, Control::btnUpdate, L"btnUpdate");
+  if (!button) return false;
+  input::Press(CentreOf(button));
+  LetItPaint();
+  return true;
+}
+
+bool ReleaseButtonAway(HWND w, const Arguments&) {
+  HWND button = Require(w, Control::btnUpdate, L"btnUpdate");
+  if (!button) return false;
+  RECT r;
+  GetWindowRect(button, &r);
+  const POINT away{r.left - 40, r.bottom + 30};
+  input::MoveTo(away);
+  input::Release(away);
+  LetItPaint();
+  return !FindMessageDialog(w) || Fail(L"the release away from the button clicked it");
+}
+
+bool EnableButton(HWND w, bool on) {
+  HWND button = Require(w, Control::btnUpdate, L"btnUpdate");
+  if (!button) return false;
+  EnableWindow(button, on ? TRUE : FALSE);
+  LetItPaint();
+  return (IsWindowEnabled(button) != FALSE) == on || Fail(L"the button's enabled state did not change");
+}
+bool DisableButton(HWND w, const Arguments&) { return EnableButton(w, false); }
+bool EnableButtonStep(HWND w, const Arguments&) { return EnableButton(w, true); }
+
+bool TypeOption(HWND w, const Arguments& a) {
+  HWND edit = Require(w, Control::edtCfg, L"edtCfg");
+  if (!edit) return false;
+  input::Click(CentreOf(edit));
+  input::Key(VK_HOME);
+  input::KeyWith(VK_SHIFT, VK_END);
+  input::Key(VK_DELETE);
+  input::Type(a[0]);
+  if (!WaitFor([&] { return TextOf(edit) == a[0]; })) return Fail(L"the option field shows \"" + TextOf(edit) + L"\"");
+  LetItPaint();
+  return true;
+}
+
+bool Tab(HWND w, const Arguments& a) {
+  const int count = _wtoi(a[0].c_str());
+  for (int i = 0; i < count; ++i) input::Key(VK_TAB);
+  LetItPaint();
+  GUITHREADINFO info{};
+  info.cbSize = sizeof info;
+  if (!GetGUIThreadInfo(GetWindowThreadProcessId(w, nullptr), &info) || !info.hwndFocus) return Fail(L"no focus");
+  wchar_t cls[64] = {};
+  GetClassNameW(info.hwndFocus, cls, 64);
+  Print(std::wstring(L"focus: ") + cls + L" \"" + TextOf(info.hwndFocus) + L"\"");
+  return true;
+}
+
+int FirstVisibleLine(HWND memo) { return static_cast<int>(SendMessageW(memo, EM_GETFIRSTVISIBLELINE, 0, 0)); }
+
+bool ScrollLog(HWND w, const Arguments&) {
+  HWND memo = Require(w, Control::Memo1, L"Memo1");
+  if (!memo) return false;
+  SCROLLBARINFO bar{};
+  bar.cbSize = sizeof bar;
+  if (!GetScrollBarInfo(memo, OBJID_VSCROLL, &bar) || (bar.rgstate[0] & STATE_SYSTEM_INVISIBLE))
+    return Fail(L"the log has no vertical scroll bar");
+  const RECT& r = bar.rcScrollBar;
+  const int x = (r.left + r.right) / 2;
+  const int arrow = bar.dxyLineButton;
+  const int top = FirstVisibleLine(memo);
+
+  input::Wheel(CentreOf(memo), -1);
+  if (!WaitFor([&] { return FirstVisibleLine(memo) > top; })) return Fail(L"the wheel did not scroll the log");
+  Print(L"wheel: first line " + std::to_wstring(top) + L" -> " + std::to_wstring(FirstVisibleLine(memo)));
+
+  input::MoveTo(POINT{x, r.top + arrow / 2}); // up arrow, so that the down arrow has room
+  const POINT down{x, r.bottom - arrow / 2};
+  const int before = FirstVisibleLine(memo);
+  input::Press(down);
+  Sleep(1200); // held: the bar repeats
+  input::Release(down);
+  const int after = FirstVisibleLine(memo);
+  Print(L"down arrow held: first line " + std::to_wstring(before) + L" -> " + std::to_wstring(after));
+  if (after <= before) return Fail(L"the held down arrow did not scroll");
+
+  GetScrollBarInfo(memo, OBJID_VSCROLL, &bar);
+  const POINT thumb{x, r.top + (bar.xyThumbTop + bar.xyThumbBottom) / 2};
+  input::Press(thumb);
+  input::MoveTo(POINT{x, thumb.y - 10});
+  input::MoveTo(POINT{x, r.top});
+  input::Release(POINT{x, r.top});
+  if (!WaitFor([&] { return FirstVisibleLine(memo) == 0; })) return Fail(L"the thumb drag did not reach the top");
+  Print(L"thumb dragged: first line " + std::to_wstring(FirstVisibleLine(memo)));
+  LetItPaint();
+  return true;
+}
+
 struct Step {
   const wchar_t* name;
   size_t arguments;
@@ -209,6 +330,10 @@ constexpr Step kSteps[] = {
     {L"restore", 0, Restore, true},      {L"system-menu", 0, SystemMenu, true},
     {L"escape", 0, Escape, true},        {L"blank-ip", 0, BlankIp, true},
     {L"deactivate", 0, Deactivate, true},
+    {L"hover-button", 0, HoverButton, true}, {L"press-button", 0, PressButton, true},
+    {L"release-button-away", 0, ReleaseButtonAway, true}, {L"disable-button", 0, DisableButton, true},
+    {L"enable-button", 0, EnableButtonStep, true}, {L"type-option", 1, TypeOption, true},
+    {L"tab", 1, Tab, true},              {L"scroll-log", 0, ScrollLog, true},
 };
 
 void Report(HWND mainWindow) {
@@ -244,6 +369,7 @@ int main() {
   const int status = vcu::driver::Play(command);
   if (status == 2) std::fputs("usage: driver wait|connect-ip <address>|connect-usb|get <option>|"
                               "set <option> <value>|restart|dismiss|log|close|hover-close|press-close|"
-                              "release-away|minimize|restore|system-menu|escape|blank-ip|deactivate\n", stderr);
+                              "release-away|minimize|restore|system-menu|escape|blank-ip|deactivate|hover-button|press-button|"
+                              "release-button-away|disable-button|enable-button|type-option <text>|tab <n>|scroll-log\n", stderr);
   return status;
 }
