@@ -77,8 +77,11 @@ play() { # driver arguments...: a step with no screenshot of its own
   echo "== driver $*"
   wine "$driver" "$@" || status=1
 }
-# The skinned controls: the log pane scrolled with its skinned bar, the button's states, an
+# The skinned controls: connected again and the log grown past its pane, the log scrolled
+# with its skinned bar, the button's states, an
 # edit focused and typed into, the tab order walked.
+play connect-ip 192.168.1.201
+play fill-log
 step 06 log-scrolled scroll-log
 step 07 button-hot hover-button
 step 08 button-pressed press-button

@@ -32,6 +32,8 @@
 //   enable-button             and enabled again
 //   type-option <text>        a click into the option field, its text replaced by typing
 //   tab <count>               Tab pressed that many times; the focused control printed
+//   fill-log                  Get pressed (option as typed) until the log is longer than its
+//                             pane, so that its scroll bar has a thumb
 //   scroll-log                the log pane scrolled by the wheel, its down arrow held, its
 //                             thumb dragged back to the top; each must move the view
 //
@@ -39,6 +41,7 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -273,42 +276,96 @@ bool Tab(HWND w, const Arguments& a) {
   return true;
 }
 
+// The log pane's vertical bar, worked out from what another process can ask of it: the
+// window and client rectangles, and the edit's line messages (the scroll state itself is
+// not readable from outside).
+struct LogBar {
+  RECT bar;          // screen
+  int arrow = 0;
+  int lines = 0, visible = 0, first = 0;
+  int thumbTop = 0, thumbBottom = 0; // screen y
+};
+
+LogBar ReadLogBar(HWND memo) {
+  LogBar b;
+  RECT client;
+  GetClientRect(memo, &client);
+  POINT origin{0, 0};
+  ClientToScreen(memo, &origin);
+  b.arrow = GetSystemMetrics(SM_CYVSCROLL);
+  b.bar = RECT{origin.x + client.right, origin.y, origin.x + client.right + GetSystemMetrics(SM_CXVSCROLL),
+               origin.y + client.bottom};
+  b.lines = static_cast<int>(SendMessageW(memo, EM_GETLINECOUNT, 0, 0));
+  b.first = static_cast<int>(SendMessageW(memo, EM_GETFIRSTVISIBLELINE, 0, 0));
+  const LRESULT line0 = SendMessageW(memo, EM_POSFROMCHAR, SendMessageW(memo, EM_LINEINDEX, b.first, 0), 0);
+  const LRESULT line1 = SendMessageW(memo, EM_POSFROMCHAR, SendMessageW(memo, EM_LINEINDEX, b.first + 1, 0), 0);
+  const int lineHeight = static_cast<short>(HIWORD(line1)) - static_cast<short>(HIWORD(line0));
+  b.visible = lineHeight > 0 ? client.bottom / lineHeight : b.lines;
+  const int track = client.bottom - 2 * b.arrow;
+  if (b.lines > b.visible && track > 0) {
+    const int length = std::max(8, track * b.visible / b.lines);
+    const int top = (track - length) * b.first / (b.lines - b.visible);
+    b.thumbTop = b.bar.top + b.arrow + top;
+    b.thumbBottom = b.thumbTop + length;
+  }
+  return b;
+}
+
+// Longer than the pane by `extra` lines or more.
+bool LogOverflows(HWND memo, int extra = 1) {
+  const LogBar b = ReadLogBar(memo);
+  return b.lines >= b.visible + extra;
+}
+
+bool FillLog(HWND w, const Arguments&) {
+  HWND memo = Require(w, Control::Memo1, L"Memo1");
+  if (!memo || !ClickInOrder(w, {{Control::rbtnGet, L"rbtnGet"}})) return false;
+  // Well past the pane, so that a held arrow has lines to repeat over.
+  constexpr int kExtra = 10;
+  for (int i = 0; i < 80 && !LogOverflows(memo, kExtra); ++i) {
+    if (FindMessageDialog(w)) return Fail(L"Get opened a message dialog");
+    if (!ClickInOrder(w, {{Control::btnUpdate, L"btnUpdate"}})) return false;
+  }
+  LetItPaint();
+  return LogOverflows(memo, kExtra) || Fail(L"the log did not grow past its pane");
+}
+
 int FirstVisibleLine(HWND memo) { return static_cast<int>(SendMessageW(memo, EM_GETFIRSTVISIBLELINE, 0, 0)); }
 
 bool ScrollLog(HWND w, const Arguments&) {
   HWND memo = Require(w, Control::Memo1, L"Memo1");
   if (!memo) return false;
-  SCROLLBARINFO bar{};
-  bar.cbSize = sizeof bar;
-  if (!GetScrollBarInfo(memo, OBJID_VSCROLL, &bar) || (bar.rgstate[0] & STATE_SYSTEM_INVISIBLE))
-    return Fail(L"the log has no vertical scroll bar");
-  const RECT& r = bar.rcScrollBar;
-  const int x = (r.left + r.right) / 2;
-  const int arrow = bar.dxyLineButton;
+  if (!LogOverflows(memo)) return Fail(L"the log fits its pane: nothing to scroll");
+  LogBar b = ReadLogBar(memo);
+  const int x = (b.bar.left + b.bar.right) / 2;
   const int top = FirstVisibleLine(memo);
 
-  input::Wheel(CentreOf(memo), -1);
-  if (!WaitFor([&] { return FirstVisibleLine(memo) > top; })) return Fail(L"the wheel did not scroll the log");
+  // The wheel turns the focused window: the pane is clicked first, as a user would.
+  input::Click(CentreOf(memo));
+  // Towards the start: a log that just grew shows its end.
+  input::Wheel(CentreOf(memo), 3);
+  if (!WaitFor([&] { return FirstVisibleLine(memo) < top; })) return Fail(L"the wheel did not scroll the log");
   Print(L"wheel: first line " + std::to_wstring(top) + L" -> " + std::to_wstring(FirstVisibleLine(memo)));
 
-  input::MoveTo(POINT{x, r.top + arrow / 2}); // up arrow, so that the down arrow has room
-  const POINT down{x, r.bottom - arrow / 2};
+  const POINT down{x, b.bar.bottom - b.arrow / 2};
   const int before = FirstVisibleLine(memo);
   input::Press(down);
   Sleep(1200); // held: the bar repeats
   input::Release(down);
   const int after = FirstVisibleLine(memo);
   Print(L"down arrow held: first line " + std::to_wstring(before) + L" -> " + std::to_wstring(after));
-  if (after <= before) return Fail(L"the held down arrow did not scroll");
+  if (after <= before + 1) return Fail(L"the held down arrow did not repeat");
 
-  GetScrollBarInfo(memo, OBJID_VSCROLL, &bar);
-  const POINT thumb{x, r.top + (bar.xyThumbTop + bar.xyThumbBottom) / 2};
+  b = ReadLogBar(memo);
+  const POINT thumb{x, (b.thumbTop + b.thumbBottom) / 2};
   input::Press(thumb);
-  input::MoveTo(POINT{x, thumb.y - 10});
-  input::MoveTo(POINT{x, r.top});
-  input::Release(POINT{x, r.top});
+  input::MoveTo(POINT{x, thumb.y - 5});
+  input::MoveTo(POINT{x, b.bar.top});
+  input::Release(POINT{x, b.bar.top});
   if (!WaitFor([&] { return FirstVisibleLine(memo) == 0; })) return Fail(L"the thumb drag did not reach the top");
-  Print(L"thumb dragged: first line " + std::to_wstring(FirstVisibleLine(memo)));
+  Print(L"thumb dragged: first line " + std::to_wstring(after) + L" -> " + std::to_wstring(FirstVisibleLine(memo)));
+  // Down a little again, so that the screenshot shows the thumb away from the top.
+  input::Wheel(CentreOf(memo), -2);
   LetItPaint();
   return true;
 }
@@ -334,6 +391,7 @@ constexpr Step kSteps[] = {
     {L"release-button-away", 0, ReleaseButtonAway, true}, {L"disable-button", 0, DisableButton, true},
     {L"enable-button", 0, EnableButtonStep, true}, {L"type-option", 1, TypeOption, true},
     {L"tab", 1, Tab, true},              {L"scroll-log", 0, ScrollLog, true},
+    {L"fill-log", 0, FillLog, true},
 };
 
 void Report(HWND mainWindow) {
@@ -370,6 +428,6 @@ int main() {
   if (status == 2) std::fputs("usage: driver wait|connect-ip <address>|connect-usb|get <option>|"
                               "set <option> <value>|restart|dismiss|log|close|hover-close|press-close|"
                               "release-away|minimize|restore|system-menu|escape|blank-ip|deactivate|hover-button|press-button|"
-                              "release-button-away|disable-button|enable-button|type-option <text>|tab <n>|scroll-log\n", stderr);
+                              "release-button-away|disable-button|enable-button|type-option <text>|tab <n>|fill-log|scroll-log\n", stderr);
   return status;
 }
