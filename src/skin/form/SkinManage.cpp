@@ -7,6 +7,7 @@
 #include "framework/Forms.h"
 #include "skin/data/WinSkinData.h"
 #include "skin/data/WindowClass.h"
+#include "skin/form/ControlClassifier.h"
 #include "skin/form/WinSkinForm.h"
 #include "skin/menus/WinSkinPopMenu.h"
 
@@ -137,7 +138,8 @@ void TSkinManage::OnCreateWindow(HWND window, const CBT_CREATEWNDA& create) {
   const CREATESTRUCTA& cs = *create.lpcs;
   const std::string className = WindowClassName(window);
   if (className == "ScrollBar" && (cs.style & SBS_SIZEGRIP)) {
-    // A size grip belongs to the control skinners of its form, which come with the controls.
+    // A size grip of a skinned window is one of its controls.
+    if (TWinSkinForm* form = FindSkinForm(cs.hwndParent)) TControlClassifier(*form).SkinNativeChild(window);
     return;
   }
   if (!(cs.style & WS_CHILD) && className == "#32768") AttachPopupMenu(window);
