@@ -1,0 +1,357 @@
+// Skinned push buttons: the Buttons frame of each state on framework buttons, the caption's
+// line break and colours, the click the skinner delivers (framework OnClick, a system message
+// box's button identifier), and the native button given back when skinning goes off.
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "ButtonTesting.h"
+#include "RealInput.h"
+#include "SkinnedForms.h"
+#include "core/controls/ButtonRules.h"
+#include "framework/StdCtrls.h"
+#include "skin/controls/SkinButton.h"
+#include "support/Dialogs.h"
+#include "support/Pixels.h"
+#include "support/Pump.h"
+#include "support/WindowQueries.h"
+
+namespace vcu::test {
+namespace {
+
+class SkinnedButtons : public SkinnedFormTest {
+protected:
+  void SetUp() override {
+    SkinnedFormTest::SetUp();
+    // The pointer starts well away from the form, so no button begins hot.
+    input::MoveTo(POINT{5, 5});
+    Pump();
+  }
+
+  TButton* AddButton(const char* caption, int x, int y, int width, int height) {
+    auto* button = new TButton(&form_);
+    button->SetParent(&form_);
+    button->SetBounds(x, y, width, height);
+    button->SetCaption(caption);
+    return button;
+  }
+  TSkinButton* SkinnerOfButton(TButton* button) {
+    return dynamic_cast<TSkinButton*>(SkinnerOf(form_.Handle(), button->Handle()));
+  }
+  // Focus rectangles are XOR-drawn; frame comparisons leave them out.
+  void WithoutFocusRect() { data_.SetOptions(data_.Options() | (1u << xoNoFocusRect)); }
+  void FocusForm() {
+    SetFocus(form_.Handle());
+    Pump();
+  }
+  POINT ScreenPoint(TButton* button, int x, int y) {
+    POINT p{x, y};
+    ClientToScreen(button->Handle(), &p);
+    return p;
+  }
+  // Frame `frame` as the core composes it, against the button's pixels.
+  std::string FrameDifference(TButton* button, int frame) {
+    Pump();
+    return FirstDifference(ClientPixels(button->Handle()),
+                           ComposedButtonFrame(data_, frame, button->Width(), button->Height()));
+  }
+};
+
+TEST_F(SkinnedButtons, FrameSlicedToEachButtonsSize) {
+  WithoutFocusRect();
+  struct Size {
+    int width, height;
+  };
+  const Size sizes[] = {{75, 25}, {160, 41}, {7, 7}}; // the last is smaller than the margins
+  std::vector<TButton*> buttons;
+  int y = 10;
+  for (const Size& s : sizes) {
+    buttons.push_back(AddButton("", 10, y, s.width, s.height));
+    y += s.height + 10;
+  }
+  SkinOn();
+  FocusForm();
+  for (TButton* button : buttons) {
+    ASSERT_NE(SkinnerOfButton(button), nullptr);
+    EXPECT_EQ(FrameDifference(button, bfNormal), "") << button->Width() << "x" << button->Height();
+  }
+}
+
+TEST_F(SkinnedButtons, EachStateShowsItsFrame) {
+  WithoutFocusRect();
+  TButton* button = AddButton("", 40, 40, 120, 34);
+  SkinOn();
+  TSkinButton* skinner = SkinnerOfButton(button);
+  ASSERT_NE(skinner, nullptr);
+  HWND window = button->Handle();
+  FocusForm();
+  EXPECT_EQ(FrameDifference(button, bfNormal), "") << "normal";
+
+  input::MoveTo(ScreenPoint(button, 60, 17));
+  ASSERT_TRUE(PumpUntil([&] { return skinner->Hot(); }, "the real pointer to make the button hot"));
+  EXPECT_EQ(FrameDifference(button, bfHot), "") << "hot";
+
+  SendMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(60, 17));
+  EXPECT_EQ(GetFocus(), window) << "a press focuses the button";
+  EXPECT_EQ(FrameDifference(button, bfPressed), "") << "pressed";
+  SendMessageW(window, WM_LBUTTONUP, 0, MAKELPARAM(60, 17));
+  EXPECT_EQ(FrameDifference(button, bfHot), "") << "released under the pointer";
+
+  input::MoveTo(POINT{5, 5});
+  ASSERT_TRUE(PumpUntil([&] { return !skinner->Hot(); }, "the leave notification"));
+  EXPECT_EQ(FrameDifference(button, bfFocused), "") << "focused";
+
+  FocusForm();
+  button->SetDefault(true);
+  EXPECT_EQ(FrameDifference(button, bfFocused), "") << "the default button";
+  button->SetEnabled(false);
+  EXPECT_EQ(FrameDifference(button, bfDisabled), "") << "disabled default button";
+}
+
+// The caption's pixels: those that differ from the bare frame of the same state.
+Bitmap CaptionMask(const Bitmap& shown, const Bitmap& frame) {
+  Bitmap mask(shown.Width(), shown.Height(), PixelFormat::Bits32);
+  for (int y = 0; y < shown.Height(); ++y)
+    for (int x = 0; x < shown.Width(); ++x) mask.Set(x, y, shown.At(x, y) != frame.At(x, y) ? shown.At(x, y) : 0xFF000000u);
+  return mask;
+}
+
+TEST_F(SkinnedButtons, CaptionColourFollowsTheStateAndDisabledIsGreyDespiteNormalColour2) {
+  ASSERT_TRUE(data_.Buttons.HasNormalColour2 && data_.Buttons.HasMouseOverColour2 && data_.Buttons.HasPressedColour2)
+      << "the default skin gives all three state colours";
+  WithoutFocusRect();
+  TButton* button = AddButton("MMMM", 40, 40, 120, 34);
+  SkinOn();
+  TSkinButton* skinner = SkinnerOfButton(button);
+  ASSERT_NE(skinner, nullptr);
+  HWND window = button->Handle();
+  FocusForm();
+
+  const Pixel normal = PixelOfColour(data_.Buttons.NormalColour2);
+  const Pixel hot = PixelOfColour(data_.Buttons.MouseOverColour2);
+  const Pixel pressed = PixelOfColour(data_.Buttons.PressedColour2);
+  const Pixel own = PixelOfColour(button->Font()->Color());
+  const Pixel grey = PixelOf(GetSysColor(COLOR_BTNSHADOW));
+  const std::set<Pixel> all{normal, hot, pressed, own, grey};
+  ASSERT_EQ(all.size(), 5u) << "the five text colours can be told apart";
+  auto expectCaptionIn = [&](int frame, Pixel colour, const char* what) {
+    Pump();
+    const Bitmap mask = CaptionMask(ClientPixels(window), ComposedButtonFrame(data_, frame, 120, 34));
+    EXPECT_GE(CountOf(mask, colour), 5) << what;
+    for (Pixel other : all) {
+      if (other == colour) continue;
+      EXPECT_EQ(CountOf(mask, other), 0) << what;
+    }
+  };
+  expectCaptionIn(bfNormal, normal, "normal");
+  input::MoveTo(ScreenPoint(button, 60, 17));
+  ASSERT_TRUE(PumpUntil([&] { return skinner->Hot(); }, "the button to turn hot"));
+  expectCaptionIn(bfHot, hot, "hot");
+  SendMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(60, 17));
+  expectCaptionIn(bfPressed, pressed, "pressed");
+  input::MoveTo(POINT{5, 5});
+  ASSERT_TRUE(PumpUntil([&] { return !skinner->Hot() && !skinner->Pressed(); }, "the leave notification"));
+  expectCaptionIn(bfFocused, own, "focused: the font's own colour");
+  FocusForm();
+  button->SetDefault(true);
+  button->SetEnabled(false);
+  expectCaptionIn(bfDisabled, grey, "disabled default button");
+}
+
+// Rows and columns of a caption's pixels.
+struct Extent {
+  int top = -1, bottom = -1, left = -1, right = -1;
+  int Height() const { return top < 0 ? 0 : bottom - top + 1; }
+  int Width() const { return left < 0 ? 0 : right - left + 1; }
+};
+Extent CaptionExtent(const Bitmap& shown, const Bitmap& frame, int fromRow, int toRow) {
+  Extent e;
+  for (int y = fromRow; y < toRow; ++y)
+    for (int x = 0; x < shown.Width(); ++x) {
+      if (shown.At(x, y) == frame.At(x, y)) continue;
+      if (e.top < 0) e.top = y;
+      e.bottom = y;
+      e.left = e.left < 0 ? x : std::min(e.left, x);
+      e.right = std::max(e.right, x);
+    }
+  return e;
+}
+
+TEST_F(SkinnedButtons, FirstDoubleBarBreaksTheCaptionOntoASecondLine) {
+  WithoutFocusRect();
+  TButton* one = AddButton("Con nect", 10, 10, 180, 50);
+  TButton* two = AddButton("Con||nect", 10, 70, 180, 50);
+  TButton* three = AddButton("x||yy||zz", 10, 130, 180, 50);
+  SkinOn();
+  FocusForm();
+  HDC dc = GetDC(one->Handle());
+  HGDIOBJ old = SelectObject(dc, one->Font()->Handle());
+  TEXTMETRICW metrics{};
+  GetTextMetricsW(dc, &metrics);
+  SelectObject(dc, old);
+  ReleaseDC(one->Handle(), dc);
+  const int line = metrics.tmHeight;
+  const Bitmap frame = ComposedButtonFrame(data_, bfNormal, 180, 50);
+  auto extent = [&](TButton* b, int from = 0, int to = 50) { return CaptionExtent(ClientPixels(b->Handle()), frame, from, to); };
+
+  const Extent single = extent(one);
+  ASSERT_GT(single.Height(), 0);
+  EXPECT_LE(single.Height(), line);
+  const Extent broken = extent(two);
+  EXPECT_GT(broken.Height(), line) << "two lines";
+  EXPECT_LE(broken.Height(), 2 * line);
+  EXPECT_LT(broken.Width(), single.Width()) << "each line shorter than the whole caption";
+  EXPECT_EQ(two->Caption(), "Con||nect") << "the control keeps its caption as typed";
+
+  // Only the first "||" breaks: the second line keeps "yy||zz" whole, wider than "x".
+  const Extent all = extent(three);
+  EXPECT_GT(all.Height(), line);
+  EXPECT_LE(all.Height(), 2 * line);
+  const int middle = all.top + all.Height() / 2;
+  const Extent first = extent(three, 0, middle), second = extent(three, middle, 50);
+  EXPECT_GT(second.Width(), 3 * first.Width());
+}
+
+TEST_F(SkinnedButtons, ClickComesOnlyFromAPressThatStartedOnTheButton) {
+  TButton* button = AddButton("Go", 40, 40, 120, 34);
+  int clicks = 0;
+  button->SetOnClick([&](TObject*) { ++clicks; });
+  SkinOn();
+  TSkinButton* skinner = SkinnerOfButton(button);
+  ASSERT_NE(skinner, nullptr);
+  const POINT centre = ScreenPoint(button, 60, 17);
+  const POINT outside = ScreenPoint(button, 60, 120); // on the form below the button
+
+  input::Click(centre);
+  ASSERT_TRUE(PumpUntil([&] { return clicks == 1; }, "the click"));
+
+  input::Press(outside);
+  input::MoveTo(centre);
+  input::Release(centre);
+  Pump();
+  EXPECT_EQ(clicks, 1) << "pressed outside, released on the button";
+
+  input::Press(centre);
+  ASSERT_TRUE(PumpUntil([&] { return skinner->Pressed(); }, "the press"));
+  input::MoveTo(outside);
+  ASSERT_TRUE(PumpUntil([&] { return !skinner->Pressed(); }, "leaving to end the pressed look"));
+  input::Release(outside);
+  Pump();
+  EXPECT_EQ(clicks, 1) << "pressed on the button, released outside";
+}
+
+// Presses a message box's button the way the mouse would, once the box is skinned.
+struct BoxPress {
+  int id = 0;
+  bool skinnedButton = false;
+  bool done = false;
+};
+BoxPress* pressing = nullptr;
+
+BOOL CALLBACK FindBox(HWND window, LPARAM found) {
+  if (ClassOf(window) == "#32770" && IsWindowVisible(window)) {
+    *reinterpret_cast<HWND*>(found) = window;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+void CALLBACK PressBoxButton(HWND, UINT, UINT_PTR timer, DWORD) {
+  if (!pressing || pressing->done) return;
+  HWND box = nullptr;
+  EnumThreadWindows(GetCurrentThreadId(), FindBox, reinterpret_cast<LPARAM>(&box));
+  if (!box || !RunningSkinner(box)) return;
+  HWND button = GetDlgItem(box, pressing->id);
+  if (!button || SendMessageW(button, SKINMSG_QUERY, 0, 0) != 1) return;
+  pressing->skinnedButton = true;
+  pressing->done = true;
+  KillTimer(nullptr, timer);
+  SendMessageW(button, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(4, 4));
+  SendMessageW(button, WM_LBUTTONUP, 0, MAKELPARAM(4, 4));
+}
+
+TEST_F(SkinnedButtons, MessageBoxClosesWithTheIdentifierOfTheSkinnedButtonPressed) {
+  SkinOn();
+  struct Case {
+    UINT type;
+    int id;
+  };
+  const Case cases[] = {{MB_OK, IDOK}, {MB_OKCANCEL, IDCANCEL}, {MB_YESNOCANCEL, IDNO}, {MB_YESNO, IDYES}};
+  for (const Case& c : cases) {
+    BoxPress press;
+    press.id = c.id;
+    pressing = &press;
+    const UINT_PTR timer = SetTimer(nullptr, 0, 20, PressBoxButton);
+    int result = 0;
+    {
+      ModalDeadline deadline;
+      result = MessageBoxW(form_.Handle(), L"Pick one", L"Box", c.type);
+      EXPECT_FALSE(deadline.Expired()) << c.id;
+    }
+    if (!press.done) KillTimer(nullptr, timer);
+    pressing = nullptr;
+    EXPECT_TRUE(press.skinnedButton) << c.id;
+    EXPECT_EQ(result, c.id);
+  }
+}
+
+TEST_F(SkinnedButtons, SkinActiveOffPaintsNativeAndOnSkinnedAgainAndSkinningOffGivesTheButtonBack) {
+  TButton* button = AddButton("", 40, 40, 120, 34);
+  HWND window = button->Handle();
+  FocusForm();
+  const Bitmap native = ClientPixels(window);
+  SkinOn();
+  FocusForm();
+  ASSERT_NE(SkinnerOfButton(button), nullptr);
+  EXPECT_EQ(SendMessageW(window, SKINMSG_QUERY, 0, 0), 1);
+  EXPECT_EQ(FrameDifference(button, bfNormal), "");
+  ASSERT_NE(FirstDifference(native, ClientPixels(window)), "") << "the skin shows";
+
+  SendMessageW(window, SKINMSG_ACTIVE, 0, 0);
+  RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+  Pump();
+  EXPECT_EQ(FirstDifference(ClientPixels(window), native), "") << "inactive: the native look";
+  SendMessageW(window, SKINMSG_ACTIVE, 1, 0); // repaints at once
+  EXPECT_EQ(FirstDifference(ClientPixels(window), ComposedButtonFrame(data_, bfNormal, 120, 34)), "");
+
+  ASSERT_TRUE(SwitchSkinning(data_, false));
+  Pump();
+  FocusForm();
+  EXPECT_EQ(SendMessageW(window, SKINMSG_QUERY, 0, 0), 0);
+  EXPECT_EQ(FirstDifference(ClientPixels(window), native), "") << "skinning off: the native look";
+}
+
+TEST_F(SkinnedButtons, BareButtonPostsItsIdentifierAndGetsItsProcedureBack) {
+  WithoutFocusRect();
+  HWND bare = CreateWindowExW(0, L"BUTTON", L"", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 200, 40, 100, 30,
+                              form_.Handle(), reinterpret_cast<HMENU>(77), GetModuleHandleW(nullptr), nullptr);
+  ASSERT_NE(bare, nullptr);
+  const LONG_PTR nativeProc = GetWindowLongPtrW(bare, GWLP_WNDPROC);
+  std::vector<std::pair<WPARAM, LPARAM>> commands;
+  const auto hook = form_.WindowProc.Add([&](TMessage& m, const TWindowProcChain::Next& next) {
+    if (m.Msg == WM_COMMAND && reinterpret_cast<HWND>(m.LParam) == bare) commands.emplace_back(m.WParam, m.LParam);
+    next(m);
+  });
+  SkinOn();
+  TWinSkinForm* formSkinner = RunningSkinner(form_.Handle());
+  ASSERT_NE(formSkinner, nullptr);
+  auto* skinner = new TSkinButton(formSkinner); // a bare window's skinner belongs to the form skinner
+  skinner->AttachWindow(bare, &data_, formSkinner);
+  EXPECT_NE(GetWindowLongPtrW(bare, GWLP_WNDPROC), nativeProc);
+
+  SendMessageW(bare, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 10));
+  SendMessageW(bare, WM_LBUTTONUP, 0, MAKELPARAM(10, 10));
+  ASSERT_TRUE(PumpUntil([&] { return !commands.empty(); }, "the posted WM_COMMAND"));
+  EXPECT_EQ(commands.front().first, MAKEWPARAM(77, 0));
+  RECT r;
+  GetClientRect(bare, &r);
+  EXPECT_EQ(FirstDifference(ReadClientPixels(bare, r), ComposedButtonFrame(data_, bfFocused, 100, 30)), "");
+
+  ASSERT_TRUE(SwitchSkinning(data_, false));
+  EXPECT_EQ(GetWindowLongPtrW(bare, GWLP_WNDPROC), nativeProc) << "skinning off frees the skinner";
+  DestroyWindow(bare);
+  form_.WindowProc.Remove(hook);
+}
+
+} // namespace
+} // namespace vcu::test
