@@ -202,6 +202,8 @@ TEST_F(SkinnedButtons, FirstDoubleBarBreaksTheCaptionOntoASecondLine) {
   EXPECT_LE(broken.Height(), 2 * line);
   EXPECT_LT(broken.Width(), single.Width()) << "each line shorter than the whole caption";
   EXPECT_EQ(two->Caption(), "Con||nect") << "the control keeps its caption as typed";
+  one->SetCaption("Con||nect"); // a new caption shows at once
+  EXPECT_EQ(extent(one).Height(), broken.Height());
 
   // Only the first "||" breaks: the second line keeps "yy||zz" whole, wider than "x".
   const Extent all = extent(three);
@@ -215,7 +217,9 @@ TEST_F(SkinnedButtons, FirstDoubleBarBreaksTheCaptionOntoASecondLine) {
 TEST_F(SkinnedButtons, ClickComesOnlyFromAPressThatStartedOnTheButton) {
   TButton* button = AddButton("Go", 40, 40, 120, 34);
   int clicks = 0;
+  std::vector<POINT> downs;
   button->SetOnClick([&](TObject*) { ++clicks; });
+  button->SetOnMouseDown([&](TObject*, TMouseButton, unsigned, int x, int y) { downs.push_back(POINT{x, y}); });
   SkinOn();
   TSkinButton* skinner = SkinnerOfButton(button);
   ASSERT_NE(skinner, nullptr);
@@ -224,6 +228,9 @@ TEST_F(SkinnedButtons, ClickComesOnlyFromAPressThatStartedOnTheButton) {
 
   input::Click(centre);
   ASSERT_TRUE(PumpUntil([&] { return clicks == 1; }, "the click"));
+  ASSERT_EQ(downs.size(), 1u) << "the press the skinner took still reaches OnMouseDown";
+  EXPECT_EQ(downs[0].x, 60);
+  EXPECT_EQ(downs[0].y, 17);
 
   input::Press(outside);
   input::MoveTo(centre);
@@ -238,6 +245,31 @@ TEST_F(SkinnedButtons, ClickComesOnlyFromAPressThatStartedOnTheButton) {
   input::Release(outside);
   Pump();
   EXPECT_EQ(clicks, 1) << "pressed on the button, released outside";
+}
+
+TEST_F(SkinnedButtons, SpaceBarShowsThePressedFrameAndClicksOnce) {
+  WithoutFocusRect();
+  TButton* button = AddButton("", 40, 40, 120, 34);
+  int clicks = 0;
+  button->SetOnClick([&](TObject*) { ++clicks; });
+  SkinOn();
+  TSkinButton* skinner = SkinnerOfButton(button);
+  ASSERT_NE(skinner, nullptr);
+  button->SetFocus();
+  Pump();
+  ASSERT_EQ(GetFocus(), button->Handle());
+  SendMessageW(button->Handle(), WM_KEYDOWN, VK_SPACE, 0x00390001);
+  EXPECT_TRUE(skinner->Pressed());
+  EXPECT_EQ(FrameDifference(button, bfPressed), "") << "held down";
+  SendMessageW(button->Handle(), WM_KEYUP, VK_SPACE, static_cast<LPARAM>(0xC0390001u));
+  Pump();
+  EXPECT_EQ(clicks, 1) << "the native button's own click, and no second one from the skin";
+  EXPECT_EQ(FrameDifference(button, bfFocused), "") << "released";
+
+  input::Key(VK_SPACE);
+  EXPECT_TRUE(PumpUntil([&] { return clicks == 2; }, "the space bar's click"));
+  Pump();
+  EXPECT_EQ(clicks, 2);
 }
 
 // Presses a message box's button the way the mouse would, once the box is skinned.

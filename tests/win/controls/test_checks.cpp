@@ -135,6 +135,54 @@ TEST_F(SkinnedChecks, LeftTextPutsTheCheckFlushRightAndTheRadioOnePixelIn) {
   }
 }
 
+TEST_F(SkinnedChecks, CaptionInTheFontsColourAndGreyWhenDisabled) {
+  auto* check = Add<TCheckBox>(&form_, "MMMM MMMM", 20, 20, 150, 17);
+  check->Font()->SetColor(static_cast<TColor>(0x0000C0));
+  SkinOn();
+  const Pixel own = PixelOfColour(0x0000C0), grey = PixelOf(GetSysColor(COLOR_BTNSHADOW));
+  Bitmap pixels = ClientPixels(check->Handle());
+  EXPECT_GE(CountOf(pixels, own), 5);
+  EXPECT_EQ(CountOf(pixels, grey), 0);
+  check->SetEnabled(false);
+  Pump();
+  pixels = ClientPixels(check->Handle());
+  EXPECT_GE(CountOf(pixels, grey), 5);
+  EXPECT_EQ(CountOf(pixels, own), 0);
+}
+
+// A native check box and group box with no framework object: the native control paints and
+// the skin goes over it, the strip image on the mark and the shadow line on the edge.
+TEST_F(SkinnedChecks, BareControlsArePaintedOverTheirNativeLook) {
+  HWND check = CreateWindowExW(0, L"BUTTON", L"Bare", WS_CHILD | WS_VISIBLE | BS_AUTOCHECKBOX, 20, 20, 100, 17,
+                               form_.Handle(), reinterpret_cast<HMENU>(81), GetModuleHandleW(nullptr), nullptr);
+  HWND group = CreateWindowExW(0, L"BUTTON", L"", WS_CHILD | WS_VISIBLE | BS_GROUPBOX, 150, 20, 185, 105,
+                               form_.Handle(), reinterpret_cast<HMENU>(82), GetModuleHandleW(nullptr), nullptr);
+  ASSERT_TRUE(check && group);
+  SkinOn();
+  UseStrips(4, 4, 4, 4);
+  TWinSkinForm* formSkinner = RunningSkinner(form_.Handle());
+  ASSERT_NE(formSkinner, nullptr);
+  (new TSkinCheckBox(formSkinner))->AttachWindow(check, &data_, formSkinner);
+  (new TSkinGroupBox(formSkinner))->AttachWindow(group, &data_, formSkinner);
+  Pump();
+  SendMessageW(check, BM_SETCHECK, BST_CHECKED, 0);
+  Pump();
+  const Bitmap image = ReadClientPixels(check, RECT{1, 3, kCell, 2 + kCell});
+  EXPECT_EQ(CountOf(image, StripColour(2)), image.Width() * image.Height()) << "the checked frame over the mark";
+
+  HDC dc = GetDC(group);
+  SIZE digit{};
+  GetTextExtentPoint32W(dc, L"0", 1, &digit);
+  ReleaseDC(group, dc);
+  const Bitmap line = ClientPixels(group);
+  EXPECT_EQ(line.At(100, digit.cy / 2 - 1), PixelOfColour(data_.ColourButtonShadow));
+  EXPECT_EQ(line.At(1, 60), PixelOfColour(data_.ColourButtonShadow));
+  EXPECT_EQ(line.At(0, 60), Face()) << "the native edge is framed away";
+  ASSERT_TRUE(SwitchSkinning(data_, false)); // frees both skinners
+  DestroyWindow(check);
+  DestroyWindow(group);
+}
+
 TEST_F(SkinnedChecks, RadioGroupsAndTabOrderStillWork) {
   auto* first = Add<TButton>(&form_, "First", 10, 10, 75, 25);
   auto* check = Add<TCheckBox>(&form_, "Check", 10, 45, 97, 17);
