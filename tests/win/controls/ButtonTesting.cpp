@@ -48,6 +48,28 @@ Bitmap ClientPixels(HWND window) {
   return ReadClientPixels(window, r);
 }
 
+OutlineDifference DifferenceOnOutline(const Bitmap& a, const Bitmap& b, const RECT& outline) {
+  OutlineDifference d;
+  for (int y = 0; y < a.Height(); ++y)
+    for (int x = 0; x < a.Width(); ++x) {
+      if (a.At(x, y) == b.At(x, y)) continue;
+      const bool inside = x >= outline.left && x < outline.right && y >= outline.top && y < outline.bottom;
+      const bool edge = x == outline.left || x == outline.right - 1 || y == outline.top || y == outline.bottom - 1;
+      ++(inside && edge ? d.on : d.off);
+    }
+  return d;
+}
+
+SIZE MeasuredText(HWND window, HFONT font, const wchar_t* text, int boxWidth, UINT flags) {
+  HDC dc = GetDC(window);
+  HGDIOBJ old = SelectObject(dc, font);
+  RECT r{0, 0, boxWidth, 0};
+  DrawTextW(dc, text, -1, &r, flags | DT_CALCRECT);
+  SelectObject(dc, old);
+  ReleaseDC(window, dc);
+  return SIZE{r.right - r.left, r.bottom - r.top};
+}
+
 int CountOf(const Bitmap& image, Pixel colour) {
   return CountPixels(image, [colour](Pixel p) { return p == colour; });
 }

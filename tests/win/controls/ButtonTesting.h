@@ -27,6 +27,17 @@ Pixel StripColour(int frame);
 // The whole client area of a window.
 Bitmap ClientPixels(HWND window);
 
+// Where two images of a control differ, against the outline of a rectangle (a focus
+// rectangle's one-pixel border): how many differing pixels lie on it and how many off it.
+struct OutlineDifference {
+  int on = 0, off = 0;
+};
+OutlineDifference DifferenceOnOutline(const Bitmap& a, const Bitmap& b, const RECT& outline);
+
+// The size DrawText gives the text in the window's font (the control's font handle) within a
+// box of the given width, with the flags.
+SIZE MeasuredText(HWND window, HFONT font, const wchar_t* text, int boxWidth, UINT flags);
+
 // Counts pixels of the image equal to colour.
 int CountOf(const Bitmap& image, Pixel colour);
 

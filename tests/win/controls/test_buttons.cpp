@@ -158,6 +158,28 @@ TEST_F(SkinnedButtons, CaptionColourFollowsTheStateAndDisabledIsGreyDespiteNorma
   expectCaptionIn(bfDisabled, grey, "disabled default button");
 }
 
+TEST_F(SkinnedButtons, FocusRectangleWrapsTheCentredCaptionTwoPixelsOut) {
+  TButton* button = AddButton("Focus", 40, 40, 120, 34);
+  SkinOn();
+  TSkinButton* skinner = SkinnerOfButton(button);
+  ASSERT_NE(skinner, nullptr);
+  button->SetFocus();
+  Pump();
+  ASSERT_EQ(GetFocus(), button->Handle());
+  const Bitmap with = ClientPixels(button->Handle());
+  WithoutFocusRect();
+  skinner->Repaint();
+  const Bitmap without = ClientPixels(button->Handle());
+  // The caption's box as the rule places it, from the text measured in the button's font.
+  const SIZE text = MeasuredText(button->Handle(), button->Font()->Handle(), L"Focus", 116,
+                                 DT_CENTER | DT_NOCLIP | DT_EXPANDTABS | DT_WORDBREAK);
+  const Rect box = ButtonTextBox(Rect{0, 0, 120, 34}, text.cx, text.cy, true);
+  const RECT outline{box.left - 2, box.top - 2, box.right + 2, box.bottom + 2};
+  const OutlineDifference d = DifferenceOnOutline(with, without, outline);
+  EXPECT_EQ(d.off, 0);
+  EXPECT_GE(d.on, (outline.right - outline.left + outline.bottom - outline.top) / 2) << "a dotted outline";
+}
+
 // Rows and columns of a caption's pixels.
 struct Extent {
   int top = -1, bottom = -1, left = -1, right = -1;

@@ -150,6 +150,30 @@ TEST_F(SkinnedChecks, CaptionInTheFontsColourAndGreyWhenDisabled) {
   EXPECT_EQ(CountOf(pixels, own), 0);
 }
 
+TEST_F(SkinnedChecks, FocusRectangleWrapsTheCaptionBesideTheImage) {
+  auto* check = Add<TCheckBox>(&form_, "Focus", 20, 20, 150, 21);
+  SkinOn();
+  UseStrips(4, 4, 4, 4);
+  TSkinControl* skinner = Skinner(check);
+  ASSERT_NE(skinner, nullptr);
+  SetFocus(form_.Handle());
+  Pump();
+  const Bitmap unfocused = ClientPixels(check->Handle());
+  check->SetFocus();
+  Pump();
+  ASSERT_EQ(GetFocus(), check->Handle());
+  const Bitmap focused = ClientPixels(check->Handle());
+  const Rect rect{0, 0, 150, 21};
+  const CheckLayout layout = CheckControlLayout(rect, kCell, kCell, false, false);
+  const SIZE text = MeasuredText(check->Handle(), check->Font()->Handle(), L"Focus", layout.text.Width(),
+                                 DT_NOCLIP | DT_EXPANDTABS | DT_WORDBREAK);
+  const Rect box = CentreCheckText(layout.text, rect, text.cy);
+  const Rect focus = TextFocusRect(box, text.cx, text.cy, false, false);
+  const OutlineDifference d = DifferenceOnOutline(focused, unfocused, RECT{focus.left, focus.top, focus.right, focus.bottom});
+  EXPECT_EQ(d.off, 0);
+  EXPECT_GE(d.on, (focus.Width() + focus.Height()) / 2) << "a dotted outline";
+}
+
 // A native check box and group box with no framework object: the native control paints and
 // the skin goes over it, the strip image on the mark and the shadow line on the edge.
 TEST_F(SkinnedChecks, BareControlsArePaintedOverTheirNativeLook) {
