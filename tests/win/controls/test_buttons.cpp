@@ -296,10 +296,28 @@ TEST_F(SkinnedButtons, SpaceBarShowsThePressedFrameAndClicksOnce) {
 
 // Presses a message box's button the way the mouse would, once the box is skinned.
 struct BoxPress {
+  const TSkinData* skin = nullptr;
   int id = 0;
   bool skinnedButton = false;
+  std::string edges; // the button's top and bottom rows against the skin's frame
   bool done = false;
 };
+
+// The rows of a button's frame above and below its caption, against the core's composition of
+// the frame its state shows: "" when they agree.
+std::string EdgeRowsDifference(HWND button, const TSkinData& skin) {
+  RECT r;
+  GetClientRect(button, &r);
+  const int frame = GetFocus() == button ? bfFocused : bfNormal;
+  const Bitmap expected = ComposedButtonFrame(skin, frame, r.right, r.bottom);
+  const Bitmap shown = ReadClientPixels(button, r);
+  const int h = r.bottom;
+  for (int y : {0, 1, 2, h - 3, h - 2, h - 1})
+    for (int x = 0; x < r.right; ++x)
+      if (shown.At(x, y) != expected.At(x, y)) return "frame " + std::to_string(frame) + " differs at " +
+                                                        std::to_string(x) + "," + std::to_string(y);
+  return "";
+}
 BoxPress* pressing = nullptr;
 
 BOOL CALLBACK FindBox(HWND window, LPARAM found) {
@@ -319,6 +337,8 @@ void CALLBACK PressBoxButton(HWND, UINT, UINT_PTR timer, DWORD) {
   if (!button || SendMessageW(button, SKINMSG_QUERY, 0, 0) != 1) return;
   pressing->skinnedButton = true;
   pressing->done = true;
+  UpdateWindow(button);
+  pressing->edges = EdgeRowsDifference(button, *pressing->skin);
   KillTimer(nullptr, timer);
   SendMessageW(button, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(4, 4));
   SendMessageW(button, WM_LBUTTONUP, 0, MAKELPARAM(4, 4));
@@ -333,6 +353,7 @@ TEST_F(SkinnedButtons, MessageBoxClosesWithTheIdentifierOfTheSkinnedButtonPresse
   const Case cases[] = {{MB_OK, IDOK}, {MB_OKCANCEL, IDCANCEL}, {MB_YESNOCANCEL, IDNO}, {MB_YESNO, IDYES}};
   for (const Case& c : cases) {
     BoxPress press;
+    press.skin = &data_;
     press.id = c.id;
     pressing = &press;
     const UINT_PTR timer = SetTimer(nullptr, 0, 20, PressBoxButton);
@@ -345,6 +366,7 @@ TEST_F(SkinnedButtons, MessageBoxClosesWithTheIdentifierOfTheSkinnedButtonPresse
     if (!press.done) KillTimer(nullptr, timer);
     pressing = nullptr;
     EXPECT_TRUE(press.skinnedButton) << c.id;
+    EXPECT_EQ(press.edges, "") << c.id;
     EXPECT_EQ(result, c.id);
   }
 }
