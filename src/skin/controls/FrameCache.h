@@ -18,16 +18,22 @@ public:
   // margins and tile mode (stretched whole when stretched is set), made on first use.
   const Bitmap& Sliced(const TDataSkinObject& element, int width, int height, int index, int count,
                        bool stretched = false);
+  // Frame index of count of a bare strip (check marks and radio dots have no element record
+  // of their own), stretched whole to the size.
+  const Bitmap& Stretched(const Bitmap& strip, int width, int height, int index, int count);
   void Clear() { entries_.clear(); }
 
 private:
   struct Entry {
-    const TDataSkinObject* element;
+    const void* source; // the element, or the bare strip
     int width, height, index, count;
     bool stretched;
     std::uint64_t lastUse;
     Bitmap image;
   };
+  template <class Make>
+  const Bitmap& Find(const void* source, int width, int height, int index, int count, bool stretched,
+                     const Make& make);
   static constexpr std::size_t kCapacity = 12;
   std::vector<Entry> entries_;
   std::uint64_t clock_ = 0;

@@ -1,15 +1,24 @@
 #include "skin/controls/SkinnerFactory.h"
 
+#include "skin/controls/SkinBox.h"
+#include "skin/controls/SkinButton.h"
+#include "skin/controls/SkinCheckBox.h"
 #include "skin/controls/SkinControl.h"
+#include "skin/controls/SkinGroupBox.h"
+#include "skin/controls/SkinRadioButton.h"
 
 namespace vcu {
 namespace {
 
 TSkinControl* BuiltInSkinner(SkinnerKind kind, TComponent* owner) {
   switch (kind) {
+  case SkinnerKind::Button: return new TSkinButton(owner);
+  case SkinnerKind::CheckBox: return new TSkinCheckBox(owner);
+  case SkinnerKind::RadioButton: return new TSkinRadioButton(owner);
+  case SkinnerKind::GroupBox: return new TSkinGroupBox(owner);
+  case SkinnerKind::Box: return new TSkinBox(owner);
   default: return nullptr;
   }
-  (void)owner;
 }
 
 SkinnerMaker maker = &BuiltInSkinner;
