@@ -120,6 +120,7 @@ protected:
   void RequestMouseLeave();
 
   void SetMouseState(unsigned bits, bool on);
+  // enabled_ from the window's style; focused_ is kept up to date by the focus messages.
   void ReadWindowState();
 
   unsigned mouseState_ = 0;
@@ -147,6 +148,7 @@ protected:
 
 private:
   void HookProc(TMessage& message);
+  void FollowFocus(UINT msg);
   LRESULT WindowHook(UINT msg, WPARAM wParam, LPARAM lParam);
   void Unhook();
 
