@@ -16,9 +16,9 @@ void AdaptiveTree::Start() {
     son_[j] = static_cast<std::uint16_t>(i);
     prnt_[i] = prnt_[i + 1] = static_cast<std::uint16_t>(j);
   }
-  for (int i = 0; i < kSentinelCount; ++i)
-    freq_[kTreeSize + i] = 0xFFFF;
+  freq_[kTreeSize] = 0xFFFF;
   prnt_[kRoot] = 0;
+  IndexRuns();
 }
 
 void AdaptiveTree::Rebuild() {
@@ -50,6 +50,7 @@ void AdaptiveTree::Rebuild() {
     if (s < kTreeSize)
       prnt_[s + 1] = static_cast<std::uint16_t>(i);
   }
+  IndexRuns();
 }
 
 } // namespace lzh
