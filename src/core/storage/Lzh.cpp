@@ -99,9 +99,13 @@ int DecodeSymbol(AdaptiveTree& tree, BitReader& in) {
   std::uint16_t path[32]; // the depth stays below kMaxCodeLength; the mask only keeps it safe
   const std::uint16_t* const son = tree.Sons();
   std::uint64_t bits = in.Window();
-  std::size_t depth = 0;
-  std::size_t children = son[kRoot]; // the first child of the node reached so far
-  do {
+  const AdaptiveTree::Route& route =
+      tree.RouteFor(static_cast<unsigned>(bits >> (64 - AdaptiveTree::kRouteBits)));
+  std::memcpy(path, route.path, sizeof route.path);
+  std::size_t depth = route.depth;
+  bits <<= depth;
+  std::size_t children = route.children; // the first child of the node reached so far
+  while (children < static_cast<std::size_t>(kTreeSize)) {
     // The bit picks the row before the lookup, so each level waits on one load only.
     const std::size_t bit = static_cast<std::size_t>(bits >> 63);
     bits <<= 1;
@@ -110,7 +114,7 @@ int DecodeSymbol(AdaptiveTree& tree, BitReader& in) {
     const std::uint16_t* row = son + bit;
     KeepApart(row);
     children = row[children];
-  } while (children < static_cast<std::size_t>(kTreeSize));
+  }
   in.Skip(static_cast<unsigned>(depth));
   const int symbol = static_cast<int>(children) - kTreeSize;
   if (depth <= 32)

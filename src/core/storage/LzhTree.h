@@ -55,6 +55,24 @@ public:
 
   std::uint16_t Son(int node) const { return son_[node]; }
   const std::uint16_t* Sons() const { return son_; }
+
+  // The first kRouteBits levels of the walk from the root, looked up by the next kRouteBits
+  // bits: the nodes passed, how many (fewer when a leaf comes first), and the first child of
+  // the last one (a value from kTreeSize on when that node is a leaf). The nodes near the root
+  // hold the largest counts and trade places rarely, so the table is rebuilt only when a swap
+  // moved one of the nodes it read.
+  static constexpr int kRouteBits = 5;
+  struct Route {
+    std::uint16_t path[6];
+    std::uint16_t depth;
+    std::uint16_t children;
+  };
+  static_assert(kRouteBits <= 6, "a route's nodes fit its path");
+  const Route& RouteFor(unsigned firstBits) {
+    if (routesStale_)
+      BuildRoutes();
+    return routes_[firstBits];
+  }
   std::uint16_t Parent(int node) const { return prnt_[node]; }
   std::uint16_t Frequency(int node) const { return freq_[node]; }
   int LeafOf(int symbol) const { return prnt_[symbol + kTreeSize]; }
@@ -95,6 +113,7 @@ private:
     prnt_[b] = static_cast<std::uint16_t>(n);
     prnt_[b + (b < kTreeSize)] = static_cast<std::uint16_t>(n);
     son_[n] = static_cast<std::uint16_t>(b);
+    routesStale_ |= (readByRoutes_[n] == routeStamp_) | (readByRoutes_[l] == routeStamp_);
     return l;
   }
   // Node p, the last node whose count was k - 1, now counts k: the run of k - 1 ends just
@@ -113,6 +132,7 @@ private:
       blockEnd_[freq_[i]] = static_cast<std::uint16_t>(i);
   }
   void Rebuild();
+  void BuildRoutes();
 
   // + the sentinel 0xFFFF after the root, which no count reaches.
   std::uint16_t freq_[kTreeSize + 1];
@@ -122,6 +142,12 @@ private:
   // some node holds, this is the last node of its run. Counts never exceed kFrequencyLimit.
   static constexpr unsigned kSpareEntry = kFrequencyLimit + 1;
   std::uint16_t blockEnd_[kSpareEntry + 1];
+
+  Route routes_[1 << kRouteBits];
+  // The nodes whose son_ the routes were made from hold the stamp of the build that read them.
+  std::uint16_t readByRoutes_[kTreeSize];
+  std::uint16_t routeStamp_ = 0;
+  bool routesStale_ = true;
 };
 
 } // namespace lzh
