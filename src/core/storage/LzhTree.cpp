@@ -20,9 +20,9 @@ void AdaptiveTree::Start() {
     son_[j] = static_cast<std::uint16_t>(i);
     prnt_[i] = prnt_[i + 1] = static_cast<std::uint16_t>(j);
   }
-  freq_[kTreeSize] = 0xFFFF;
+  for (int i = 0; i < kSentinelCount; ++i)
+    freq_[kTreeSize + i] = 0xFFFF;
   prnt_[kRoot] = 0;
-  IndexRuns();
 }
 
 void AdaptiveTree::Rebuild() {
@@ -54,7 +54,6 @@ void AdaptiveTree::Rebuild() {
     if (s < kTreeSize)
       prnt_[s + 1] = static_cast<std::uint16_t>(i);
   }
-  IndexRuns();
   routesStale_ = true;
 }
 

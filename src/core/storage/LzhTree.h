@@ -3,6 +3,9 @@
 // same tree and update it after every symbol, so it must evolve identically on both; that is
 // why the node layout and the update rule are fixed to the bit.
 #include <cstdint>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace vcu {
 namespace lzh {
@@ -48,9 +51,8 @@ public:
         ClimbFrom(prnt_[SwapUp(n, k)]);
         return;
       }
-      Joined(n, k);
     }
-    RaiseRoot();
+    ++freq_[kRoot]; // the sentinel after the root stops it from ever moving
   }
 
   std::uint16_t Son(int node) const { return son_[node]; }
@@ -84,23 +86,17 @@ private:
       const std::uint16_t k = ++freq_[n];
       if (k > freq_[n + 1])
         n = SwapUp(n, k);
-      else
-        Joined(n, k);
       n = prnt_[n];
     }
-    RaiseRoot();
+    ++freq_[kRoot];
   }
-  // The sentinel after the root stops it from ever moving.
-  void RaiseRoot() { Joined(kRoot, ++freq_[kRoot]); }
 
   // Node n's count has just become k and now exceeds its right neighbour's: n trades places
-  // with the last node whose count is still k - 1, which takes the count k. Returns where n's
-  // subtree went.
+  // with the last node whose count is still below k. Returns where n's subtree went.
   int SwapUp(int n, std::uint16_t k) {
-    const int l = blockEnd_[k - 1];
-    freq_[n] = static_cast<std::uint16_t>(k - 1);
+    const int l = LastBelow(n + 1, k);
+    freq_[n] = freq_[l];
     freq_[l] = k;
-    Joined(l, k);
 
     // An inner node's two children both get the new parent; a leaf's one entry is simply
     // written twice, which spares a branch on what the node is.
@@ -116,33 +112,39 @@ private:
     routesStale_ |= (readByRoutes_[n] == routeStamp_) | (readByRoutes_[l] == routeStamp_);
     return l;
   }
-  // Node p, the last node whose count was k - 1, now counts k: the run of k - 1 ends just
-  // before it (if any is left; an entry for a count nobody holds is never read), and p starts
-  // the run of k, or is all of it.
-  void Joined(int p, std::uint16_t k) {
-    blockEnd_[k - 1] = static_cast<std::uint16_t>(p - 1);
-    // Written either way (to a spare entry when the run of k goes on): a branch here would
-    // be mispredicted half the time.
-    const unsigned entry = freq_[p + 1] != k ? k : kSpareEntry;
-    blockEnd_[entry] = static_cast<std::uint16_t>(p);
-  }
-  // Points every count's entry at the last node holding it.
-  void IndexRuns() {
-    for (int i = 0; i < kTreeSize; ++i)
-      blockEnd_[freq_[i]] = static_cast<std::uint16_t>(i);
+  // The last node from `from` on whose count is below k (freq_[from] is). Runs of equal
+  // counts are long in data without pattern, so eight counts are compared at a time where
+  // the target has the instructions; the sentinel ends the scan either way. (A table of where
+  // each count's run ends would spare the scan, but keeping it costs two stores on every step
+  // of every climb, far more than the scans: swaps are ten times rarer than steps.)
+  int LastBelow(int from, std::uint16_t k) const {
+#if defined(__SSE2__)
+    const __m128i limit = _mm_set1_epi16(static_cast<short>(k));
+    for (int j = from + 1;; j += 8) {
+      const __m128i counts = _mm_loadu_si128(reinterpret_cast<const __m128i*>(freq_ + j));
+      // Zero exactly in the lanes whose count is k or more (unsigned, saturating).
+      const __m128i below = _mm_subs_epu16(limit, counts);
+      const unsigned atLeast =
+          static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi16(below, _mm_setzero_si128())));
+      if (atLeast != 0)
+        return j + static_cast<int>(__builtin_ctz(atLeast) / 2) - 1;
+    }
+#else
+    int l = from;
+    while (k > freq_[l + 1])
+      ++l;
+    return l;
+#endif
   }
   void Rebuild();
   void BuildRoutes();
 
-  // + the sentinel 0xFFFF after the root, which no count reaches.
-  std::uint16_t freq_[kTreeSize + 1];
+  static constexpr int kSentinelCount = 8;
+  // + the sentinel 0xFFFF that stops the scans, and more of it so that eight counts read
+  // together from the last node on stay inside the array.
+  std::uint16_t freq_[kTreeSize + kSentinelCount];
   std::uint16_t son_[kTreeSize];
   std::uint16_t prnt_[kTreeSize + kSymbolCount];
-  // Counts ascend in node order, so the nodes holding one count are a run; for every count
-  // some node holds, this is the last node of its run. Counts never exceed kFrequencyLimit.
-  static constexpr unsigned kSpareEntry = kFrequencyLimit + 1;
-  std::uint16_t blockEnd_[kSpareEntry + 1];
-
   Route routes_[1 << kRouteBits];
   // The nodes whose son_ the routes were made from hold the stamp of the build that read them.
   std::uint16_t readByRoutes_[kTreeSize];
