@@ -32,6 +32,15 @@ public:
       Refill();
   }
 
+  // While 8 input bytes are left, tops the buffer up to at least 56 bits every time, needed or
+  // not: whether a symbol needs it depends on the bits, so a test would be mispredicted often.
+  bool Ensure56IfWordLeft() {
+    if (end_ - next_ < 8)
+      return false;
+    LoadWord();
+    return true;
+  }
+
   // The buffered bits, first bit highest; only the top `count` of them are valid.
   std::uint64_t Window() const { return buffer_; }
 
@@ -47,14 +56,7 @@ private:
   // following input (the 8-byte load takes 7 bytes); OR-ing that input again changes nothing.
   void Refill() {
     if (end_ - next_ >= 8) {
-      std::uint64_t word = 0;
-      for (int i = 0; i < 8; ++i) // big-endian load; compilers fold it into one
-        word = word << 8 | next_[i];
-      buffer_ |= word >> count_;
-      const unsigned taken = (63 - count_) >> 3;
-      next_ += taken;
-      count_ += taken * 8;
-      loaded_ += taken * 8;
+      LoadWord();
       return;
     }
     while (count_ <= 56) {
@@ -63,6 +65,19 @@ private:
       count_ += 8;
       loaded_ += 8;
     }
+  }
+
+  // Needs 8 bytes of input left. Takes whole bytes while they fit (none when 56 or more bits
+  // are buffered).
+  void LoadWord() {
+    std::uint64_t word = 0;
+    for (int i = 0; i < 8; ++i) // big-endian load; compilers fold it into one
+      word = word << 8 | next_[i];
+    buffer_ |= word >> count_;
+    const unsigned taken = (63 - count_) >> 3;
+    next_ += taken;
+    count_ += taken * 8;
+    loaded_ += taken * 8;
   }
 
   const std::uint8_t* next_;
@@ -134,9 +149,9 @@ unsigned DecodePosition(BitReader& in) {
   return static_cast<unsigned>(kPositionCode.code[first8]) << 6 | lower;
 }
 
-// The output holds this many bytes past the last match, so that copies may move up to 16
-// bytes at a time and overshoot.
-constexpr std::size_t kCopySlack = 16;
+// The output holds this many bytes past the last match, so that copies may move 32 bytes for
+// a short match and overshoot.
+constexpr std::size_t kCopySlack = 32;
 
 // The byte the window holds `before` (1..4096) places ahead of the first output byte, while
 // the output has not yet reached it: the window starts with 4,036 blanks, and the 60 places
@@ -150,7 +165,7 @@ inline std::uint8_t InitialWindowByte(std::size_t before) {
 // output (no window ring: everything produced so far is still there). The source may overlap
 // what the copy produces, which repeats the bytes: from 8 bytes back on, each 8-byte step
 // reads only bytes written before it, and from 16 bytes back on each 16-byte step does.
-// Steps may write up to 15 bytes past the match.
+// Steps may write up to 29 bytes past the match (32 for one of 3 bytes, less its length).
 inline void CopyMatch(std::uint8_t* out, std::size_t produced, unsigned distance, unsigned count) {
   std::uint8_t* to = out + produced;
   if (distance > produced) { // only in the first 4 KB of output
@@ -178,7 +193,11 @@ inline void CopyMatch(std::uint8_t* out, std::size_t produced, unsigned distance
   }
   const std::uint8_t* from = to - distance;
   if (distance >= 16) {
-    for (unsigned k = 0; k < count; k += 16)
+    // Most matches are at most 32 bytes long: two steps, whatever the length, spare them a
+    // loop whose end the processor cannot foresee.
+    std::memcpy(to, from, 16);
+    std::memcpy(to + 16, from + 16, 16);
+    for (unsigned k = 32; k < count; k += 16)
       std::memcpy(to + k, from + k, 16);
   } else {
     for (unsigned k = 0; k < count; k += 8)
@@ -205,7 +224,8 @@ ByteBuffer TLZH::Decode(std::int32_t length, const std::uint8_t* input, std::siz
   const std::size_t wanted = static_cast<std::size_t>(length);
   std::size_t produced = 0;
   while (produced < wanted) {
-    in.Ensure(kMaxCodeLength + kMaxPositionBits);
+    if (!in.Ensure56IfWordLeft())
+      in.Ensure(kMaxCodeLength + kMaxPositionBits);
     const int symbol = DecodeSymbol(*tree, in);
     if (symbol < 256) {
       data[produced++] = static_cast<std::uint8_t>(symbol);
