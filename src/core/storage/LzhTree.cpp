@@ -58,7 +58,9 @@ void AdaptiveTree::Rebuild() {
 }
 
 void AdaptiveTree::BuildRoutes() {
-  if (++routeStamp_ == 0) { // after 65,535 builds: old marks could pass for new ones
+  // After 65,535 builds old marks could pass for new ones; that would only cost needless
+  // rebuilds, as every node read below gets the new stamp, but clearing them is cheap.
+  if (++routeStamp_ == 0) {
     for (int i = 0; i < kTreeSize; ++i)
       readByRoutes_[i] = 0;
     routeStamp_ = 1;
