@@ -71,7 +71,8 @@ void AdaptiveTree::BuildRoutes() {
     Route& route = routes_[first];
     unsigned children = son_[kRoot];
     unsigned depth = 0;
-    while (depth < static_cast<unsigned>(kRouteBits) && children < static_cast<unsigned>(kTreeSize)) {
+    while (depth < static_cast<unsigned>(kRouteBits) &&
+           children < static_cast<unsigned>(kTreeSize)) {
       const unsigned node = children + ((first >> (kRouteBits - 1 - depth)) & 1);
       route.path[depth++] = static_cast<std::uint16_t>(node);
       readByRoutes_[node] = routeStamp_;

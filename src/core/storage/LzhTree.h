@@ -145,7 +145,7 @@ private:
   std::uint16_t freq_[kTreeSize + kSentinelCount];
   std::uint16_t son_[kTreeSize];
   std::uint16_t prnt_[kTreeSize + kSymbolCount];
-  Route routes_[1 << kRouteBits];
+  Route routes_[1 << kRouteBits] = {}; // path entries past a route's depth are copied unread
   // The nodes whose son_ the routes were made from hold the stamp of the build that read them.
   std::uint16_t readByRoutes_[kTreeSize];
   std::uint16_t routeStamp_ = 0;
