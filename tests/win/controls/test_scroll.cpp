@@ -1,0 +1,388 @@
+// The memo's skinned scroll bar: an overlay window laid exactly over the native vertical bar,
+// painted from the skin's Scrollbar, VertScroll and VertScrollThumb elements at the native
+// thumb, with every press handed to the native bar so that its own loop repeats, drags and
+// pages. The overlay follows the wheel, hides with the memo, never takes the focus, and goes
+// with the skin, leaving the native bar and border as they were.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
+#include <string>
+
+#include "SkinnedForms.h"
+#include "core/image/Blit.h"
+#include "core/image/PixelOps.h"
+#include "core/image/Slicing.h"
+#include "core/image/Transparency.h"
+#include "framework/StdCtrls.h"
+#include "skin/controls/SkinScrollbar.h"
+#include "skin/controls/WScrollbar.h"
+#include "support/GuiResources.h"
+#include "support/Pixels.h"
+#include "support/Pump.h"
+
+namespace vcu::test {
+namespace {
+
+constexpr int kStripFrames = 23;
+
+void Put(Bitmap& canvas, int x, int y, const Bitmap& image, bool transparent) {
+  if (transparent) DrawTransparent(canvas, RectOfSize(x, y, image.Width(), image.Height()), image, kKeyColour);
+  else CopyPixels(canvas, x, y, image, image.Bounds());
+}
+
+// The frames shown on the two arrows.
+struct ArrowFrames {
+  int up = 9, down = 13;
+};
+
+// A vertical bar of the given size as the skin's elements make it, worked out here from the
+// elements themselves: face colour, the track between the arrows, the arrows from the strip,
+// the thumb at the given extent and its grip in the middle.
+Bitmap SkinnedVerticalBar(const TSkinData& skin, int width, int height, int arrow, int thumbTop, int thumbBottom,
+                          ArrowFrames frames = {}) {
+  Bitmap bar(width, height, PixelFormat::Bits32, &AllocateHeapPixels);
+  bar.Fill(PixelFromRgb(ResolveColour(skin.ColourButtonFace)));
+  const TDataSkinObject& strip = *skin.Scrollbar;
+  const int g = strip.Bitmap.Height();
+  const int th = std::abs(g - arrow) > 2 ? arrow : g;
+  const TDataSkinObject& track = *skin.VertScroll;
+  if (height - 2 * arrow > 0)
+    Put(bar, 0, arrow,
+        BuildSlicedBitmap(Rect{0, 0, th, height - 2 * arrow}, track.Bitmap, track.Margins(), 1, 4, track.Tile != 0, false),
+        track.Trans == 1);
+  const int a = height < 2 * arrow ? height / 2 : arrow;
+  Put(bar, 0, 0, StretchedFrameImage(Rect{0, 0, th, a}, strip.Bitmap, frames.up, kStripFrames).image, true);
+  Put(bar, 0, height - a, StretchedFrameImage(Rect{0, 0, th, a}, strip.Bitmap, frames.down, kStripFrames).image, true);
+  const int length = thumbBottom - thumbTop;
+  if (length > 0 && thumbBottom < height) {
+    const TDataSkinObject& thumb = *skin.VertScrollThumb;
+    Put(bar, 0, thumbTop, BuildSlicedBitmap(Rect{0, 0, th, length}, thumb.Bitmap, thumb.Margins(), 1, thumb.Frame, false, false),
+        thumb.Trans == 1);
+    if (g < length + 2)
+      Put(bar, 0, thumbTop + (length - g) / 2, StretchedFrameImage(Rect{0, 0, th, g}, strip.Bitmap, 20, kStripFrames).image, true);
+  }
+  return bar;
+}
+
+// A press held on the overlay. The press runs the native bar's loop inside the overlay's
+// handler, so the test acts from a timer while the button is down: each tick calls the step,
+// which answers whether to let go; the deadline lets go anyway and fails.
+struct Hold {
+  std::function<bool(int tick)> step;
+  HWND memo = nullptr;
+  POINT release{0, 0}; // memo client coordinates
+  int ticks = 0;
+  bool released = false, timedOut = false;
+  UINT_PTR timer = 0;
+};
+Hold* activeHold = nullptr;
+
+void CALLBACK HoldTick(HWND, UINT, UINT_PTR, DWORD) {
+  Hold& hold = *activeHold;
+  if (hold.released) return;
+  ++hold.ticks;
+  const bool letGo = hold.step(hold.ticks);
+  hold.timedOut = !letGo && hold.ticks > 400;
+  if (letGo || hold.timedOut) {
+    hold.released = true;
+    KillTimer(nullptr, hold.timer);
+    PostMessageW(hold.memo, WM_LBUTTONUP, 0, MAKELPARAM(hold.release.x, hold.release.y));
+  }
+}
+
+class ScrollOverlay : public SkinnedFormTest {
+protected:
+  void SetUp() override {
+    SkinnedFormTest::SetUp();
+    if (HasFatalFailure()) return;
+    memo_ = new TMemo(&form_);
+    memo_->SetBounds(20, 20, 220, 150);
+    memo_->SetScrollBars(ssVertical);
+    memo_->SetParent(&form_);
+    // No caret blinking in the pixels.
+    SetFocus(form_.Handle());
+  }
+
+  HWND Memo() { return memo_->Handle(); }
+
+  void FillMemo(int lines) {
+    std::string text;
+    for (int i = 1; i <= lines; ++i) text += "Line " + std::to_string(i) + "\r\n";
+    memo_->SetCaption(text);
+  }
+
+  TSkinScrollbar* Skinner() {
+    TWinSkinForm* skinner = RunningSkinner(form_.Handle());
+    if (!skinner) return nullptr;
+    for (TSkinControl* c : skinner->SkinnedControls())
+      if (c->Handle() == Memo()) return dynamic_cast<TSkinScrollbar*>(c);
+    return nullptr;
+  }
+  TWScrollbar* Bar() {
+    TSkinScrollbar* s = Skinner();
+    return s ? s->VertBar() : nullptr;
+  }
+
+  SCROLLBARINFO NativeBar() {
+    SCROLLBARINFO info{};
+    info.cbSize = sizeof info;
+    EXPECT_TRUE(GetScrollBarInfo(Memo(), OBJID_VSCROLL, &info));
+    return info;
+  }
+  int FirstLine() { return static_cast<int>(SendMessageW(Memo(), EM_GETFIRSTVISIBLELINE, 0, 0)); }
+
+  // The native bar's rectangle in the memo's window coordinates.
+  RECT BarInWindow() {
+    const SCROLLBARINFO info = NativeBar();
+    RECT window;
+    GetWindowRect(Memo(), &window);
+    RECT r = info.rcScrollBar;
+    OffsetRect(&r, -window.left, -window.top);
+    return r;
+  }
+  // What the screen shows at the native bar's place.
+  Bitmap ScreenAtBar() {
+    HDC dc = GetWindowDC(Memo());
+    Bitmap pixels = ReadPixels(dc, BarInWindow());
+    ReleaseDC(Memo(), dc);
+    return pixels;
+  }
+  Bitmap MemoWindowPixels() {
+    RECT window;
+    GetWindowRect(Memo(), &window);
+    HDC dc = GetWindowDC(Memo());
+    Bitmap pixels = ReadPixels(dc, RECT{0, 0, window.right - window.left, window.bottom - window.top});
+    ReleaseDC(Memo(), dc);
+    return pixels;
+  }
+  Bitmap ExpectedBar(ArrowFrames frames = {}) {
+    const SCROLLBARINFO info = NativeBar();
+    return SkinnedVerticalBar(data_, info.rcScrollBar.right - info.rcScrollBar.left,
+                              info.rcScrollBar.bottom - info.rcScrollBar.top, GetSystemMetrics(SM_CXHSCROLL),
+                              info.xyThumbTop, info.xyThumbBottom, frames);
+  }
+  // Pumps until the screen at the native bar shows the skin's bar at the native thumb.
+  bool ShowsSkinnedBar(const char* when) {
+    std::string difference;
+    const bool ok = PumpUntil(
+        [&] {
+          difference = FirstDifference(ScreenAtBar(), ExpectedBar());
+          return difference.empty();
+        },
+        when);
+    if (!ok) ADD_FAILURE() << when << ": " << difference;
+    return ok;
+  }
+
+  // A point of the overlay at the given distance along the bar, in the middle across it.
+  POINT OverlayPoint(int along) {
+    const SCROLLBARINFO info = NativeBar();
+    return POINT{(info.rcScrollBar.right - info.rcScrollBar.left) / 2, along};
+  }
+  POINT MemoClientPoint(POINT overlayPoint) {
+    POINT p = overlayPoint;
+    MapWindowPoints(Bar()->Handle(), Memo(), &p, 1);
+    return p;
+  }
+  // Presses the left button on the overlay at p and holds it until step lets go.
+  void HoldAt(POINT p, POINT releaseOverlay, std::function<bool(int)> step, Hold& hold) {
+    hold.step = std::move(step);
+    hold.memo = Memo();
+    hold.release = MemoClientPoint(releaseOverlay);
+    activeHold = &hold;
+    hold.timer = SetTimer(nullptr, 0, 20, HoldTick);
+    SendMessageW(Bar()->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(p.x, p.y));
+    if (!hold.released) KillTimer(nullptr, hold.timer);
+    activeHold = nullptr;
+    EXPECT_TRUE(hold.released) << "the native loop ended before the button was let go";
+    EXPECT_FALSE(hold.timedOut) << "let go at the deadline";
+    EXPECT_FALSE(Bar()->Pressed());
+  }
+
+  TMemo* memo_ = nullptr;
+};
+
+TEST_F(ScrollOverlay, TextGrowingPastTheMemoShowsTheSkinnedBarExactlyOverTheNativeOne) {
+  FillMemo(2);
+  SkinOn();
+  ASSERT_NE(Skinner(), nullptr) << "the memo has no scroll-bar skinner";
+  TWScrollbar* bar = Bar();
+  ASSERT_NE(bar, nullptr);
+  FillMemo(60);
+  ASSERT_TRUE(ShowsSkinnedBar("the skinned bar at the native thumb"));
+  const SCROLLBARINFO info = NativeBar();
+  EXPECT_EQ(info.rgstate[0] & STATE_SYSTEM_UNAVAILABLE, 0u) << "the text does not overflow the memo";
+  EXPECT_GT(info.xyThumbBottom, info.xyThumbTop);
+
+  HWND overlay = bar->Handle();
+  EXPECT_TRUE(IsWindowVisible(overlay));
+  RECT placed;
+  GetWindowRect(overlay, &placed);
+  EXPECT_TRUE(EqualRect(&placed, &info.rcScrollBar)) << "overlay " << placed.left << "," << placed.top << " "
+                                                     << placed.right << "," << placed.bottom;
+  EXPECT_EQ(GetParent(overlay), form_.Handle());
+  EXPECT_EQ(GetWindow(overlay, GW_HWNDNEXT), Memo()) << "not just above the memo";
+  const LONG_PTR style = GetWindowLongPtrW(overlay, GWL_STYLE), exStyle = GetWindowLongPtrW(overlay, GWL_EXSTYLE);
+  EXPECT_EQ(style & WS_TABSTOP, 0);
+  EXPECT_NE(exStyle & WS_EX_TOOLWINDOW, 0);
+}
+
+TEST_F(ScrollOverlay, HoldingTheDownArrowRepeatsThroughTheNativeLoopAndShowsItPressed) {
+  FillMemo(80);
+  SkinOn();
+  ASSERT_NE(Bar(), nullptr);
+  ASSERT_TRUE(ShowsSkinnedBar("the bar before the press"));
+  const SCROLLBARINFO info = NativeBar();
+  const int length = info.rcScrollBar.bottom - info.rcScrollBar.top;
+  const POINT downArrow = OverlayPoint(length - Bar()->ArrowSize() / 2);
+  bool shownPressed = false;
+  std::string pressedDifference = "never looked";
+  Hold hold;
+  HoldAt(downArrow, downArrow,
+         [&](int) {
+           if (!shownPressed) {
+             UpdateWindow(Bar()->Handle());
+             pressedDifference = FirstDifference(ScreenAtBar(), ExpectedBar(ArrowFrames{9, 14}));
+             shownPressed = pressedDifference.empty();
+           }
+           return FirstLine() >= 3 && shownPressed;
+         },
+         hold);
+  EXPECT_GE(FirstLine(), 3) << "the arrow did not repeat while held";
+  EXPECT_TRUE(shownPressed) << "the held arrow did not show its pressed frame: " << pressedDifference;
+  EXPECT_NE(GetFocus(), Bar()->Handle());
+  EXPECT_TRUE(ShowsSkinnedBar("the bar after the release"));
+}
+
+TEST_F(ScrollOverlay, DraggingTheThumbAndClickingTheTrackMoveTheView) {
+  FillMemo(80);
+  SkinOn();
+  ASSERT_NE(Bar(), nullptr);
+  ASSERT_TRUE(ShowsSkinnedBar("the bar before the press"));
+
+  // Dragging the thumb 40 pixels down.
+  SCROLLBARINFO info = NativeBar();
+  const POINT thumb = OverlayPoint((info.xyThumbTop + info.xyThumbBottom) / 2);
+  const POINT dropped{thumb.x, thumb.y + 40};
+  Hold drag;
+  HoldAt(thumb, dropped,
+         [&](int tick) {
+           if (tick == 1) {
+             const POINT to = MemoClientPoint(dropped);
+             PostMessageW(Memo(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(to.x, to.y));
+           }
+           return tick >= 3;
+         },
+         drag);
+  const int afterDrag = FirstLine();
+  EXPECT_GT(afterDrag, 5) << "the view did not follow the thumb";
+  ASSERT_TRUE(ShowsSkinnedBar("the bar after the drag"));
+
+  // One click on the track below the thumb: a page, more than the one line an arrow scrolls.
+  info = NativeBar();
+  const int length = info.rcScrollBar.bottom - info.rcScrollBar.top;
+  const POINT below = OverlayPoint((info.xyThumbBottom + length - Bar()->ArrowSize()) / 2);
+  ASSERT_LT(info.xyThumbBottom, below.y);
+  Hold page;
+  HoldAt(below, below, [](int) { return true; }, page);
+  EXPECT_GT(FirstLine(), afterDrag + 1) << "no page down";
+  EXPECT_TRUE(ShowsSkinnedBar("the bar after the page"));
+}
+
+TEST_F(ScrollOverlay, TheWheelScrollsTheMemoAndTheOverlayFollows) {
+  FillMemo(80);
+  SendMessageW(Memo(), EM_SETSEL, 0, 0);
+  SendMessageW(Memo(), EM_SCROLLCARET, 0, 0);
+  SkinOn();
+  ASSERT_NE(Bar(), nullptr);
+  ASSERT_TRUE(ShowsSkinnedBar("the bar at the top"));
+  const int thumbBefore = NativeBar().xyThumbTop;
+  RECT window;
+  GetWindowRect(Memo(), &window);
+  for (int notch = 0; notch < 3; ++notch)
+    SendMessageW(Memo(), WM_MOUSEWHEEL, MAKEWPARAM(0, -WHEEL_DELTA), MAKELPARAM(window.left + 30, window.top + 30));
+  EXPECT_GT(FirstLine(), 0);
+  EXPECT_GT(NativeBar().xyThumbTop, thumbBefore);
+  EXPECT_TRUE(ShowsSkinnedBar("the bar after the wheel"));
+}
+
+TEST_F(ScrollOverlay, HidingTheMemoHidesTheOverlayAndShowingItBringsItBack) {
+  FillMemo(60);
+  SkinOn();
+  ASSERT_NE(Bar(), nullptr);
+  ASSERT_TRUE(ShowsSkinnedBar("the bar before hiding"));
+  HWND overlay = Bar()->Handle();
+  memo_->SetVisible(false);
+  Pump();
+  EXPECT_FALSE(IsWindowVisible(overlay));
+  EXPECT_FALSE(Bar()->Shown());
+  memo_->SetVisible(true);
+  ASSERT_TRUE(PumpUntil([&] { return IsWindowVisible(overlay) != FALSE; }, "the overlay to come back"));
+  EXPECT_TRUE(ShowsSkinnedBar("the bar shown again"));
+}
+
+TEST_F(ScrollOverlay, SkinningOffTakesTheOverlayAndTheBorderAwayAndTheNativeLookComesBack) {
+  FillMemo(60);
+  Pump();
+  RedrawWindow(Memo(), nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ERASE | RDW_UPDATENOW);
+  const Bitmap native = MemoWindowPixels();
+  SkinOn();
+  ASSERT_NE(Bar(), nullptr);
+  ASSERT_TRUE(ShowsSkinnedBar("the skinned bar"));
+  HWND overlay = Bar()->Handle();
+  EXPECT_FALSE(FirstDifference(MemoWindowPixels(), native).empty()) << "skinned looks native";
+
+  // The memo's frame: the skin's shadow outline and face ring.
+  const Bitmap skinned = MemoWindowPixels();
+  const Pixel shadow = PixelFromRgb(ResolveColour(data_.ColourButtonShadow));
+  const Pixel face = PixelFromRgb(ResolveColour(data_.ColourButtonFace));
+  EXPECT_EQ(skinned.At(0, 0), shadow);
+  EXPECT_EQ(skinned.At(skinned.Width() - 1, skinned.Height() / 2), shadow);
+  EXPECT_EQ(skinned.At(1, 1), face);
+  EXPECT_EQ(skinned.At(skinned.Width() / 2, skinned.Height() - 2), face);
+
+  ASSERT_TRUE(SwitchSkinning(data_, false));
+  EXPECT_FALSE(IsWindow(overlay)) << "the overlay outlived the skin";
+  std::string difference;
+  EXPECT_TRUE(PumpUntil(
+      [&] {
+        difference = FirstDifference(MemoWindowPixels(), native);
+        return difference.empty();
+      },
+      "the native memo"))
+      << difference;
+}
+
+// Driven straight through the manager's timer message, as the form's own cycle test does,
+// with a memo whose bar is covered: its skinner, two overlays and their paint buffers come and
+// go each time.
+TEST_F(ScrollOverlay, AThousandCyclesWithTheMemoSkinnedLeaveTheGuiObjectCountsWhereTheyWere) {
+  constexpr int kCycles = 1000;
+  constexpr long kMargin = 4;
+  FillMemo(60);
+  SkinOn();
+  GuiObjectCounts first{};
+  for (int cycle = 1; cycle <= kCycles; ++cycle) {
+    data_.SetActive(false);
+    CarryOutRequestNow();
+    data_.SetActive(true);
+    CarryOutRequestNow();
+    Pump();
+    if (!Bar() || !Bar()->Shown()) {
+      ADD_FAILURE() << "no overlay after cycle " << cycle;
+      break;
+    }
+    if (cycle == 1) first = CountGuiObjects();
+  }
+  const GuiObjectCounts last = CountGuiObjects();
+  std::printf("memo skinned: GDI objects %ld after the first cycle, %ld after %d; USER objects %ld, %ld\n", first.gdi,
+              last.gdi, kCycles, first.user, last.user);
+  ASSERT_GE(first.gdi, 0) << "no GDI object count on this system";
+  EXPECT_LE(std::labs(last.gdi - first.gdi), kMargin);
+  EXPECT_LE(std::labs(last.user - first.user), kMargin);
+}
+
+} // namespace
+} // namespace vcu::test
