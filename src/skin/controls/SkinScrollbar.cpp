@@ -126,6 +126,8 @@ bool TSkinScrollbar::BeforeMessage(TMessage& message) {
     }
     return false;
   }
+  // The bars live in the parent window: they must not stay up over a window that is gone.
+  if (message.Msg == WM_NCDESTROY) HideBars();
   return TSkinControl::BeforeMessage(message);
 }
 

@@ -10,6 +10,7 @@
 #include "core/image/PixelOps.h"
 #include "framework/StdCtrls.h"
 #include "skin/controls/SkinControl.h"
+#include "skin/controls/SkinEdit.h"
 #include "skin/form/SkinManage.h"
 #include "support/Pixels.h"
 #include "support/Pump.h"
@@ -132,6 +133,37 @@ TEST_F(SkinnedEdit, TypingIntoTheSkinnedEditStillWorks) {
     SendInput(2, input, sizeof(INPUT));
   }
   EXPECT_TRUE(PumpUntil([&] { return edit_->Text() == "Hello ab"; }, "the typed text")) << edit_->Text();
+}
+
+// A spin child made after skinning is found at the edit's next paint, and the first one
+// found stays the one remembered. The class names follow the rule: the common controls' own
+// class, or any class whose name holds "spin" or "updown".
+TEST_F(SkinnedEdit, ASpinChildMadeLaterIsFoundAtTheNextPaintAndKept) {
+  SkinOn();
+  TSkinEdit* skinner = nullptr;
+  for (TSkinControl* c : RunningSkinner(form_.Handle())->SkinnedControls())
+    if (c->Handle() == Edit()) skinner = dynamic_cast<TSkinEdit*>(c);
+  ASSERT_NE(skinner, nullptr);
+  EXPECT_EQ(skinner->UpDown(), nullptr);
+
+  const auto child = [&](const char* className) {
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = DefWindowProcA;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.lpszClassName = className;
+    RegisterClassA(&wc);
+    return CreateWindowExA(0, className, "", WS_CHILD | WS_VISIBLE, 120, 2, 16, 18, Edit(), nullptr,
+                           GetModuleHandleA(nullptr), nullptr);
+  };
+  HWND plain = child("TestPlainChild");
+  HWND spin = child("TestSpinEditButtons");
+  ASSERT_NE(spin, nullptr);
+  RedrawWindow(Edit(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+  EXPECT_EQ(skinner->UpDown(), spin);
+  HWND later = child("TestUpDown");
+  RedrawWindow(Edit(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+  EXPECT_EQ(skinner->UpDown(), spin);
+  for (HWND w : {plain, spin, later}) DestroyWindow(w);
 }
 
 } // namespace
