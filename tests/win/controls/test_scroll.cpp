@@ -38,10 +38,11 @@ struct ArrowFrames {
 };
 
 // A vertical bar of the given size as the skin's elements make it, worked out here from the
-// elements themselves: face colour, the track between the arrows, the arrows from the strip,
-// the thumb at the given extent and its grip in the middle.
+// elements themselves: face colour, the track between the arrows (its disabled frame on a
+// disabled bar), the arrows from the strip, the thumb at the given extent and its grip in
+// the middle (neither on a disabled bar).
 Bitmap SkinnedVerticalBar(const TSkinData& skin, int width, int height, int arrow, int thumbTop, int thumbBottom,
-                          ArrowFrames frames = {}) {
+                          bool enabled, ArrowFrames frames = {}) {
   Bitmap bar(width, height, PixelFormat::Bits32, &AllocateHeapPixels);
   bar.Fill(PixelFromRgb(ResolveColour(skin.ColourButtonFace)));
   const TDataSkinObject& strip = *skin.Scrollbar;
@@ -50,13 +51,14 @@ Bitmap SkinnedVerticalBar(const TSkinData& skin, int width, int height, int arro
   const TDataSkinObject& track = *skin.VertScroll;
   if (height - 2 * arrow > 0)
     Put(bar, 0, arrow,
-        BuildSlicedBitmap(Rect{0, 0, th, height - 2 * arrow}, track.Bitmap, track.Margins(), 1, 4, track.Tile != 0, false),
+        BuildSlicedBitmap(Rect{0, 0, th, height - 2 * arrow}, track.Bitmap, track.Margins(), enabled ? 1 : 3, 4,
+                          track.Tile != 0, false),
         track.Trans == 1);
   const int a = height < 2 * arrow ? height / 2 : arrow;
   Put(bar, 0, 0, StretchedFrameImage(Rect{0, 0, th, a}, strip.Bitmap, frames.up, kStripFrames).image, true);
   Put(bar, 0, height - a, StretchedFrameImage(Rect{0, 0, th, a}, strip.Bitmap, frames.down, kStripFrames).image, true);
   const int length = thumbBottom - thumbTop;
-  if (length > 0 && thumbBottom < height) {
+  if (enabled && length > 0 && thumbBottom < height) {
     const TDataSkinObject& thumb = *skin.VertScrollThumb;
     Put(bar, 0, thumbTop, BuildSlicedBitmap(Rect{0, 0, th, length}, thumb.Bitmap, thumb.Margins(), 1, thumb.Frame, false, false),
         thumb.Trans == 1);
@@ -161,7 +163,8 @@ protected:
     const SCROLLBARINFO info = NativeBar();
     return SkinnedVerticalBar(data_, info.rcScrollBar.right - info.rcScrollBar.left,
                               info.rcScrollBar.bottom - info.rcScrollBar.top, GetSystemMetrics(SM_CXHSCROLL),
-                              info.xyThumbTop, info.xyThumbBottom, frames);
+                              info.xyThumbTop, info.xyThumbBottom, (info.rgstate[0] & STATE_SYSTEM_UNAVAILABLE) == 0,
+                              frames);
   }
   // Pumps until the screen at the native bar shows the skin's bar at the native thumb.
   bool ShowsSkinnedBar(const char* when) {
@@ -210,6 +213,14 @@ TEST_F(ScrollOverlay, TextGrowingPastTheMemoShowsTheSkinnedBarExactlyOverTheNati
   ASSERT_NE(Skinner(), nullptr) << "the memo has no scroll-bar skinner";
   TWScrollbar* bar = Bar();
   ASSERT_NE(bar, nullptr);
+  // Whether the native bar is there, disabled, before the text needs it is the system's
+  // choice; when it is, the skinned one covers it.
+  if (!(NativeBar().rgstate[0] & STATE_SYSTEM_INVISIBLE)) {
+    EXPECT_NE(NativeBar().rgstate[0] & STATE_SYSTEM_UNAVAILABLE, 0u);
+    ASSERT_TRUE(ShowsSkinnedBar("the disabled bar before the text grows"));
+  } else {
+    EXPECT_FALSE(bar->Shown());
+  }
   FillMemo(60);
   ASSERT_TRUE(ShowsSkinnedBar("the skinned bar at the native thumb"));
   const SCROLLBARINFO info = NativeBar();
