@@ -32,9 +32,9 @@ void Put(Bitmap& canvas, int x, int y, const Bitmap& image, bool transparent) {
   else CopyPixels(canvas, x, y, image, image.Bounds());
 }
 
-// The frames shown on the two arrows.
-struct ArrowFrames {
-  int up = 9, down = 13;
+// The frames shown on the arrows, the thumb and its grip.
+struct PartFrames {
+  int up = 9, down = 13, thumb = 1, grip = 20;
 };
 
 // A vertical bar of the given size as the skin's elements make it, worked out here from the
@@ -42,7 +42,7 @@ struct ArrowFrames {
 // disabled bar), the arrows from the strip, the thumb at the given extent and its grip in
 // the middle (neither on a disabled bar).
 Bitmap SkinnedVerticalBar(const TSkinData& skin, int width, int height, int arrow, int thumbTop, int thumbBottom,
-                          bool enabled, ArrowFrames frames = {}) {
+                          bool enabled, PartFrames frames = {}) {
   Bitmap bar(width, height, PixelFormat::Bits32, &AllocateHeapPixels);
   bar.Fill(PixelFromRgb(ResolveColour(skin.ColourButtonFace)));
   const TDataSkinObject& strip = *skin.Scrollbar;
@@ -60,10 +60,10 @@ Bitmap SkinnedVerticalBar(const TSkinData& skin, int width, int height, int arro
   const int length = thumbBottom - thumbTop;
   if (enabled && length > 0 && thumbBottom < height) {
     const TDataSkinObject& thumb = *skin.VertScrollThumb;
-    Put(bar, 0, thumbTop, BuildSlicedBitmap(Rect{0, 0, th, length}, thumb.Bitmap, thumb.Margins(), 1, thumb.Frame, false, false),
+    Put(bar, 0, thumbTop, BuildSlicedBitmap(Rect{0, 0, th, length}, thumb.Bitmap, thumb.Margins(), frames.thumb, thumb.Frame, false, false),
         thumb.Trans == 1);
     if (g < length + 2)
-      Put(bar, 0, thumbTop + (length - g) / 2, StretchedFrameImage(Rect{0, 0, th, g}, strip.Bitmap, 20, kStripFrames).image, true);
+      Put(bar, 0, thumbTop + (length - g) / 2, StretchedFrameImage(Rect{0, 0, th, g}, strip.Bitmap, frames.grip, kStripFrames).image, true);
   }
   return bar;
 }
@@ -159,19 +159,23 @@ protected:
     ReleaseDC(Memo(), dc);
     return pixels;
   }
-  Bitmap ExpectedBar(ArrowFrames frames = {}) {
+  // The skin's bar at the native thumb, or at the given thumb extent.
+  Bitmap ExpectedBar(PartFrames frames = {}) {
+    const SCROLLBARINFO info = NativeBar();
+    return ExpectedBarWithThumb(info.xyThumbTop, info.xyThumbBottom, frames);
+  }
+  Bitmap ExpectedBarWithThumb(int top, int bottom, PartFrames frames = {}) {
     const SCROLLBARINFO info = NativeBar();
     return SkinnedVerticalBar(data_, info.rcScrollBar.right - info.rcScrollBar.left,
-                              info.rcScrollBar.bottom - info.rcScrollBar.top, GetSystemMetrics(SM_CXHSCROLL),
-                              info.xyThumbTop, info.xyThumbBottom, (info.rgstate[0] & STATE_SYSTEM_UNAVAILABLE) == 0,
-                              frames);
+                              info.rcScrollBar.bottom - info.rcScrollBar.top, GetSystemMetrics(SM_CXHSCROLL), top,
+                              bottom, (info.rgstate[0] & STATE_SYSTEM_UNAVAILABLE) == 0, frames);
   }
   // Pumps until the screen at the native bar shows the skin's bar at the native thumb.
-  bool ShowsSkinnedBar(const char* when) {
+  bool ShowsSkinnedBar(const char* when, PartFrames frames = {}) {
     std::string difference;
     const bool ok = PumpUntil(
         [&] {
-          difference = FirstDifference(ScreenAtBar(), ExpectedBar());
+          difference = FirstDifference(ScreenAtBar(), ExpectedBar(frames));
           return difference.empty();
         },
         when);
@@ -179,6 +183,12 @@ protected:
     return ok;
   }
 
+  // The pointer onto the form's caption, off the bar: the overlay hears it leave.
+  void MovePointerAway() {
+    RECT r;
+    GetWindowRect(form_.Handle(), &r);
+    SetCursorPos(r.left + 60, r.top + 8);
+  }
   // A point of the overlay at the given distance along the bar, in the middle across it.
   POINT OverlayPoint(int along) {
     const SCROLLBARINFO info = NativeBar();
@@ -195,6 +205,10 @@ protected:
     hold.memo = Memo();
     hold.release = MemoClientPoint(releaseOverlay);
     activeHold = &hold;
+    // The pointer where the press is, as it would be for a user's press.
+    POINT screen = p;
+    ClientToScreen(Bar()->Handle(), &screen);
+    SetCursorPos(screen.x, screen.y);
     hold.timer = SetTimer(nullptr, 0, 20, HoldTick);
     SendMessageW(Bar()->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(p.x, p.y));
     if (!hold.released) KillTimer(nullptr, hold.timer);
@@ -255,7 +269,7 @@ TEST_F(ScrollOverlay, HoldingTheDownArrowRepeatsThroughTheNativeLoopAndShowsItPr
          [&](int) {
            if (!shownPressed) {
              UpdateWindow(Bar()->Handle());
-             pressedDifference = FirstDifference(ScreenAtBar(), ExpectedBar(ArrowFrames{9, 14}));
+             pressedDifference = FirstDifference(ScreenAtBar(), ExpectedBar(PartFrames{9, 14}));
              shownPressed = pressedDifference.empty();
            }
            return FirstLine() >= 3 && shownPressed;
@@ -264,7 +278,10 @@ TEST_F(ScrollOverlay, HoldingTheDownArrowRepeatsThroughTheNativeLoopAndShowsItPr
   EXPECT_GE(FirstLine(), 3) << "the arrow did not repeat while held";
   EXPECT_TRUE(shownPressed) << "the held arrow did not show its pressed frame: " << pressedDifference;
   EXPECT_NE(GetFocus(), Bar()->Handle());
-  EXPECT_TRUE(ShowsSkinnedBar("the bar after the release"));
+  // Let go with the pointer still on the arrow: hot; moved off the bar: normal.
+  EXPECT_TRUE(ShowsSkinnedBar("the hovered arrow after the release", PartFrames{9, 16}));
+  MovePointerAway();
+  EXPECT_TRUE(ShowsSkinnedBar("the bar with the pointer gone"));
 }
 
 TEST_F(ScrollOverlay, DraggingTheThumbAndClickingTheTrackMoveTheView) {
@@ -273,22 +290,35 @@ TEST_F(ScrollOverlay, DraggingTheThumbAndClickingTheTrackMoveTheView) {
   ASSERT_NE(Bar(), nullptr);
   ASSERT_TRUE(ShowsSkinnedBar("the bar before the press"));
 
-  // Dragging the thumb 40 pixels down.
+  // Dragging the thumb 40 pixels down: the overlay's thumb follows the pointer, pressed,
+  // whatever the native thumb does meanwhile.
   SCROLLBARINFO info = NativeBar();
   const POINT thumb = OverlayPoint((info.xyThumbTop + info.xyThumbBottom) / 2);
   const POINT dropped{thumb.x, thumb.y + 40};
+  const int draggedTop = info.xyThumbTop + 40, draggedBottom = info.xyThumbBottom + 40;
+  std::string draggedDifference = "never looked";
   Hold drag;
   HoldAt(thumb, dropped,
          [&](int tick) {
            if (tick == 1) {
+             POINT screen = dropped;
+             ClientToScreen(Bar()->Handle(), &screen);
+             SetCursorPos(screen.x, screen.y);
              const POINT to = MemoClientPoint(dropped);
              PostMessageW(Memo(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(to.x, to.y));
+           } else if (draggedDifference != "") {
+             InvalidateRect(Bar()->Handle(), nullptr, FALSE);
+             UpdateWindow(Bar()->Handle());
+             draggedDifference = FirstDifference(
+                 ScreenAtBar(), ExpectedBarWithThumb(draggedTop, draggedBottom, PartFrames{9, 13, 2, 21}));
            }
-           return tick >= 3;
+           return tick >= 2 && (draggedDifference.empty() || tick > 50);
          },
          drag);
+  EXPECT_EQ(draggedDifference, "") << "the overlay's thumb did not follow the pointer";
   const int afterDrag = FirstLine();
   EXPECT_GT(afterDrag, 5) << "the view did not follow the thumb";
+  MovePointerAway();
   ASSERT_TRUE(ShowsSkinnedBar("the bar after the drag"));
 
   // One click on the track below the thumb: a page, more than the one line an arrow scrolls.
@@ -299,6 +329,7 @@ TEST_F(ScrollOverlay, DraggingTheThumbAndClickingTheTrackMoveTheView) {
   Hold page;
   HoldAt(below, below, [](int) { return true; }, page);
   EXPECT_GT(FirstLine(), afterDrag + 1) << "no page down";
+  MovePointerAway();
   EXPECT_TRUE(ShowsSkinnedBar("the bar after the page"));
 }
 
