@@ -278,7 +278,11 @@ TEST_F(ScrollOverlay, HoldingTheDownArrowRepeatsThroughTheNativeLoopAndShowsItPr
   EXPECT_GE(FirstLine(), 3) << "the arrow did not repeat while held";
   EXPECT_TRUE(shownPressed) << "the held arrow did not show its pressed frame: " << pressedDifference;
   EXPECT_NE(GetFocus(), Bar()->Handle());
-  // Let go with the pointer still on the arrow: hot; moved off the bar: normal.
+  // Let go with the pointer still on the arrow, and moved a pixel there: hot; moved off the
+  // bar: normal.
+  POINT onArrow{downArrow.x + 1, downArrow.y};
+  ClientToScreen(Bar()->Handle(), &onArrow);
+  SetCursorPos(onArrow.x, onArrow.y);
   EXPECT_TRUE(ShowsSkinnedBar("the hovered arrow after the release", PartFrames{9, 16}));
   MovePointerAway();
   EXPECT_TRUE(ShowsSkinnedBar("the bar with the pointer gone"));
