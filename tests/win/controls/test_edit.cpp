@@ -135,6 +135,37 @@ TEST_F(SkinnedEdit, TypingIntoTheSkinnedEditStillWorks) {
   EXPECT_TRUE(PumpUntil([&] { return edit_->Text() == "Hello ab"; }, "the typed text")) << edit_->Text();
 }
 
+// The skin's print request: the edit's own paint goes into the DC the request carries, and
+// the request is answered; an unmarked one is left to the edit, which knows nothing of it.
+TEST_F(SkinnedEdit, ThePrintRequestPaintsTheEditIntoTheGivenDC) {
+  SkinOn();
+  ASSERT_TRUE(Skinned());
+  RECT client;
+  GetClientRect(Edit(), &client);
+  for (const bool marked : {true, false}) {
+    SCOPED_TRACE(marked ? "marked" : "unmarked");
+    HDC screen = GetDC(nullptr);
+    HDC dc = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, client.right, client.bottom);
+    ReleaseDC(nullptr, screen);
+    HGDIOBJ old = SelectObject(dc, bitmap);
+    PatBlt(dc, 0, 0, client.right, client.bottom, BLACKNESS);
+    const LRESULT answer = SendMessageW(Edit(), SKINMSG_PRINT, reinterpret_cast<WPARAM>(dc), marked ? kPrintAnswer : 0);
+    const Bitmap printed = ReadPixels(dc, client);
+    SelectObject(dc, old);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
+    EXPECT_EQ(answer == kPrintAnswer, marked);
+    // The edit's white background, with its text on it, where the print went in.
+    const int painted = CountPixels(printed, [](Pixel p) { return p != 0; });
+    if (marked) {
+      EXPECT_GT(painted, client.right * client.bottom / 2);
+    } else {
+      EXPECT_EQ(painted, 0);
+    }
+  }
+}
+
 // A spin child made after skinning is found at the edit's next paint, and the first one
 // found stays the one remembered. The class names follow the rule: the common controls' own
 // class, or any class whose name holds "spin" or "updown".

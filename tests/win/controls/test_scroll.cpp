@@ -401,6 +401,38 @@ TEST_F(ScrollOverlay, SkinningOffTakesTheOverlayAndTheBorderAwayAndTheNativeLook
       << difference;
 }
 
+// The skin's print request for the memo's frame draws the border into the DC it carries and
+// is answered; without the request's mark nothing is drawn and nothing answers.
+TEST_F(ScrollOverlay, ThePrintFrameRequestDrawsTheBorderIntoTheGivenDC) {
+  SkinOn();
+  ASSERT_NE(Skinner(), nullptr);
+  RECT r;
+  GetWindowRect(Memo(), &r);
+  const int w = r.right - r.left, h = r.bottom - r.top;
+  const Pixel shadow = PixelFromRgb(ResolveColour(data_.ColourButtonShadow));
+  const Pixel face = PixelFromRgb(ResolveColour(data_.ColourButtonFace));
+  for (const bool marked : {true, false}) {
+    SCOPED_TRACE(marked ? "marked" : "unmarked");
+    HDC screen = GetDC(nullptr);
+    HDC dc = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, w, h);
+    ReleaseDC(nullptr, screen);
+    HGDIOBJ old = SelectObject(dc, bitmap);
+    PatBlt(dc, 0, 0, w, h, BLACKNESS);
+    const LRESULT answer =
+        SendMessageW(Memo(), SKINMSG_PRINTFRAME, reinterpret_cast<WPARAM>(dc), marked ? kPrintAnswer : 0);
+    const Bitmap printed = ReadPixels(dc, RECT{0, 0, w, h});
+    SelectObject(dc, old);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
+    EXPECT_EQ(answer == kPrintAnswer, marked);
+    EXPECT_EQ(printed.At(0, 0), marked ? shadow : 0u);
+    EXPECT_EQ(printed.At(w - 1, h / 2), marked ? shadow : 0u);
+    EXPECT_EQ(printed.At(1, h / 2), marked ? face : 0u);
+    EXPECT_EQ(printed.At(w / 2, h / 2), 0u) << "more than the border";
+  }
+}
+
 // Driven straight through the manager's timer message, as the form's own cycle test does,
 // with a memo whose bar is covered: its skinner, two overlays and their paint buffers come and
 // go each time.
