@@ -41,7 +41,12 @@ SkinnerMaker SetSkinnerMaker(SkinnerMaker next) {
 void AttachSkinner(SkinnerKind kind, TSkinControl& skinner, TWinSkinForm* form, TSkinData* skin, bool takeColor) {
   switch (kind) {
   case SkinnerKind::Scrollbar:
-    static_cast<TSkinScrollbar&>(skinner).AttachScrolled(dynamic_cast<TWinControl*>(skinner.Owner()), skin, form);
+    // A maker put in by a test may stand a plain skinner in for the scrolled kind.
+    if (auto* scrolled = dynamic_cast<TSkinScrollbar*>(&skinner)) {
+      scrolled->AttachScrolled(dynamic_cast<TWinControl*>(skinner.Owner()), skin, form);
+      return;
+    }
+    skinner.AttachControl(form, skin, takeColor);
     return;
   default: skinner.AttachControl(form, skin, takeColor); return;
   }
