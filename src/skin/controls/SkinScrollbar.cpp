@@ -117,11 +117,14 @@ void TSkinScrollbar::SetBarsEnabled(bool enabled) {
 // ---- messages
 
 bool TSkinScrollbar::BeforeMessage(TMessage& message) {
-  if (message.Msg == WM_NCPAINT && drawBorder_) {
+  // The native frame paints the border and the corner between the bars; the skin's go over
+  // them at once.
+  if (message.Msg == WM_NCPAINT) {
     CallPrevious(message);
     HDC dc = GetWindowDC(handle_);
     if (dc) {
-      DrawScrolledBorder(dc);
+      if (drawBorder_) DrawScrolledBorder(dc);
+      FillSizeBox(dc);
       ReleaseDC(handle_, dc);
     }
     return false;

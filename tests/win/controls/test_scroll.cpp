@@ -5,6 +5,7 @@
 // with the skin, leaving the native bar and border as they were.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
@@ -32,38 +33,47 @@ void Put(Bitmap& canvas, int x, int y, const Bitmap& image, bool transparent) {
   else CopyPixels(canvas, x, y, image, image.Bounds());
 }
 
-// The frames shown on the arrows, the thumb and its grip.
+// The frames shown on the arrows, the thumb and its grip: a vertical bar's by default.
 struct PartFrames {
-  int up = 9, down = 13, thumb = 1, grip = 20;
+  int first = 9, second = 13, thumb = 1, grip = 20;
 };
+constexpr PartFrames kHorizontalFrames{1, 5, 1, 17};
 
-// A vertical bar of the given size as the skin's elements make it, worked out here from the
-// elements themselves: face colour, the track between the arrows (its disabled frame on a
-// disabled bar), the arrows from the strip, the thumb at the given extent and its grip in
-// the middle (neither on a disabled bar).
-Bitmap SkinnedVerticalBar(const TSkinData& skin, int width, int height, int arrow, int thumbTop, int thumbBottom,
-                          bool enabled, PartFrames frames = {}) {
+// A bar of the given size as the skin's elements make it, worked out here from the elements
+// themselves: face colour, the track between the arrows (its disabled frame on a disabled
+// bar), the arrows from the strip, the thumb at the given extent and its grip in the middle
+// (neither on a disabled bar). Lengths run along the bar's axis.
+Bitmap SkinnedBar(const TSkinData& skin, bool vertical, int width, int height, int arrow, int thumbStart,
+                  int thumbEnd, bool enabled, PartFrames frames) {
   Bitmap bar(width, height, PixelFormat::Bits32, &AllocateHeapPixels);
   bar.Fill(PixelFromRgb(ResolveColour(skin.ColourButtonFace)));
   const TDataSkinObject& strip = *skin.Scrollbar;
   const int g = strip.Bitmap.Height();
   const int th = std::abs(g - arrow) > 2 ? arrow : g;
-  const TDataSkinObject& track = *skin.VertScroll;
-  if (height - 2 * arrow > 0)
-    Put(bar, 0, arrow,
-        BuildSlicedBitmap(Rect{0, 0, th, height - 2 * arrow}, track.Bitmap, track.Margins(), enabled ? 1 : 3, 4,
-                          track.Tile != 0, false),
-        track.Trans == 1);
-  const int a = height < 2 * arrow ? height / 2 : arrow;
-  Put(bar, 0, 0, StretchedFrameImage(Rect{0, 0, th, a}, strip.Bitmap, frames.up, kStripFrames).image, true);
-  Put(bar, 0, height - a, StretchedFrameImage(Rect{0, 0, th, a}, strip.Bitmap, frames.down, kStripFrames).image, true);
-  const int length = thumbBottom - thumbTop;
-  if (enabled && length > 0 && thumbBottom < height) {
-    const TDataSkinObject& thumb = *skin.VertScrollThumb;
-    Put(bar, 0, thumbTop, BuildSlicedBitmap(Rect{0, 0, th, length}, thumb.Bitmap, thumb.Margins(), frames.thumb, thumb.Frame, false, false),
-        thumb.Trans == 1);
-    if (g < length + 2)
-      Put(bar, 0, thumbTop + (length - g) / 2, StretchedFrameImage(Rect{0, 0, th, g}, strip.Bitmap, frames.grip, kStripFrames).image, true);
+  const int length = vertical ? height : width;
+  // A box size long and th across, and an image put at start along the axis.
+  const auto box = [&](int size) { return vertical ? Rect{0, 0, th, size} : Rect{0, 0, size, th}; };
+  const auto at = [&](int start, const Bitmap& image, bool transparent) {
+    Put(bar, vertical ? 0 : start, vertical ? start : 0, image, transparent);
+  };
+  const TDataSkinObject& track = vertical ? *skin.VertScroll : *skin.HorzScroll;
+  if (length - 2 * arrow > 0)
+    at(arrow,
+       BuildSlicedBitmap(box(length - 2 * arrow), track.Bitmap, track.Margins(), enabled ? 1 : 3, 4,
+                         track.Tile != 0, false),
+       track.Trans == 1);
+  const int a = length < 2 * arrow ? length / 2 : arrow;
+  at(0, StretchedFrameImage(box(a), strip.Bitmap, frames.first, kStripFrames).image, true);
+  at(length - a, StretchedFrameImage(box(a), strip.Bitmap, frames.second, kStripFrames).image, true);
+  const int thumbLength = thumbEnd - thumbStart;
+  if (enabled && thumbLength > 0 && thumbEnd < length) {
+    const TDataSkinObject& thumb = vertical ? *skin.VertScrollThumb : *skin.HorzScrollThumb;
+    at(thumbStart,
+       BuildSlicedBitmap(box(thumbLength), thumb.Bitmap, thumb.Margins(), frames.thumb, thumb.Frame, false, false),
+       thumb.Trans == 1);
+    if (g < thumbLength + 2)
+      at(thumbStart + (thumbLength - g) / 2, StretchedFrameImage(box(g), strip.Bitmap, frames.grip, kStripFrames).image,
+         true);
   }
   return bar;
 }
@@ -96,12 +106,12 @@ void CALLBACK HoldTick(HWND, UINT, UINT_PTR, DWORD) {
 
 class ScrollOverlay : public SkinnedFormTest {
 protected:
-  void SetUp() override {
-    SkinnedFormTest::SetUp();
-    if (HasFatalFailure()) return;
+  // The memo on the form: a vertical bar, as the program's log has, unless asked otherwise.
+  void MakeMemo(TScrollStyle bars = ssVertical) {
     memo_ = new TMemo(&form_);
     memo_->SetBounds(20, 20, 220, 150);
-    memo_->SetScrollBars(ssVertical);
+    memo_->SetScrollBars(bars);
+    memo_->SetWordWrap(bars == ssVertical);
     memo_->SetParent(&form_);
     // No caret blinking in the pixels.
     SetFocus(form_.Handle());
@@ -109,9 +119,9 @@ protected:
 
   HWND Memo() { return memo_->Handle(); }
 
-  void FillMemo(int lines) {
+  void FillMemo(int lines, int width = 1) {
     std::string text;
-    for (int i = 1; i <= lines; ++i) text += "Line " + std::to_string(i) + "\r\n";
+    for (int i = 1; i <= lines; ++i) text += "Line " + std::to_string(i) + std::string(width, '=') + "\r\n";
     memo_->SetCaption(text);
   }
 
@@ -127,30 +137,30 @@ protected:
     return s ? s->VertBar() : nullptr;
   }
 
-  SCROLLBARINFO NativeBar() {
+  SCROLLBARINFO NativeBar(LONG which = OBJID_VSCROLL) {
     SCROLLBARINFO info{};
     info.cbSize = sizeof info;
-    EXPECT_TRUE(GetScrollBarInfo(Memo(), OBJID_VSCROLL, &info));
+    EXPECT_TRUE(GetScrollBarInfo(Memo(), which, &info));
     return info;
   }
   int FirstLine() { return static_cast<int>(SendMessageW(Memo(), EM_GETFIRSTVISIBLELINE, 0, 0)); }
 
-  // The native bar's rectangle in the memo's window coordinates.
-  RECT BarInWindow() {
-    const SCROLLBARINFO info = NativeBar();
+  // A screen rectangle in the memo's window coordinates.
+  RECT InWindow(RECT r) {
     RECT window;
     GetWindowRect(Memo(), &window);
-    RECT r = info.rcScrollBar;
     OffsetRect(&r, -window.left, -window.top);
     return r;
   }
-  // What the screen shows at the native bar's place.
-  Bitmap ScreenAtBar() {
+  // What the screen shows at a place of the memo's window.
+  Bitmap ScreenAt(const RECT& inWindow) {
     HDC dc = GetWindowDC(Memo());
-    Bitmap pixels = ReadPixels(dc, BarInWindow());
+    Bitmap pixels = ReadPixels(dc, inWindow);
     ReleaseDC(Memo(), dc);
     return pixels;
   }
+  // What the screen shows at the native vertical bar's place.
+  Bitmap ScreenAtBar() { return ScreenAt(InWindow(NativeBar().rcScrollBar)); }
   Bitmap MemoWindowPixels() {
     RECT window;
     GetWindowRect(Memo(), &window);
@@ -165,10 +175,12 @@ protected:
     return ExpectedBarWithThumb(info.xyThumbTop, info.xyThumbBottom, frames);
   }
   Bitmap ExpectedBarWithThumb(int top, int bottom, PartFrames frames = {}) {
-    const SCROLLBARINFO info = NativeBar();
-    return SkinnedVerticalBar(data_, info.rcScrollBar.right - info.rcScrollBar.left,
-                              info.rcScrollBar.bottom - info.rcScrollBar.top, GetSystemMetrics(SM_CXHSCROLL), top,
-                              bottom, (info.rgstate[0] & STATE_SYSTEM_UNAVAILABLE) == 0, frames);
+    return ExpectedOf(NativeBar(), true, top, bottom, frames);
+  }
+  Bitmap ExpectedOf(const SCROLLBARINFO& info, bool vertical, int thumbStart, int thumbEnd, PartFrames frames) {
+    return SkinnedBar(data_, vertical, info.rcScrollBar.right - info.rcScrollBar.left,
+                      info.rcScrollBar.bottom - info.rcScrollBar.top, GetSystemMetrics(SM_CXHSCROLL), thumbStart,
+                      thumbEnd, (info.rgstate[0] & STATE_SYSTEM_UNAVAILABLE) == 0, frames);
   }
   // Pumps until the screen at the native bar shows the skin's bar at the native thumb.
   bool ShowsSkinnedBar(const char* when, PartFrames frames = {}) {
@@ -222,6 +234,7 @@ protected:
 };
 
 TEST_F(ScrollOverlay, TextGrowingPastTheMemoShowsTheSkinnedBarExactlyOverTheNativeOne) {
+  MakeMemo();
   FillMemo(2);
   SkinOn();
   ASSERT_NE(Skinner(), nullptr) << "the memo has no scroll-bar skinner";
@@ -255,6 +268,7 @@ TEST_F(ScrollOverlay, TextGrowingPastTheMemoShowsTheSkinnedBarExactlyOverTheNati
 }
 
 TEST_F(ScrollOverlay, HoldingTheDownArrowRepeatsThroughTheNativeLoopAndShowsItPressed) {
+  MakeMemo();
   FillMemo(80);
   SkinOn();
   ASSERT_NE(Bar(), nullptr);
@@ -269,7 +283,7 @@ TEST_F(ScrollOverlay, HoldingTheDownArrowRepeatsThroughTheNativeLoopAndShowsItPr
          [&](int) {
            if (!shownPressed) {
              UpdateWindow(Bar()->Handle());
-             pressedDifference = FirstDifference(ScreenAtBar(), ExpectedBar(PartFrames{9, 14}));
+             pressedDifference = FirstDifference(ScreenAtBar(), ExpectedBar(PartFrames{9, 14, 1, 20}));
              shownPressed = pressedDifference.empty();
            }
            return FirstLine() >= 3 && shownPressed;
@@ -289,6 +303,7 @@ TEST_F(ScrollOverlay, HoldingTheDownArrowRepeatsThroughTheNativeLoopAndShowsItPr
 }
 
 TEST_F(ScrollOverlay, DraggingTheThumbAndClickingTheTrackMoveTheView) {
+  MakeMemo();
   FillMemo(80);
   SkinOn();
   ASSERT_NE(Bar(), nullptr);
@@ -338,6 +353,7 @@ TEST_F(ScrollOverlay, DraggingTheThumbAndClickingTheTrackMoveTheView) {
 }
 
 TEST_F(ScrollOverlay, TheWheelScrollsTheMemoAndTheOverlayFollows) {
+  MakeMemo();
   FillMemo(80);
   SendMessageW(Memo(), EM_SETSEL, 0, 0);
   SendMessageW(Memo(), EM_SCROLLCARET, 0, 0);
@@ -355,6 +371,7 @@ TEST_F(ScrollOverlay, TheWheelScrollsTheMemoAndTheOverlayFollows) {
 }
 
 TEST_F(ScrollOverlay, HidingTheMemoHidesTheOverlayAndShowingItBringsItBack) {
+  MakeMemo();
   FillMemo(60);
   SkinOn();
   ASSERT_NE(Bar(), nullptr);
@@ -370,6 +387,7 @@ TEST_F(ScrollOverlay, HidingTheMemoHidesTheOverlayAndShowingItBringsItBack) {
 }
 
 TEST_F(ScrollOverlay, SkinningOffTakesTheOverlayAndTheBorderAwayAndTheNativeLookComesBack) {
+  MakeMemo();
   FillMemo(60);
   Pump();
   RedrawWindow(Memo(), nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ERASE | RDW_UPDATENOW);
@@ -401,9 +419,50 @@ TEST_F(ScrollOverlay, SkinningOffTakesTheOverlayAndTheBorderAwayAndTheNativeLook
       << difference;
 }
 
+// A memo with both bars: the horizontal overlay lies over the native horizontal bar and shows
+// the skin's horizontal parts at the native thumb, and the corner between the bars takes the
+// skin's face colour.
+TEST_F(ScrollOverlay, BothBarsAreCoveredAndTheCornerBetweenThemTakesTheFace) {
+  MakeMemo(ssBoth);
+  FillMemo(60, 120);
+  SkinOn();
+  TSkinScrollbar* skinner = Skinner();
+  ASSERT_NE(skinner, nullptr);
+  ASSERT_TRUE(ShowsSkinnedBar("the vertical bar"));
+  const SCROLLBARINFO horz = NativeBar(OBJID_HSCROLL);
+  ASSERT_EQ(horz.rgstate[0] & (STATE_SYSTEM_INVISIBLE | STATE_SYSTEM_UNAVAILABLE), 0u);
+  TWScrollbar* bar = skinner->HorzBar();
+  ASSERT_TRUE(PumpUntil([&] { return bar->Shown(); }, "the horizontal overlay"));
+  RECT placed;
+  GetWindowRect(bar->Handle(), &placed);
+  EXPECT_TRUE(EqualRect(&placed, &horz.rcScrollBar));
+  std::string difference;
+  EXPECT_TRUE(PumpUntil(
+      [&] {
+        const SCROLLBARINFO now = NativeBar(OBJID_HSCROLL);
+        difference = FirstDifference(ScreenAt(InWindow(now.rcScrollBar)),
+                                     ExpectedOf(now, false, now.xyThumbTop, now.xyThumbBottom, kHorizontalFrames));
+        return difference.empty();
+      },
+      "the skinned horizontal bar"))
+      << difference;
+
+  // The corner is what neither bar covers. Wine reports the vertical bar one pixel longer, over
+  // the corner's top row, and that row is the vertical overlay's.
+  const RECT vert = NativeBar().rcScrollBar;
+  const RECT corner = InWindow(RECT{std::max(vert.left, horz.rcScrollBar.right), std::max(horz.rcScrollBar.top, vert.bottom),
+                                    vert.right, horz.rcScrollBar.bottom});
+  ASSERT_GT(corner.right - corner.left, 8);
+  ASSERT_GT(corner.bottom - corner.top, 8);
+  const Pixel face = PixelFromRgb(ResolveColour(data_.ColourButtonFace));
+  EXPECT_TRUE(PumpUntil(
+      [&] { return CountPixels(ScreenAt(corner), [&](Pixel p) { return p != face; }) == 0; }, "the corner in the face colour"));
+}
+
 // The skin's print request for the memo's frame draws the border into the DC it carries and
 // is answered; without the request's mark nothing is drawn and nothing answers.
 TEST_F(ScrollOverlay, ThePrintFrameRequestDrawsTheBorderIntoTheGivenDC) {
+  MakeMemo();
   SkinOn();
   ASSERT_NE(Skinner(), nullptr);
   RECT r;
@@ -437,6 +496,7 @@ TEST_F(ScrollOverlay, ThePrintFrameRequestDrawsTheBorderIntoTheGivenDC) {
 // with a memo whose bar is covered: its skinner, two overlays and their paint buffers come and
 // go each time.
 TEST_F(ScrollOverlay, AThousandCyclesWithTheMemoSkinnedLeaveTheGuiObjectCountsWhereTheyWere) {
+  MakeMemo();
   constexpr int kCycles = 1000;
   constexpr long kMargin = 4;
   FillMemo(60);
