@@ -2,11 +2,12 @@
 // painted from the skin's Scrollbar, VertScroll and VertScrollThumb elements at the native
 // thumb, with every press handed to the native bar so that its own loop repeats, drags and
 // pages. The overlay follows the wheel, hides with the memo, never takes the focus, and goes
-// with the skin, leaving the native bar and border as they were.
+// with the skin, leaving the native bar and border as they were. A memo with both bars has
+// both covered and the corner between them in the face colour. (The thousand off/on cycles
+// with a memo skinned are in test_controls_off_on.cpp.)
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <cstdlib>
 #include <functional>
 #include <string>
@@ -19,7 +20,6 @@
 #include "framework/StdCtrls.h"
 #include "skin/controls/SkinScrollbar.h"
 #include "skin/controls/WScrollbar.h"
-#include "support/GuiResources.h"
 #include "support/Pixels.h"
 #include "support/Pump.h"
 
@@ -490,36 +490,6 @@ TEST_F(ScrollOverlay, ThePrintFrameRequestDrawsTheBorderIntoTheGivenDC) {
     EXPECT_EQ(printed.At(1, h / 2), marked ? face : 0u);
     EXPECT_EQ(printed.At(w / 2, h / 2), 0u) << "more than the border";
   }
-}
-
-// Driven straight through the manager's timer message, as the form's own cycle test does,
-// with a memo whose bar is covered: its skinner, two overlays and their paint buffers come and
-// go each time.
-TEST_F(ScrollOverlay, AThousandCyclesWithTheMemoSkinnedLeaveTheGuiObjectCountsWhereTheyWere) {
-  MakeMemo();
-  constexpr int kCycles = 1000;
-  constexpr long kMargin = 4;
-  FillMemo(60);
-  SkinOn();
-  GuiObjectCounts first{};
-  for (int cycle = 1; cycle <= kCycles; ++cycle) {
-    data_.SetActive(false);
-    CarryOutRequestNow();
-    data_.SetActive(true);
-    CarryOutRequestNow();
-    Pump();
-    if (!Bar() || !Bar()->Shown()) {
-      ADD_FAILURE() << "no overlay after cycle " << cycle;
-      break;
-    }
-    if (cycle == 1) first = CountGuiObjects();
-  }
-  const GuiObjectCounts last = CountGuiObjects();
-  std::printf("memo skinned: GDI objects %ld after the first cycle, %ld after %d; USER objects %ld, %ld\n", first.gdi,
-              last.gdi, kCycles, first.user, last.user);
-  ASSERT_GE(first.gdi, 0) << "no GDI object count on this system";
-  EXPECT_LE(std::labs(last.gdi - first.gdi), kMargin);
-  EXPECT_LE(std::labs(last.user - first.user), kMargin);
 }
 
 } // namespace
