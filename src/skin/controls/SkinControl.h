@@ -26,6 +26,9 @@ class TWinSkinForm;
 // Private messages of the control skinners.
 constexpr UINT SKINMSG_ACTIVE = 0x3506;
 constexpr UINT SKINMSG_PRINT = 0xBC4A;
+// The lParam that marks SKINMSG_PRINT and SKINMSG_PRINTFRAME as the skin's own print requests,
+// and the answer of a skinner that served one.
+constexpr LPARAM kPrintAnswer = 0x41A2;
 
 // MouseState bits.
 constexpr unsigned kMouseHot = 1;
