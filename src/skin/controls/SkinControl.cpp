@@ -35,9 +35,10 @@ const TClassInfo& TSkinControl::ClassInfo() {
   return info;
 }
 
-TSkinControl::TSkinControl(TComponent* owner) : TComponent(owner) {}
+TSkinControl::TSkinControl(TComponent* owner) : TComponent(owner), alive_(std::make_shared<bool>(true)) {}
 
 TSkinControl::~TSkinControl() {
+  *alive_ = false;
   Destroying();
   Unhook();
   if (form_) form_->RemoveControl(this);
@@ -59,10 +60,11 @@ void TSkinControl::JoinForm(TWinSkinForm* form) {
 void TSkinControl::HookHost() {
   if (!host_ || hooked_) return;
   hookId_ = host_->WindowProc.Add([this](TMessage& message, const TWindowProcChain::Next& next) {
+    const std::shared_ptr<bool> alive = alive_;
     const TWindowProcChain::Next* outer = next_;
     next_ = &next;
     HookProc(message);
-    next_ = outer;
+    if (*alive) next_ = outer;
   });
   hooked_ = true;
 }
@@ -146,8 +148,11 @@ void TSkinControl::HookProc(TMessage& message) {
     return;
   }
   if (BeforeMessage(message)) {
+    // The previous handler may run a modal loop in which skinning goes off and this object
+    // is freed; nothing of it may be touched then.
+    const std::shared_ptr<bool> alive = alive_;
     CallPrevious(message);
-    AfterMessage(message);
+    if (*alive) AfterMessage(message);
   }
 }
 

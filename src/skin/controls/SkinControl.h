@@ -4,6 +4,7 @@
 // bare native window such as a message box's button (through a subclass of its window
 // procedure). It lets the window do its normal work and paints the skin's look over it, or in
 // place of it, from the active skin's elements and colours.
+#include <memory>
 #include <string>
 
 #include <windows.h>
@@ -160,6 +161,8 @@ private:
   TWindowSubclass subclass_;
   // The chain behind this hook while a message of the host runs through it.
   const TWindowProcChain::Next* next_ = nullptr;
+  // False once this object is gone, for the handlers still on the stack.
+  std::shared_ptr<bool> alive_;
 };
 
 } // namespace vcu

@@ -1,5 +1,9 @@
 #include "skin/controls/SkinScrollbar.h"
 
+#include <utility>
+
+#include "skin/controls/DeferredFree.h"
+
 #include <exception>
 #include <string>
 
@@ -92,11 +96,23 @@ void TSkinScrollbar::SkinChanged() {
   RedrawWindow(handle_, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ERASE | RDW_UPDATENOW);
 }
 
+// A bar held down by the user runs the native bar's loop inside its own press handler, and
+// skinning may go off from inside that loop: such a bar leaves now and is freed once the
+// press is over.
+void TSkinScrollbar::FreeBar(TWScrollbar*& bar) {
+  TWScrollbar* going = std::exchange(bar, nullptr);
+  if (!going) return;
+  if (!going->Pressed()) {
+    delete going;
+    return;
+  }
+  going->Orphan();
+  FreeWhenDone(going, [going] { return !going->Pressed(); });
+}
+
 void TSkinScrollbar::FreeBars() {
-  delete horzBar_;
-  horzBar_ = nullptr;
-  delete vertBar_;
-  vertBar_ = nullptr;
+  FreeBar(horzBar_);
+  FreeBar(vertBar_);
 }
 
 void TSkinScrollbar::UpdateBars() {

@@ -38,6 +38,7 @@ private:
   void TakeFixedColor();
   void SetBarsEnabled(bool enabled);
   void HideBars();
+  void FreeBar(TWScrollbar*& bar);
   void FreeBars();
   // The one-pixel shadow outline and face ring in place of the native border.
   void DrawScrolledBorder(HDC dc);

@@ -170,6 +170,13 @@ void TWScrollbar::OnLButtonDown(TMessage& message) {
   InvalidateBar();
 }
 
+void TWScrollbar::Orphan() {
+  owner_ = nullptr;
+  scrolledControl_ = nullptr;
+  shown_ = false;
+  if (HandleAllocated()) ShowWindow(Handle(), SW_HIDE);
+}
+
 void TWScrollbar::OnLButtonUp(TMessage& message) {
   POINT p{GET_X_LPARAM(message.LParam) + barScreenPos_.x, GET_Y_LPARAM(message.LParam) + barScreenPos_.y};
   pressed_ = false;

@@ -38,6 +38,9 @@ public:
   void InvalidateBar();
   // Sliced frames of the old skin are dropped.
   void SkinChanged();
+  // Its skinner is going while a press is still being handed on: hidden, and cut off from
+  // the skinner, until it is freed.
+  void Orphan();
 
   bool Shown() const { return shown_; }
   bool Pressed() const { return pressed_; }

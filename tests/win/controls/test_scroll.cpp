@@ -18,6 +18,7 @@
 #include "core/image/Slicing.h"
 #include "core/image/Transparency.h"
 #include "framework/StdCtrls.h"
+#include "skin/controls/DeferredFree.h"
 #include "skin/controls/SkinScrollbar.h"
 #include "skin/controls/WScrollbar.h"
 #include "support/Pixels.h"
@@ -265,6 +266,47 @@ TEST_F(ScrollOverlay, TextGrowingPastTheMemoShowsTheSkinnedBarExactlyOverTheNati
   const LONG_PTR style = GetWindowLongPtrW(overlay, GWL_STYLE), exStyle = GetWindowLongPtrW(overlay, GWL_EXSTYLE);
   EXPECT_EQ(style & WS_TABSTOP, 0);
   EXPECT_NE(exStyle & WS_EX_TOOLWINDOW, 0);
+}
+
+// Skinning goes off from inside the native bar's loop (the manager's request timer fires
+// there): the overlay, whose press handler the loop runs in, must live until the press ends,
+// and is freed after it.
+TEST_F(ScrollOverlay, SkinningOffWhileAnArrowIsHeldFreesTheBarOnceLetGo) {
+  MakeMemo();
+  FillMemo(80);
+  SkinOn();
+  TWScrollbar* bar = Bar();
+  ASSERT_NE(bar, nullptr);
+  ASSERT_TRUE(ShowsSkinnedBar("the bar before the press"));
+  const HWND overlay = bar->Handle();
+  const SCROLLBARINFO info = NativeBar();
+  const POINT down = OverlayPoint(info.rcScrollBar.bottom - info.rcScrollBar.top - bar->ArrowSize() / 2);
+  Hold hold;
+  hold.memo = Memo();
+  hold.release = MemoClientPoint(down);
+  bool offInsideTheLoop = false;
+  hold.step = [&](int tick) {
+    if (tick == 3) {
+      data_.SetActive(false);
+      CarryOutRequestNow();
+      offInsideTheLoop = RunningSkinner(form_.Handle()) == nullptr;
+    }
+    return tick >= 6;
+  };
+  activeHold = &hold;
+  POINT screen = down;
+  ClientToScreen(overlay, &screen);
+  SetCursorPos(screen.x, screen.y);
+  hold.timer = SetTimer(nullptr, 0, 20, HoldTick);
+  SendMessageW(overlay, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(down.x, down.y));
+  if (!hold.released) KillTimer(nullptr, hold.timer);
+  activeHold = nullptr;
+  EXPECT_TRUE(hold.released);
+  EXPECT_TRUE(offInsideTheLoop);
+  EXPECT_FALSE(IsWindowVisible(overlay)) << "the going bar still shows";
+  EXPECT_TRUE(PumpUntil([] { return ComponentsWaitingToBeFreed() == 0; }, "the held bar to be freed"));
+  EXPECT_FALSE(IsWindow(overlay));
+  EXPECT_EQ(SendMessageW(Memo(), SKINMSG_QUERY, 0, 0), 0);
 }
 
 TEST_F(ScrollOverlay, HoldingTheDownArrowRepeatsThroughTheNativeLoopAndShowsItPressed) {
