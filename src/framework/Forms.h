@@ -142,6 +142,8 @@ public:
 private:
   bool ProcessMessage(MSG& msg);
   bool IsDialogKey(const MSG& msg);
+  // A key that is a shortcut of the focused form's menu clicks its item.
+  bool IsShortCut(const MSG& msg);
 
   std::string title_;
   TForm* mainForm_ = nullptr;
