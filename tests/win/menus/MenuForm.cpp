@@ -56,6 +56,25 @@ const char kMenuFormLayout[] = R"(object MenuForm: TMenuTestForm
       end
     end
   end
+  object pnlPlain: TPanel
+    Left = 10
+    Top = 10
+    Width = 100
+    Height = 60
+  end
+  object pnlOwn: TPanel
+    Left = 150
+    Top = 10
+    Width = 100
+    Height = 60
+    PopupMenu = PanelMenu
+  end
+  object PanelMenu: TPopupMenu
+    object mnuPanelOnly: TMenuItem
+      Caption = '&Panel only'
+      OnClick = ItemClick
+    end
+  end
   object PopupMenu1: TPopupMenu
     object mnuCopy: TMenuItem
       Caption = '&Copy'

@@ -160,6 +160,19 @@ TEST_F(MenuBuild, TheFormPutsTheChangedMenuBackOnItsWindow) {
   EXPECT_EQ(GetMenu(window), nullptr);
 }
 
+// The system destroys the menu a window shows along with the window; ours is taken off first
+// and goes on the next window.
+TEST_F(MenuBuild, MenuOutlivesTheWindowAndGoesOnTheNext) {
+  HMENU bar = Bar();
+  form_->DestroyHandle();
+  EXPECT_TRUE(IsMenu(bar));
+  EXPECT_EQ(form_->Menu()->WindowHandle(), nullptr);
+  HWND window = form_->Handle();
+  EXPECT_EQ(GetMenu(window), bar);
+  EXPECT_EQ(form_->Menu()->WindowHandle(), window);
+  EXPECT_EQ(NativeEntries(bar).size(), 2u);
+}
+
 TEST_F(MenuBuild, FreedMenusLeaveNoReferenceBehind) {
   HWND window = form_->Handle();
   delete form_->Menu();

@@ -177,29 +177,55 @@ TEST_F(MenuInput, AltLetterReachesTheFormAsDialogChar) {
   EXPECT_EQ(heard, (std::vector<WPARAM>{'v', 'v'}));
 }
 
-TEST_F(MenuInput, RightClickOpensTheContextMenu) {
-  HMENU popup = form_->PopupMenu()->Handle();
-  RECT client;
-  GetClientRect(form_->Handle(), &client);
-  POINT at = Centre(client);
-  ClientToScreen(form_->Handle(), &at);
-  PlayWhilePumping([&] {
-    input::Click(at, input::Button::Right);
-    ClickEntryOnceOpen(popup, 1);
-  });
-  ASSERT_TRUE(PumpUntil([this] { return !form_->clicks.empty(); }, "the context menu's click"));
-  Sleep(200);
-  Pump();
-  EXPECT_EQ(form_->clicks, std::vector<std::string>{"mnuPaste"});
-  EXPECT_EQ(form_->PopupMenu()->PopupComponent(), form_.get());
+// A right click opens the menu of the control under it; a child window without one hands the
+// request to its parent. The menu key opens the focused control's menu as well.
+TEST_F(MenuInput, RightClickOpensTheContextMenuOfTheControlUnderIt) {
+  struct Case {
+    const char* where; // a panel's name, or "" for the form's own client area
+    bool menuKey;
+    const char* menu;
+    int entry;
+    const char* clicked;
+    const char* component;
+  };
+  const Case cases[] = {
+      {"", false, "PopupMenu1", 1, "mnuPaste", "MenuForm"},
+      {"pnlPlain", false, "PopupMenu1", 0, "mnuCopy", "MenuForm"},
+      {"pnlOwn", false, "PanelMenu", 0, "mnuPanelOnly", "pnlOwn"},
+      {"", true, "PopupMenu1", 0, "mnuCopy", "MenuForm"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.where) + (c.menuKey ? " menu key" : " right click"));
+    form_->clicks.clear();
+    auto* menu = dynamic_cast<TPopupMenu*>(form_->FindComponent(c.menu));
+    ASSERT_NE(menu, nullptr);
+    HMENU popup = menu->Handle();
+    HWND target = *c.where ? dynamic_cast<TWinControl*>(form_->FindComponent(c.where))->Handle() : form_->Handle();
+    POINT at{300, 180}; // below the panels
+    if (*c.where) {
+      RECT r;
+      GetClientRect(target, &r);
+      at = Centre(r);
+    }
+    ClientToScreen(target, &at);
+    PlayWhilePumping([&] {
+      if (c.menuKey) input::Key(VK_APPS);
+      else input::Click(at, input::Button::Right);
+      ClickEntryOnceOpen(popup, c.entry);
+    });
+    ASSERT_TRUE(PumpUntil([this] { return !form_->clicks.empty(); }, "the context menu's click"));
+    Sleep(200);
+    Pump();
+    EXPECT_EQ(form_->clicks, std::vector<std::string>{c.clicked});
+    ASSERT_NE(menu->PopupComponent(), nullptr);
+    EXPECT_EQ(menu->PopupComponent()->Name(), c.component);
+  }
 }
 
 // With the popup off (AutoPopup false) a right click opens nothing.
 TEST_F(MenuInput, RightClickWithoutAutoPopupOpensNothing) {
   form_->PopupMenu()->SetAutoPopup(false);
-  RECT client;
-  GetClientRect(form_->Handle(), &client);
-  POINT at = Centre(client);
+  POINT at{300, 180};
   ClientToScreen(form_->Handle(), &at);
   bool opened = true;
   PlayWhilePumping([&] {
