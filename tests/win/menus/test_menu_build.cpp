@@ -8,6 +8,7 @@
 
 #include "MenuForm.h"
 #include "framework/LayoutReader.h"
+#include "support/GuiResources.h"
 
 namespace vcu::test {
 namespace {
@@ -181,6 +182,54 @@ TEST_F(MenuBuild, FreedMenusLeaveNoReferenceBehind) {
   delete form_->PopupMenu();
   EXPECT_EQ(form_->PopupMenu(), nullptr);
   EXPECT_EQ(form_->Item("mnuCopy"), nullptr); // a menu frees its items
+}
+
+TEST_F(MenuBuild, FreedItemsDestroyTheirNativeMenus) {
+  std::vector<HMENU> handles{Bar()};
+  for (const char* name : {"mnuFile", "mnuRecent", "mnuView"}) handles.push_back(Item(name)->Handle());
+  HMENU recent = Item("mnuRecent")->Handle();
+  delete Item("mnuRecent");
+  EXPECT_FALSE(IsMenu(recent));
+  EXPECT_EQ(NativeEntries(Item("mnuFile")->Handle()).size(), 3u);
+  form_.reset();
+  for (HMENU handle : handles) EXPECT_FALSE(IsMenu(handle));
+}
+
+// The plain painter leaves no GDI object behind, whatever it draws.
+TEST_F(MenuBuild, PlainDrawingKeepsGdiObjectsFlat) {
+  HDC screen = GetDC(nullptr);
+  HDC dc = CreateCompatibleDC(screen);
+  HBITMAP bitmap = CreateCompatibleBitmap(screen, 200, 24);
+  ReleaseDC(nullptr, screen);
+  HGDIOBJ old = SelectObject(dc, bitmap);
+  Item("mnuLarge")->SetDefault(true);
+  auto drawAll = [&] {
+    for (const char* name : {"mnuOpen", "N1", "mnuExit", "mnuStatus", "mnuLarge"})
+      for (UINT state : {0u, static_cast<UINT>(ODS_SELECTED)}) {
+        DRAWITEMSTRUCT draw{ODT_MENU, 0, Item(name)->Command(), ODA_DRAWENTIRE, state, nullptr, dc, {0, 0, 200, 24}, 0};
+        SendMessageA(form_->Handle(), WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&draw));
+        MEASUREITEMSTRUCT measure{ODT_MENU, 0, Item(name)->Command(), 0, 0, 0};
+        SendMessageA(form_->Handle(), WM_MEASUREITEM, 0, reinterpret_cast<LPARAM>(&measure));
+      }
+  };
+  drawAll(); // the menu fonts are made once, on first use
+  GuiObjectCounts before = CountGuiObjects();
+  for (int i = 0; i < 200; ++i) drawAll();
+  GuiObjectCounts after = CountGuiObjects();
+  if (before.gdi >= 0) EXPECT_EQ(after.gdi, before.gdi);
+  EXPECT_EQ(GetCurrentObject(dc, OBJ_FONT), GetStockObject(SYSTEM_FONT));
+  SelectObject(dc, old);
+  DeleteObject(bitmap);
+  DeleteDC(dc);
+}
+
+TEST_F(MenuBuild, RightToLeftMenusOrderEveryEntryFromTheRight) {
+  form_->Menu()->SetBiDiMode(bdRightToLeft);
+  EXPECT_TRUE(form_->Menu()->IsRightToLeft());
+  for (HMENU menu : {Bar(), Item("mnuFile")->Handle(), Item("mnuRecent")->Handle()})
+    for (const NativeEntry& e : NativeEntries(menu)) EXPECT_TRUE(e.type & MFT_RIGHTORDER) << e.text;
+  form_->Menu()->SetBiDiMode(bdLeftToRight);
+  for (const NativeEntry& e : NativeEntries(Item("mnuFile")->Handle())) EXPECT_FALSE(e.type & MFT_RIGHTORDER);
 }
 
 TEST_F(MenuBuild, OwnerDrawMarksDropDownEntriesButNotTheBar) {
