@@ -7,11 +7,11 @@
 // Usage: bench_win_button [runs]
 #include <windows.h>
 
+#include "WinBench.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -28,79 +28,21 @@
 namespace {
 
 using namespace vcu;
+using namespace vcu::bench;
 
 constexpr int kWidth = 400;
 constexpr int kHeight = 30;
-
-LARGE_INTEGER frequency;
-
-double Now() {
-  LARGE_INTEGER t;
-  QueryPerformanceCounter(&t);
-  return static_cast<double>(t.QuadPart) * 1e6 / static_cast<double>(frequency.QuadPart);
-}
-
-struct Figures {
-  std::vector<double> samples;
-  void Add(double us) { samples.push_back(us); }
-  void Print(const char* name) {
-    std::sort(samples.begin(), samples.end());
-    std::printf("%-40s min %8.1f us   median %8.1f us   (%zu runs)\n", name, samples.front(),
-                samples[samples.size() / 2], samples.size());
-  }
-};
-
-// Pumps until done() holds; false after ten seconds.
-template <class Done> bool PumpUntil(Done done) {
-  const DWORD start = GetTickCount();
-  while (!done()) {
-    if (GetTickCount() - start > 10000) return false;
-    MSG msg;
-    if (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-      TranslateMessage(&msg);
-      DispatchMessageA(&msg);
-    } else {
-      MsgWaitForMultipleObjects(0, nullptr, FALSE, 1, QS_ALLINPUT);
-    }
-  }
-  return true;
-}
-
-// The stored skin file behind the four-byte length the component's stream reader expects.
-std::vector<std::uint8_t> SkinStream(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::vector<std::uint8_t> archive((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  std::vector<std::uint8_t> stream(archive.size() + 4);
-  const auto n = static_cast<std::uint32_t>(archive.size());
-  for (size_t i = 0; i < 4; ++i) stream[i] = static_cast<std::uint8_t>(n >> (8 * i));
-  std::copy(archive.begin(), archive.end(), stream.begin() + 4);
-  return stream;
-}
-
-TSkinButton* ButtonSkinner(HWND form, HWND button) {
-  TWinSkinForm* skinner = TSkinManage::Instance()->FindSkinForm(form);
-  if (!skinner || skinner->State() != lsRunning) return nullptr;
-  for (TSkinControl* c : skinner->SkinnedControls())
-    if (c->Handle() == button) return dynamic_cast<TSkinButton*>(c);
-  return nullptr;
-}
 
 } // namespace
 
 int main(int argc, char** argv) {
   const int runs = argc > 1 ? std::max(5, std::atoi(argv[1])) : 500;
-  QueryPerformanceFrequency(&frequency);
   UseWin32Platform();
   UseDibSectionPixels();
   RegisterSkinComponents();
 
   TSkinData data(nullptr);
-  data.SetLoading(true);
-  data.SetSkinFormtype(sfMainform);
-  data.SetActive(true);
-  data.ReadSkinStream(SkinStream(VCU_STORED_SKIN_FILE));
-  data.Loaded();
-  if (data.SkinEmpty) {
+  if (!LoadStoredSkin(data, VCU_STORED_SKIN_FILE)) {
     std::fprintf(stderr, "no usable skin in %s\n", VCU_STORED_SKIN_FILE);
     return 1;
   }
@@ -115,7 +57,7 @@ int main(int argc, char** argv) {
   form.Show();
   HWND window = form.Handle();
   TSkinButton* skinner = nullptr;
-  if (!PumpUntil([&] { return (skinner = ButtonSkinner(window, button->Handle())) != nullptr; })) {
+  if (!PumpUntil([&] { return (skinner = dynamic_cast<TSkinButton*>(SkinnerOf(window, button->Handle()))) != nullptr; })) {
     std::fprintf(stderr, "the button was not skinned\n");
     return 1;
   }

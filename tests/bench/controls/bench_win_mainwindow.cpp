@@ -6,6 +6,8 @@
 // Usage: bench_win_mainwindow [runs]
 #include <windows.h>
 
+#include "WinBench.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -21,46 +23,7 @@
 namespace {
 
 using namespace vcu;
-
-LARGE_INTEGER frequency;
-
-double Now() {
-  LARGE_INTEGER t;
-  QueryPerformanceCounter(&t);
-  return static_cast<double>(t.QuadPart) * 1e6 / static_cast<double>(frequency.QuadPart);
-}
-
-struct Figures {
-  std::vector<double> samples;
-  void Print(const char* name) {
-    std::sort(samples.begin(), samples.end());
-    std::printf("%-40s min %9.1f us   median %9.1f us   (%zu runs)\n", name, samples.front(),
-                samples[samples.size() / 2], samples.size());
-  }
-};
-
-template <class Done> bool PumpUntil(Done done) {
-  const DWORD start = GetTickCount();
-  while (!done()) {
-    if (GetTickCount() - start > 10000) return false;
-    MSG msg;
-    if (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-      TranslateMessage(&msg);
-      DispatchMessageA(&msg);
-    } else {
-      MsgWaitForMultipleObjects(0, nullptr, FALSE, 1, QS_ALLINPUT);
-    }
-  }
-  return true;
-}
-
-void PumpWaiting() {
-  MSG msg;
-  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    TranslateMessage(&msg);
-    DispatchMessageA(&msg);
-  }
-}
+using namespace vcu::bench;
 
 double FullRepaint(HWND window) {
   const double t0 = Now();
@@ -73,7 +36,6 @@ double FullRepaint(HWND window) {
 
 int main(int argc, char** argv) {
   const int runs = argc > 1 ? std::max(5, std::atoi(argv[1])) : 200;
-  QueryPerformanceFrequency(&frequency);
   InitialiseApplication();
   kitsim::ClassRegistration kit;
   TfrmMain* form = Application->CreateForm<TfrmMain>();

@@ -9,11 +9,11 @@
 // Usage: bench_win_memo [runs]
 #include <windows.h>
 
+#include "WinBench.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -31,99 +31,18 @@
 namespace {
 
 using namespace vcu;
-
-LARGE_INTEGER frequency;
-
-double Now() {
-  LARGE_INTEGER t;
-  QueryPerformanceCounter(&t);
-  return static_cast<double>(t.QuadPart) * 1e6 / static_cast<double>(frequency.QuadPart);
-}
-
-struct Figures {
-  std::vector<double> samples;
-  void Add(double us) { samples.push_back(us); }
-  void Print(const char* name) {
-    std::sort(samples.begin(), samples.end());
-    std::printf("%-40s min %9.1f us   median %9.1f us   (%zu runs)\n", name, samples.front(),
-                samples[samples.size() / 2], samples.size());
-  }
-};
-
-template <class Done> bool PumpUntil(Done done) {
-  const DWORD start = GetTickCount();
-  while (!done()) {
-    if (GetTickCount() - start > 10000) return false;
-    MSG msg;
-    if (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-      TranslateMessage(&msg);
-      DispatchMessageA(&msg);
-    } else {
-      MsgWaitForMultipleObjects(0, nullptr, FALSE, 1, QS_ALLINPUT);
-    }
-  }
-  return true;
-}
-
-std::vector<std::uint8_t> SkinStream(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::vector<std::uint8_t> archive((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  std::vector<std::uint8_t> stream(archive.size() + 4);
-  const auto n = static_cast<std::uint32_t>(archive.size());
-  for (size_t i = 0; i < 4; ++i) stream[i] = static_cast<std::uint8_t>(n >> (8 * i));
-  std::copy(archive.begin(), archive.end(), stream.begin() + 4);
-  return stream;
-}
-
-TSkinScrollbar* MemoSkinner(HWND form, HWND memo) {
-  TWinSkinForm* skinner = TSkinManage::Instance()->FindSkinForm(form);
-  if (!skinner || skinner->State() != lsRunning) return nullptr;
-  for (TSkinControl* c : skinner->SkinnedControls())
-    if (c->Handle() == memo) return dynamic_cast<TSkinScrollbar*>(c);
-  return nullptr;
-}
-
-// A plain copy of width x height from a memory bitmap to dc, as a paint makes it.
-class PlainBlit {
-public:
-  PlainBlit(int width, int height) : width_(width), height_(height) {
-    HDC screen = GetDC(nullptr);
-    dc_ = CreateCompatibleDC(screen);
-    bitmap_ = CreateCompatibleBitmap(screen, width, height);
-    old_ = SelectObject(dc_, bitmap_);
-    PatBlt(dc_, 0, 0, width, height, WHITENESS);
-    ReleaseDC(nullptr, screen);
-  }
-  ~PlainBlit() {
-    SelectObject(dc_, old_);
-    DeleteObject(bitmap_);
-    DeleteDC(dc_);
-  }
-  void To(HDC dc) const { BitBlt(dc, 0, 0, width_, height_, dc_, 0, 0, SRCCOPY); }
-
-private:
-  int width_, height_;
-  HDC dc_;
-  HBITMAP bitmap_;
-  HGDIOBJ old_;
-};
+using namespace vcu::bench;
 
 } // namespace
 
 int main(int argc, char** argv) {
   const int runs = argc > 1 ? std::max(5, std::atoi(argv[1])) : 300;
-  QueryPerformanceFrequency(&frequency);
   UseWin32Platform();
   UseDibSectionPixels();
   RegisterSkinComponents();
 
   TSkinData data(nullptr);
-  data.SetLoading(true);
-  data.SetSkinFormtype(sfMainform);
-  data.SetActive(true);
-  data.ReadSkinStream(SkinStream(VCU_STORED_SKIN_FILE));
-  data.Loaded();
-  if (data.SkinEmpty) {
+  if (!LoadStoredSkin(data, VCU_STORED_SKIN_FILE)) {
     std::fprintf(stderr, "no usable skin\n");
     return 1;
   }
@@ -142,7 +61,7 @@ int main(int argc, char** argv) {
   HWND window = form.Handle(), memoWindow = memo->Handle();
   TSkinScrollbar* skinner = nullptr;
   if (!PumpUntil([&] {
-        skinner = MemoSkinner(window, memoWindow);
+        skinner = dynamic_cast<TSkinScrollbar*>(SkinnerOf(window, memoWindow));
         return skinner && skinner->VertBar() && skinner->VertBar()->Shown();
       })) {
     std::fprintf(stderr, "the memo's bar was not skinned\n");

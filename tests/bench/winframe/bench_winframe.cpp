@@ -11,11 +11,11 @@
 // Usage: bench_winframe [runs] [skin file]
 #include <windows.h>
 
+#include "WinBench.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -31,61 +31,10 @@
 namespace {
 
 using namespace vcu;
+using namespace vcu::bench;
 
 constexpr int kWidth = 400;
 constexpr int kHeight = 330;
-
-LARGE_INTEGER frequency;
-
-double Now() {
-  LARGE_INTEGER t;
-  QueryPerformanceCounter(&t);
-  return static_cast<double>(t.QuadPart) * 1e6 / static_cast<double>(frequency.QuadPart);
-}
-
-struct Figures {
-  std::vector<double> samples;
-  void Add(double us) { samples.push_back(us); }
-  void Print(const char* name) {
-    std::sort(samples.begin(), samples.end());
-    const double median = samples[samples.size() / 2];
-    std::printf("%-34s min %9.1f us   median %9.1f us   (%zu runs)\n", name, samples.front(), median, samples.size());
-  }
-};
-
-void PumpWaiting() {
-  MSG msg;
-  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    TranslateMessage(&msg);
-    DispatchMessageA(&msg);
-  }
-}
-
-// Pumps until done() holds; false after ten seconds.
-template <class Done> bool PumpUntil(Done done) {
-  const DWORD start = GetTickCount();
-  while (!done()) {
-    if (GetTickCount() - start > 10000) return false;
-    MSG msg;
-    if (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-      TranslateMessage(&msg);
-      DispatchMessageA(&msg);
-    } else {
-      MsgWaitForMultipleObjects(0, nullptr, FALSE, 1, QS_ALLINPUT);
-    }
-  }
-  return true;
-}
-
-std::vector<std::uint8_t> SkinStream(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::vector<std::uint8_t> archive((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  std::vector<std::uint8_t> stream(archive.size() + 4);
-  const auto n = static_cast<std::uint32_t>(archive.size());
-  for (size_t i = 0; i < 4; ++i) stream[i] = static_cast<std::uint8_t>(n >> (8 * i));
-  std::copy(archive.begin(), archive.end(), stream.begin() + 4);
-  return stream;
-}
 
 TWinSkinForm* Skinner(HWND window) { return TSkinManage::Instance()->FindSkinForm(window); }
 
@@ -118,18 +67,12 @@ COLORREF TitlePixel(HWND window, int top) {
 int main(int argc, char** argv) {
   const int runs = argc > 1 ? std::max(5, std::atoi(argv[1])) : 200;
   const std::string skinFile = argc > 2 ? argv[2] : VCU_STORED_SKIN_FILE;
-  QueryPerformanceFrequency(&frequency);
   UseWin32Platform();
   UseDibSectionPixels();
   RegisterSkinComponents();
 
   TSkinData data(nullptr);
-  data.SetLoading(true);
-  data.SetSkinFormtype(sfMainform);
-  data.SetActive(true);
-  data.ReadSkinStream(SkinStream(skinFile));
-  data.Loaded();
-  if (data.SkinEmpty) {
+  if (!LoadStoredSkin(data, skinFile)) {
     std::fprintf(stderr, "no usable skin in %s\n", skinFile.c_str());
     return 1;
   }
