@@ -6,6 +6,7 @@
 #include "framework/Controls.h"
 #include "framework/TypInfo.h"
 #include "skin/data/WinSkinData.h"
+#include "skin/data/WindowClass.h"
 
 namespace vcu {
 namespace {
@@ -20,12 +21,6 @@ constexpr UINT_PTR kButtonTimer = 1;
 bool ClassTakesOwnPresses(const std::string& className) {
   const std::string lower = AsciiLower(className);
   return lower.rfind("trz", 0) == 0 || lower.rfind("tel", 0) == 0;
-}
-
-std::string LowerClassOf(HWND window) {
-  char name[64] = "";
-  GetClassNameA(window, name, sizeof name);
-  return AsciiLower(name);
 }
 
 } // namespace
@@ -129,7 +124,7 @@ void TSkinButton::DeliverClick() {
     return;
   }
   HWND parent = GetParent(handle_);
-  if (LowerClassOf(handle_) == "tbutton") {
+  if (AsciiLower(WindowClassName(handle_)) == "tbutton") {
     PostMessageW(parent, WM_COMMAND, 0, reinterpret_cast<LPARAM>(handle_));
     return;
   }

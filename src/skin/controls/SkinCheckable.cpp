@@ -5,6 +5,7 @@
 #include "core/image/Blit.h"
 #include "core/image/PixelOps.h"
 #include "framework/Controls.h"
+#include "skin/data/WinRect.h"
 #include "skin/data/WinSkinData.h"
 
 namespace vcu {
@@ -15,8 +16,6 @@ constexpr UINT kCheckChanged = CM_BASE + 0x1B;
 constexpr UINT kStateChanged = CM_BASE + 0xD0;
 constexpr std::int64_t kTransparentTag = 5555;
 
-RECT ToRECT(const Rect& r) { return RECT{r.left, r.top, r.right, r.bottom}; }
-Rect ToRect(const RECT& r) { return Rect{r.left, r.top, r.right, r.bottom}; }
 
 } // namespace
 

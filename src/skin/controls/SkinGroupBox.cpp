@@ -5,6 +5,7 @@
 #include "core/image/PixelOps.h"
 #include "framework/Controls.h"
 #include "framework/TypInfo.h"
+#include "skin/data/WinRect.h"
 #include "skin/data/WinSkinData.h"
 
 namespace vcu {
@@ -12,7 +13,6 @@ namespace {
 
 constexpr int kCorner = 5;
 
-RECT ToRECT(const Rect& r) { return RECT{r.left, r.top, r.right, r.bottom}; }
 
 } // namespace
 
