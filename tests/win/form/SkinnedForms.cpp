@@ -1,10 +1,14 @@
 #include "SkinnedForms.h"
 
+#include <cstdio>
+#include <cstdlib>
+
 #include <fstream>
 #include <map>
 #include <sstream>
 
 #include "core/image/Bmp.h"
+#include "support/GuiResources.h"
 #include "support/Pump.h"
 
 namespace vcu::test {
@@ -105,6 +109,29 @@ DefaultBorders ReadDefaultBorders() {
 }
 
 bool IsKeyColour(Pixel p) { return PixelRed(p) >= 254 && PixelGreen(p) <= 1 && PixelBlue(p) >= 254; }
+
+void ExpectFlatOverOffOnCycles(TSkinData& data, int cycles, const std::function<bool()>& eachCycle, const char* what) {
+  constexpr long kMargin = 4;
+  GuiObjectCounts first{};
+  for (int cycle = 1; cycle <= cycles; ++cycle) {
+    data.SetActive(false);
+    CarryOutRequestNow();
+    data.SetActive(true);
+    CarryOutRequestNow();
+    Pump();
+    if (!eachCycle()) {
+      ADD_FAILURE() << "not skinned again after cycle " << cycle;
+      return;
+    }
+    if (cycle == 1) first = CountGuiObjects();
+  }
+  const GuiObjectCounts last = CountGuiObjects();
+  std::printf("%s: GDI objects %ld after the first cycle, %ld after %d; USER objects %ld, %ld\n", what, first.gdi,
+              last.gdi, cycles, first.user, last.user);
+  ASSERT_GE(first.gdi, 0) << "no GDI object count on this system";
+  EXPECT_LE(std::labs(last.gdi - first.gdi), kMargin);
+  EXPECT_LE(std::labs(last.user - first.user), kMargin);
+}
 
 void SkinnedFormTest::SetUp() {
   data_.SetLoading(true);

@@ -2,6 +2,7 @@
 // Shared ground of the skinned-window tests: our default skin loaded the way the program
 // stores it, the manager's requests carried out, and the default skin's border bitmaps read
 // straight from the skin folder, as the oracle for sizes and the window region.
+#include <functional>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -29,6 +30,13 @@ bool PumpUntilSkinned(HWND window);
 void CarryOutRequestNow();
 // Switches the component and lets the manager's real timer carry the request out.
 bool SwitchSkinning(TSkinData& data, bool on);
+
+// Switches the component's skinning off and on `cycles` times, each request carried out at
+// once, with `eachCycle` run after each (it answers whether the windows are skinned again; a
+// false answer fails the test and ends the cycling). The GDI and USER object counts after the
+// first cycle (caches made once are in them) and after the last must agree within a few
+// objects; both are printed under the name `what`.
+void ExpectFlatOverOffOnCycles(TSkinData& data, int cycles, const std::function<bool()>& eachCycle, const char* what);
 
 struct WindowSize {
   int width = 0, height = 0;

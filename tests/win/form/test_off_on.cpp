@@ -198,29 +198,9 @@ TEST_F(OffAndOn, PlainDialogIsNativeAgainWhenOffAndSkinnedAgainWhenActivated) {
 // form. The counts after the first cycle are the baseline; the window classes, fonts and
 // caches made once are in it.
 TEST_F(OffAndOn, AThousandCyclesLeaveTheGuiObjectCountsWhereTheyWere) {
-  constexpr int kCycles = 1000;
-  constexpr long kMargin = 4;
   HWND window = form_.Handle();
   SkinOn();
-  GuiObjectCounts first{};
-  for (int cycle = 1; cycle <= kCycles; ++cycle) {
-    data_.SetActive(false);
-    CarryOutRequestNow();
-    data_.SetActive(true);
-    CarryOutRequestNow();
-    Pump();
-    if (!RunningSkinner(window)) {
-      ADD_FAILURE() << "not skinned again after cycle " << cycle;
-      break;
-    }
-    if (cycle == 1) first = CountGuiObjects();
-  }
-  const GuiObjectCounts last = CountGuiObjects();
-  std::printf("GDI objects: %ld after the first cycle, %ld after %d; USER objects: %ld, %ld\n", first.gdi,
-              last.gdi, kCycles, first.user, last.user);
-  ASSERT_GE(first.gdi, 0) << "no GDI object count on this system";
-  EXPECT_LE(std::labs(last.gdi - first.gdi), kMargin);
-  EXPECT_LE(std::labs(last.user - first.user), kMargin);
+  ExpectFlatOverOffOnCycles(data_, 1000, [window] { return RunningSkinner(window) != nullptr; }, "form");
 }
 
 // Skinned forms that come and go (their skinners end with their windows, not by switching
