@@ -10,7 +10,6 @@ namespace vcu {
 namespace {
 
 constexpr int kItemFrames = 5;
-constexpr int kItemInset = 3; // where the items start inside a popup window
 
 const Pixel kKey = PixelFromRgb(kKeyColour);
 
@@ -53,10 +52,9 @@ bool HasMenuBackground(const TSkinElements& skin) {
   return skin.MenuBackground && !skin.MenuBackground->Bitmap.Empty();
 }
 
-void ComposeMenuBackground(Bitmap& target, int width, int height, const TDataSkinObject& element) {
-  if (target.Width() != width || target.Height() != height) target.SetSize(width, height);
-  if (target.Empty()) return;
-  DrawPlaced(target, SlicedFrameImage(Rect{0, 0, width, height}, element.Bitmap, element.Margins(), 1, 1, element.Tile != 0, false),
+void ComposeMenuBackground(Bitmap& target, const TDataSkinObject& element) {
+  if (target.Empty() || element.Bitmap.Empty()) return;
+  DrawPlaced(target, SlicedFrameImage(target.Bounds(), element.Bitmap, element.Margins(), 1, 1, element.Tile != 0, false),
              false);
 }
 
@@ -67,7 +65,7 @@ void ComposeMenuItemGround(Bitmap& target, const Bitmap* popupBackground, const 
   }
   // Whatever the background does not cover (an item reaching past it) is the menu colour.
   target.Fill(PixelFromRgb(ResolveColour(menuColour)));
-  const Rect from = RectOfSize(item.left + kItemInset, item.top + kItemInset, target.Width(), target.Height());
+  const Rect from = RectOfSize(item.left, item.top, target.Width(), target.Height());
   const Rect inside = Intersect(from, popupBackground->Bounds());
   CopyPixels(target, inside.left - from.left, inside.top - from.top, *popupBackground, inside);
 }

@@ -15,14 +15,13 @@ void ComposeMenuBarBackground(Bitmap& canvas, const Rect& bar, const TSkinElemen
 
 // Whether a popup window is drawn from the skin: the skin has a menu background image.
 bool HasMenuBackground(const TSkinElements& skin);
-// A popup window's background, width x height: the menu background element nine-sliced with
-// its margins, centre tiled when its Tile is set, opaque. Drawn into target, which is sized
-// to the window (its pixels are replaced).
-void ComposeMenuBackground(Bitmap& target, int width, int height, const TDataSkinObject& element);
+// A popup window's background: the menu background element nine-sliced with its margins to
+// the whole of target (sized to the window), centre tiled when its Tile is set, opaque.
+void ComposeMenuBackground(Bitmap& target, const TDataSkinObject& element);
 
-// The item's ground: the part of the popup's background under the item (the item sits 3
-// pixels in from the window's corner), or the menu colour when there is no background.
-// target is the item-sized buffer.
+// The item's ground: the part of the popup's background under the item (item is in the popup
+// window's coordinates), or the menu colour when there is no background. target is the
+// item-sized buffer.
 void ComposeMenuItemGround(Bitmap& target, const Bitmap* popupBackground, const Rect& item, Colour menuColour);
 
 // The item element over the whole item-sized target: frame 1 of its 5 side-by-side frames, or

@@ -16,6 +16,8 @@
 #include "skin/form/MdiClientHook.h"
 #include "skin/form/SkinManage.h"
 #include "skin/form/SystemMenu.h"
+#include "skin/menus/MenuItemPainter.h"
+#include "skin/menus/WinSkinMenu.h"
 
 namespace vcu {
 namespace {
@@ -60,7 +62,7 @@ SIZE WindowSize(HWND window) {
 TWinSkinForm::TWinSkinForm(TComponent* owner)
     : TComponent(owner), doubleClickTime_(GetDoubleClickTime()),
       captionButtons_(std::make_unique<TCaptionButtons>(*this)), painter_(std::make_unique<TFramePainter>(*this)),
-      skinSystemMenu_(std::make_unique<TSkinSystemMenu>(*this)) {}
+      skinSystemMenu_(std::make_unique<TSkinSystemMenu>(*this)), itemPainter_(std::make_unique<TMenuItemPainter>()) {}
 
 TWinSkinForm::~TWinSkinForm() {
   Destroying();
@@ -131,6 +133,7 @@ void TWinSkinForm::PrepareSkin(TSkinData* skinData) {
   if (mdiClient) mdiClientHook_ = std::make_unique<TMdiClientHook>(*this, mdiClient);
   Subclass();
   if (frameSkinning_) {
+    if (GetMenu(window_) && formKind_ != fmMdiChild) TakeMenuOver();
     if (!(formKind_ == fmMdiChild && manager.MdiMaximized()) && showState_ != ssMinimized)
       SetNativeButtons(false);
     RebuildFrame();
@@ -256,6 +259,24 @@ void TWinSkinForm::ReleaseWindow() {
   Unsubclass();
   FreeControls(false);
   skinSystemMenu_->Free();
+  FreeSkinMenu(true);
+}
+
+void TWinSkinForm::TakeMenuOver() {
+  if (!skinMenu_) skinMenu_ = std::make_unique<TWinSkinMenu>(*this);
+  skinMenu_->BuildMenuButtons();
+  menuHeight_ = GetSystemMetrics(SM_CYMENU);
+  painter_->Invalidate();
+}
+
+// A window that is going takes its menu with it (it would have, had the menu been on it); any
+// other gets it back.
+void TWinSkinForm::FreeSkinMenu(bool giveBack) {
+  if (!skinMenu_) return;
+  if (giveBack && state_ != lsNcDestroying && window_ && IsWindow(window_)) skinMenu_->GiveMenuBack();
+  else if (skinMenu_->Menu() && (!window_ || !IsWindow(window_) || GetMenu(window_) != skinMenu_->Menu()))
+    DestroyMenu(skinMenu_->Menu());
+  skinMenu_.reset();
 }
 
 // ---- control skinners
@@ -310,6 +331,8 @@ void TWinSkinForm::RestoreWindow() {
     return;
   }
   SetNativeButtons(true); // WS_SYSMENU included
+  // The native bar comes back first, so the frame the size is restored for includes it.
+  FreeSkinMenu(true);
   if (state_ != lsNcDestroying && (!isChild_ || formKind_ == fmMdiChild)) RestoreSize();
   else FrameChanged();
   DropRegionHandle();
@@ -517,7 +540,11 @@ LRESULT TWinSkinForm::SkinnedWindowProc(UINT msg, WPARAM wParam, LPARAM lParam) 
     return result;
   }
   case WM_NCUAHDRAWCAPTION: return 0;
+  case WM_MENUSELECT:
+    if (skinMenu_) skinMenu_->MenuSelect(wParam, lParam);
+    return Default(msg, wParam, lParam);
   case WM_INITMENUPOPUP:
+    currentPopup_ = reinterpret_cast<HMENU>(wParam);
     if (TSkinManage* manager = TSkinManage::Instance())
       manager->SetMenuKind(reinterpret_cast<HMENU>(wParam) == systemMenu_ || HIWORD(lParam) ? 2 : 1);
     return Default(msg, wParam, lParam);
@@ -602,9 +629,7 @@ LRESULT TWinSkinForm::FrameMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
   case WM_NCACTIVATE: return OnNcActivate(wParam, lParam);
   case SKINMSG_REPAINTFRAME: PaintFrame(); return 0;
   case WM_MEASUREITEM:
-  case WM_DRAWITEM:
-    if (skinSystemMenu_->HandlesItemMessage(msg, lParam)) return skinSystemMenu_->ItemMessage(msg, lParam);
-    return Default(msg, wParam, lParam);
+  case WM_DRAWITEM: return OnMenuItem(msg, wParam, lParam);
   case WM_COMMAND:
   case WM_SYSCOMMAND:
   case WM_NCMOUSEMOVE:
@@ -619,6 +644,52 @@ LRESULT TWinSkinForm::FrameMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
   }
   default: return Default(msg, wParam, lParam);
   }
+}
+
+const Bitmap* TWinSkinForm::BindItemBackground(HMENU menu) {
+  TSkinManage* manager = TSkinManage::Instance();
+  if (!manager) return nullptr;
+  // The newest popup window not yet bound shows this menu; once bound it stays so.
+  if (!manager->FindMenuBitmap(menu)) manager->BindLastPopupMenu(menu);
+  if (menuTracking_) manager->MarkPopupMenus();
+  const Bitmap* background = manager->FindMenuBitmap(menu);
+  return background && !background->Empty() ? background : nullptr;
+}
+
+// Owner-drawn items of the window's menus that the window does not draw itself: system
+// commands and identifiers beyond the range of the window's own commands.
+LRESULT TWinSkinForm::OnMenuItem(UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (skinSystemMenu_->HandlesItemMessage(msg, lParam)) return skinSystemMenu_->ItemMessage(msg, lParam);
+  const bool measure = msg == WM_MEASUREITEM;
+  const UINT type = measure ? reinterpret_cast<MEASUREITEMSTRUCT*>(lParam)->CtlType : reinterpret_cast<DRAWITEMSTRUCT*>(lParam)->CtlType;
+  const UINT id = measure ? reinterpret_cast<MEASUREITEMSTRUCT*>(lParam)->itemID : reinterpret_cast<DRAWITEMSTRUCT*>(lParam)->itemID;
+  if (type != ODT_MENU || !(skinMenu_ || GetMenu(window_)) || (id >= 1 && id <= 4095)) return Default(msg, wParam, lParam);
+  wchar_t text[80] = {};
+  MENUITEMINFOW info{};
+  info.cbSize = sizeof info;
+  info.fMask = MIIM_STATE | MIIM_FTYPE | MIIM_STRING;
+  info.dwTypeData = text;
+  info.cch = 79;
+  if (measure) {
+    auto& m = *reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
+    if (!currentPopup_ || !GetMenuItemInfoW(currentPopup_, id, FALSE, &info)) text[0] = 0;
+    const MenuItemSize size = TMenuItemPainter::Measure(text, static_cast<int>(m.itemHeight), *skinData_);
+    m.itemWidth = static_cast<UINT>(size.width);
+    m.itemHeight = static_cast<UINT>(size.height);
+    return TRUE;
+  }
+  const auto& d = *reinterpret_cast<DRAWITEMSTRUCT*>(lParam);
+  auto menu = reinterpret_cast<HMENU>(d.hwndItem);
+  if (!GetMenuItemInfoW(menu, id, FALSE, &info)) text[0] = 0;
+  MenuItemLook look;
+  SetItemText(look, text);
+  look.enabled = !(d.itemState & (ODS_GRAYED | ODS_DISABLED));
+  look.checked = (d.itemState & ODS_CHECKED) != 0;
+  look.isDefault = (d.itemState & ODS_DEFAULT) != 0;
+  look.selected = (d.itemState & ODS_SELECTED) != 0;
+  look.rightToLeft = rightToLeft_ || (info.fType & MFT_RIGHTORDER);
+  itemPainter_->Draw(d, look, *skinData_, BindItemBackground(menu));
+  return TRUE;
 }
 
 LRESULT TWinSkinForm::OnNcCalcSize(WPARAM wParam, LPARAM lParam) {
@@ -695,7 +766,13 @@ LRESULT TWinSkinForm::OnMenuChanged(WPARAM wParam, LPARAM lParam) {
   skinData_->FramePainting = false;
   const LRESULT result = Default(CM_MENUCHANGED, wParam, lParam);
   skinData_->FramePainting = true;
-  // The skinned menu bar that takes a native menu over comes with the menus.
+  if (GetMenu(window_) && formKind_ != fmMdiChild && (skinMenu_ || skinData_->MenuBar)) {
+    const bool had = skinMenu_ != nullptr;
+    TakeMenuOver();
+    if (!had) FrameChanged();
+    if (skinMenu_) skinMenu_->LayoutMenuButtons();
+    PaintFrame();
+  }
   return result;
 }
 
@@ -720,6 +797,15 @@ void TWinSkinForm::FormMessageHook(TMessage& message, const TWindowProcChain::Ne
     }
     break;
   case SKINMSG_ISSKINNED: message.Result = message.LParam == kSkinMark ? kSkinMark : 1; return;
+  case CM_DIALOGCHAR:
+    next(message);
+    // Alt and an accelerator of the bar opens that menu.
+    if (!message.Result && skinMenu_ && (message.LParam & 0x20000000))
+      if (TMenuBtn* button = skinMenu_->ButtonForKey(static_cast<wchar_t>(message.WParam))) {
+        message.Result = 1;
+        skinMenu_->Open(*button);
+      }
+    return;
   }
   next(message);
 }

@@ -68,11 +68,11 @@ TEST(MenuBackground, NineSliceAtTheWindowSizeWithTiledOrStretchedCentre) {
   TDataSkinObject bg("MenuBackground");
   bg.Bitmap = Pic({"abbc", "dxye", "dzwe", "fggh"});
   bg.SetMargins(Margins{1, 1, 1, 1});
-  Bitmap target;
-  ComposeMenuBackground(target, 6, 4, bg);
+  Bitmap target(6, 4);
+  ComposeMenuBackground(target, bg);
   EXPECT_EQ(Rows(target), (std::vector<std::string>{"abbbbc", "dxxyye", "dzzwwe", "fggggh"}));
   bg.Tile = 1;
-  ComposeMenuBackground(target, 6, 4, bg);
+  ComposeMenuBackground(target, bg);
   EXPECT_EQ(Rows(target), (std::vector<std::string>{"abbbbc", "dxyxye", "dzwzwe", "fggggh"}));
   TSkinElements skin;
   EXPECT_FALSE(HasMenuBackground(skin));
@@ -89,13 +89,13 @@ TDataSkinObject ItemElement() {
   return item;
 }
 
-TEST(MenuItemSkin, GroundComesFromThePopupBackgroundThreePixelsIn) {
+TEST(MenuItemSkin, GroundComesFromThePopupBackgroundUnderTheItem) {
   Bitmap background = Pic({"........", "........", "........", "...abcd.", "...efgh.", "........"});
   Bitmap item(4, 2);
-  ComposeMenuItemGround(item, &background, Rect{0, 0, 4, 2}, MakeRgb('z', 7, 7));
+  ComposeMenuItemGround(item, &background, Rect{3, 3, 7, 5}, MakeRgb('z', 7, 7));
   EXPECT_EQ(Rows(item), (std::vector<std::string>{"abcd", "efgh"}));
   Bitmap past(4, 3);
-  ComposeMenuItemGround(past, &background, Rect{2, 1, 6, 4}, MakeRgb('z', 7, 7));
+  ComposeMenuItemGround(past, &background, Rect{5, 4, 9, 7}, MakeRgb('z', 7, 7));
   EXPECT_EQ(Rows(past), (std::vector<std::string>{"gh.z", "...z", "zzzz"}))
       << "what the background does not cover is the menu colour";
   Bitmap plain(2, 1);
