@@ -7,6 +7,7 @@
 #include <string>
 
 #include <windows.h>
+#include <commctrl.h>
 
 #include "core/menus/MenuBarLayout.h"
 #include "skin/controls/PaintBuffer.h"

@@ -8,6 +8,8 @@ namespace vcu {
 namespace {
 
 TWinSkinPopMenu* current = nullptr;
+// GetDCEx's flag for the window class's clipping styles (not in every header set).
+constexpr DWORD kDcxUseStyle = 0x00010000;
 
 // Systems after NT 5.1 paint a menu window's frame through the plain window DC; older ones
 // need the update region and the style's clipping.
@@ -48,7 +50,7 @@ bool TWinSkinPopMenu::BuildBackground() {
 void TWinSkinPopMenu::PaintBackground(HRGN update) {
   HDC dc = PlainWindowDC() || reinterpret_cast<WPARAM>(update) <= 1
                ? GetWindowDC(window_)
-               : GetDCEx(window_, update, DCX_WINDOW | DCX_INTERSECTRGN | DCX_USESTYLE);
+               : GetDCEx(window_, update, DCX_WINDOW | DCX_INTERSECTRGN | kDcxUseStyle);
   if (!dc) return;
   background_.CopyTo(dc, 0, 0);
   ReleaseDC(window_, dc);

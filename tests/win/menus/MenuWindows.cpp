@@ -159,14 +159,12 @@ void ClickMenuItem(HWND, HMENU menu, int position) {
     ADD_FAILURE() << "the item is not on screen";
     return;
   }
-  const POINT at{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
-  SetCursorPos(at.x, at.y);
-  HWND target = WindowFromPoint(at);
-  POINT client = at;
-  ScreenToClient(target, &client);
-  PostMessageW(target, WM_MOUSEMOVE, 0, MAKELPARAM(client.x, client.y));
-  PostMessageW(target, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(client.x, client.y));
-  PostMessageW(target, WM_LBUTTONUP, 0, MAKELPARAM(client.x, client.y));
+  SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+  INPUT clicks[2]{};
+  clicks[0].type = clicks[1].type = INPUT_MOUSE;
+  clicks[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+  clicks[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+  SendInput(2, clicks, sizeof(INPUT));
 }
 
 void PressMenuKey(UINT key) {

@@ -73,7 +73,7 @@ private:
 };
 
 // Clicks the item (by position) of the open popup menu showing menu: the cursor is put on it
-// and the press and release are posted, as the mouse would send them.
+// and a press and release come as the mouse's input.
 void ClickMenuItem(HWND owner, HMENU menu, int position);
 // A key press posted to the open menu.
 void PressMenuKey(UINT key);

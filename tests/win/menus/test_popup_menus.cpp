@@ -99,7 +99,7 @@ TEST_F(PopupMenus, SkinnedSystemMenuItemsAreDrawnOnTheBackgroundAndItsCommandsWo
                            const int x = item.left - window.left, y = item.top - window.top;
                            const int w = item.right - item.left, h = item.bottom - item.top;
                            Bitmap expected(w, h);
-                           ComposeMenuItemGround(expected, &background, Rect{x - 3, y - 3, x - 3 + w, y - 3 + h}, data_.ColourMenu);
+                           ComposeMenuItemGround(expected, &background, Rect{x, y, x + w, y + h}, data_.ColourMenu);
                            ComposeMenuItemFrame(expected, *data_.MenuItem, false);
                            Bitmap got(w, h);
                            CopyPixels(got, 0, 0, shown, Rect{x, y, x + w, y + h});
