@@ -6,7 +6,7 @@
 # identity listed, Get of an option, Set of an option, Restart) and leaves a screenshot of
 # each step in out/, with the calls the kit received in out/kit-calls.log; then the skinned
 # title bar's states and, from a program of its own, the window after its skinning was
-# switched off and on again.
+# switched off and on again; last the gallery window with its menu bar, skinned and plain.
 # VCU_SKIP_SETUP=1 skips the dependencies and the build: the trees in BUILD_ROOT are used as
 # they are.
 set -euo pipefail
@@ -29,6 +29,7 @@ program=$BUILD_ROOT/win64/src/app/VantorixConfigUpdate.exe
 kit=$BUILD_ROOT/win64/src/kit-sim/kitsim.dll
 driver=$BUILD_ROOT/win64/tools/driver/driver.exe
 skincycle=$BUILD_ROOT/win64/tools/skincycle/skincycle.exe
+gallery=$BUILD_ROOT/win64/tools/gallery/gallery.exe
 out=$root/out
 
 headless=0
@@ -120,4 +121,33 @@ if wine "$skincycle" "$(winepath -w "$cycled.bmp")"; then
 else
   status=1
 fi
+
+# The gallery writes its ready file once it shows itself as asked, and closes itself when the
+# file is taken away: skinned, then with skinning switched off by its own View menu command
+# (the native menu bar back).
+gallery_shot() { # number, name, gallery arguments...
+  local shot="$out/$1-$2.png" ready="$out/gallery.ready" pid
+  shift 2
+  echo "== gallery $*"
+  rm -f "$ready"
+  wine "$gallery" "$@" --ready-file "$(winepath -w "$ready")" &
+  pid=$!
+  for _ in $(seq 300); do [ -f "$ready" ] && break; sleep 0.1; done
+  if [ -f "$ready" ]; then
+    import -window root "$shot"
+    echo "   screenshot $shot"
+    rm -f "$ready"
+  else
+    echo "run: the gallery did not show itself" >&2
+    status=1
+  fi
+  for _ in $(seq 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+  if kill -0 "$pid" 2>/dev/null; then
+    echo "run: the gallery did not close" >&2
+    kill "$pid" 2>/dev/null || true
+    status=1
+  fi
+}
+gallery_shot 20 gallery
+gallery_shot 21 gallery-unskinned --unskinned
 exit $status

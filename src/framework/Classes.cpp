@@ -49,6 +49,14 @@ TComponent::TComponent(TComponent* owner) {
 
 TComponent::~TComponent() {
   Destroying();
+  // Those that asked hear of this component's end while it is still whole.
+  while (!freeNotifies_.empty()) {
+    TComponent* other = freeNotifies_.back();
+    freeNotifies_.pop_back();
+    other->freeNotifies_.erase(std::remove(other->freeNotifies_.begin(), other->freeNotifies_.end(), this),
+                               other->freeNotifies_.end());
+    other->Notification(this, opRemove);
+  }
   DestroyComponents();
   if (owner_) owner_->RemoveComponent(this);
 }
@@ -72,6 +80,23 @@ void TComponent::DestroyComponents() {
     RemoveComponent(last);
     delete last;
   }
+}
+
+void TComponent::FreeNotification(TComponent* component) {
+  if (!component || component == this) return;
+  if (std::find(freeNotifies_.begin(), freeNotifies_.end(), component) == freeNotifies_.end())
+    freeNotifies_.push_back(component);
+  if (std::find(component->freeNotifies_.begin(), component->freeNotifies_.end(), this) ==
+      component->freeNotifies_.end())
+    component->freeNotifies_.push_back(this);
+}
+
+void TComponent::RemoveFreeNotification(TComponent* component) {
+  if (!component) return;
+  freeNotifies_.erase(std::remove(freeNotifies_.begin(), freeNotifies_.end(), component), freeNotifies_.end());
+  component->freeNotifies_.erase(
+      std::remove(component->freeNotifies_.begin(), component->freeNotifies_.end(), this),
+      component->freeNotifies_.end());
 }
 
 TComponent* TComponent::FindComponent(const std::string& name) const {

@@ -3,6 +3,7 @@
 // published properties, components with an owner that frees what it owns, and string lists.
 #include <cstdint>
 #include <functional>
+#include <stdexcept>
 #include <string>
 #include <utility>
 #include <vector>
@@ -34,6 +35,8 @@ struct TPropInfo {
   std::function<std::string(const TObject&)> getText;
   std::function<void(TObject&, const std::string&)> setText;
   std::function<TObject*(const TObject&)> getObject;
+  // A reference to another component, given in a layout by its name (Object kind).
+  std::function<void(TObject&, TObject*)> setObject;
   std::function<void(TObject&, const std::vector<std::string>&)> setList;
   std::function<void(TObject&, TNotifyEvent)> setMethod;
   std::function<void(TObject&, const std::vector<std::uint8_t>&)> readBinary;
@@ -72,6 +75,7 @@ public:
 };
 
 enum TComponentStateFlag : unsigned { csLoading = 1, csDestroying = 2, csDesigning = 4 };
+enum TOperation { opInsert, opRemove };
 
 class TComponent : public TPersistent {
 public:
@@ -104,12 +108,25 @@ public:
   // The event handler published under a name, for the layout reader; empty when unknown.
   virtual TNotifyEvent MethodAddress(const std::string& name);
 
+  // Components that sit inside another one in a stored layout without being controls (menu
+  // items in their menu) answer true and are handed the enclosing component.
+  virtual bool HasParent() const { return false; }
+  virtual void SetParentComponent(TComponent*) {}
+  virtual TComponent* GetParentComponent() const { return nullptr; }
+
+  // Asks to be told (Notification with opRemove) when `component` is freed; either side may go
+  // first. A component that refers to another it does not own uses it.
+  void FreeNotification(TComponent* component);
+  void RemoveFreeNotification(TComponent* component);
+  virtual void Notification(TComponent*, TOperation) {}
+
 protected:
   void Destroying() { state_ |= csDestroying; }
 
 private:
   TComponent* owner_ = nullptr;
   std::vector<TComponent*> components_;
+  std::vector<TComponent*> freeNotifies_;
   std::string name_;
   std::int64_t tag_ = 0;
   unsigned state_ = 0;
@@ -201,6 +218,18 @@ TPropInfo ObjectProperty(const char* name, T* (C::*get)() const) {
   p.name = name;
   p.kind = TPropKind::Object;
   p.getObject = [get](const TObject& o) -> TObject* { return (static_cast<const C&>(o).*get)(); };
+  return p;
+}
+
+// A reference to a component of class T that the layout names (Menu = MainMenu1).
+template <class C, class T>
+TPropInfo ComponentProperty(const char* name, T* (C::*get)() const, void (C::*set)(T*)) {
+  TPropInfo p = ObjectProperty(name, get);
+  p.setObject = [set](TObject& o, TObject* value) {
+    T* typed = dynamic_cast<T*>(value);
+    if (value && !typed) throw std::invalid_argument("the component is not a " + T::ClassInfo().Name());
+    (static_cast<C&>(o).*set)(typed);
+  };
   return p;
 }
 

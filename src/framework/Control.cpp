@@ -2,6 +2,8 @@
 
 #include <windowsx.h>
 
+#include "framework/Menus.h"
+
 namespace vcu {
 
 // ---- TControl
@@ -24,6 +26,7 @@ const TClassInfo& TControl::ClassInfo() {
        IntegerProperty("Cursor", &TControl::Cursor, &TControl::SetCursor, &CursorIdents()),
        EnumProperty("Align", {"alNone", "alTop", "alBottom", "alLeft", "alRight", "alClient"}, &TControl::Align,
                     &TControl::SetAlign),
+       ComponentProperty("PopupMenu", &TControl::PopupMenu, &TControl::SetPopupMenu),
        EventProperty("OnClick", &TControl::SetOnClick)});
   return info;
 }
@@ -41,6 +44,17 @@ TControl::~TControl() {
   // Owned components (a skin hooked into WindowProc, for one) go while this control is whole.
   DestroyComponents();
   SetParent(nullptr);
+}
+
+void TControl::SetPopupMenu(TPopupMenu* menu) {
+  if (menu == popupMenu_) return;
+  if (popupMenu_) popupMenu_->RemoveFreeNotification(this);
+  popupMenu_ = menu;
+  if (menu) menu->FreeNotification(this);
+}
+
+void TControl::Notification(TComponent* component, TOperation operation) {
+  if (operation == opRemove && component == popupMenu_) popupMenu_ = nullptr;
 }
 
 void TControl::SetParent(TWinControl* parent) {

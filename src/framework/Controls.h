@@ -17,6 +17,7 @@
 namespace vcu {
 
 class TWinControl;
+class TPopupMenu;
 
 enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
 enum TMouseButton { mbLeft, mbRight, mbMiddle };
@@ -80,6 +81,10 @@ public:
   void SetOnClick(TNotifyEvent handler) { onClick_ = std::move(handler); }
   virtual void Click();
   void SetOnMouseDown(TMouseEvent handler) { onMouseDown_ = std::move(handler); }
+  // The context menu a right click (or the menu key) on the control opens.
+  TPopupMenu* PopupMenu() const { return popupMenu_; }
+  void SetPopupMenu(TPopupMenu* menu);
+  void Notification(TComponent* component, TOperation operation) override;
   // Reports a press to OnMouseDown; a control that consumes the press itself still calls it.
   void MouseDown(TMouseButton button, unsigned shift, int x, int y);
 
@@ -118,6 +123,7 @@ private:
   void CMParentColorChanged(TMessage& message);
 
   TWinControl* parent_ = nullptr;
+  TPopupMenu* popupMenu_ = nullptr;
   int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
   std::unique_ptr<TFont> font_;
   bool parentFont_ = true;
@@ -223,6 +229,11 @@ private:
   void WMWindowPosChanged(TMessage& message);
   void UpdateBoundsFromWindow();
   void WMNCDestroy(TMessage& message);
+  // Opens the PopupMenu of the window-less child under the point, else this control's; leaves
+  // the message to the default (which asks the parent) when there is none.
+  void WMContextMenu(TMessage& message);
+  // Alt + a character: CM_DIALOGCHAR to the form first, the system's menu handling otherwise.
+  void WMSysChar(TMessage& message);
   // Mouse messages over a window-less child go to that child; false when none takes it.
   bool RouteMouseToChild(TMessage& message);
   // CM_MOUSEENTER on the first move over the window, and to window-less children as the

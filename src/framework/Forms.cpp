@@ -25,6 +25,7 @@ const TClassInfo& TForm::ClassInfo() {
        IntegerProperty("ClientHeight", &TForm::ClientHeightProp, &TForm::SetClientHeight),
        IntegerProperty("PixelsPerInch", &TForm::PixelsPerInch, &TForm::SetPixelsPerInch),
        IntegerProperty("TextHeight", &TForm::TextHeight, &TForm::SetTextHeight),
+       ComponentProperty("Menu", &TForm::Menu, &TForm::SetMenu),
        EventProperty("OnCreate", &TForm::SetOnCreate)});
   return info;
 }
@@ -104,6 +105,7 @@ void TForm::CreateParams(TCreateParams& params) {
 
 void TForm::CreateHandle() {
   TWinControl::CreateHandle();
+  AttachMenu();
   if (clientWidth_ >= 0) SetClientWidth(clientWidth_);
   if (clientHeight_ >= 0) SetClientHeight(clientHeight_);
 }
@@ -202,14 +204,55 @@ bool TForm::DialogKey(WPARAM key) {
 }
 
 void TForm::Dispatch(TMessage& message) {
-  if (message.Msg == WM_CLOSE) {
-    WMClose(message);
-    return;
+  switch (message.Msg) {
+  case WM_CLOSE: WMClose(message); return;
+  case CM_MENUCHANGED: CMMenuChanged(message); return;
+  case WM_DESTROY:
+    // The system destroys the menu a window shows; the menu outlives this window.
+    if (menu_ && menu_->HandleAllocated() && GetMenu(Handle()) == menu_->Handle()) ::SetMenu(Handle(), nullptr);
+    if (menu_ && menu_->WindowHandle() == Handle()) menu_->SetWindowHandle(nullptr);
+    break;
+  case WM_COMMAND:
+  case WM_MEASUREITEM:
+  case WM_DRAWITEM:
+    if (HandleMenuMessage(message)) return;
+    break;
   }
   TWinControl::Dispatch(message);
 }
 
 void TForm::WMClose(TMessage&) { Close(); }
+
+void TForm::SetMenu(TMainMenu* menu) {
+  if (menu == menu_) return;
+  if (menu_) {
+    menu_->RemoveFreeNotification(this);
+    if (HandleAllocated() && menu_->WindowHandle() == Handle()) menu_->SetWindowHandle(nullptr);
+  }
+  menu_ = menu;
+  if (menu_) menu_->FreeNotification(this);
+  if (HandleAllocated()) SendMessageA(Handle(), CM_MENUCHANGED, 0, 0);
+}
+
+void TForm::Notification(TComponent* component, TOperation operation) {
+  TWinControl::Notification(component, operation);
+  if (operation == opRemove && component == menu_) menu_ = nullptr; // the menu took itself off
+}
+
+// The window shows the menu's native HMENU (or none); the menu knows its window.
+void TForm::AttachMenu() {
+  HWND window = Handle();
+  HMENU wanted = menu_ ? menu_->Handle() : nullptr;
+  if (menu_) menu_->SetWindowHandle(window);
+  if (GetMenu(window) != wanted) ::SetMenu(window, wanted);
+  else if (wanted) DrawMenuBar(window);
+}
+
+// Items changed, or another menu was set: the rebuilt menu goes (back) on the window. A skin
+// that draws the bar itself takes it off again after this.
+void TForm::CMMenuChanged(TMessage&) { AttachMenu(); }
+
+bool TForm::IsShortCut(WORD key) { return menu_ && menu_->IsShortCut(ShortCutFromKey(key)); }
 
 TForm* GetParentForm(TControl* control) {
   while (control && control->Parent()) control = control->Parent();
@@ -272,10 +315,16 @@ void TApplication::ProcessMessages() {
 }
 
 bool TApplication::ProcessMessage(MSG& msg) {
-  if (IsDialogKey(msg)) return true;
+  if (IsShortCut(msg) || IsDialogKey(msg)) return true;
   TranslateMessage(&msg);
   DispatchMessageA(&msg);
   return true;
+}
+
+bool TApplication::IsShortCut(const MSG& msg) {
+  if (msg.message != WM_KEYDOWN && msg.message != WM_SYSKEYDOWN) return false;
+  TForm* form = GetParentForm(FindControl(msg.hwnd));
+  return form && form->IsShortCut(static_cast<WORD>(msg.wParam));
 }
 
 bool TApplication::IsDialogKey(const MSG& msg) {

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "framework/Controls.h"
+#include "framework/Menus.h"
 #include "framework/StdCtrls.h"
 
 namespace vcu {
@@ -37,6 +38,13 @@ public:
   int TextHeight() const { return textHeight_; }
   void SetTextHeight(int value) { textHeight_ = value; }
   void SetOnCreate(TNotifyEvent handler) { onCreate_ = std::move(handler); }
+  // The menu bar: the window shows its native menu; a change of its items sends CM_MENUCHANGED
+  // to the window, whose handling puts the rebuilt menu back on the window.
+  TMainMenu* Menu() const { return menu_; }
+  void SetMenu(TMainMenu* menu);
+  // Clicks the menu item of the key with the modifiers now held; true if one took it.
+  bool IsShortCut(WORD key);
+  void Notification(TComponent* component, TOperation operation) override;
 
   // Reads the stored layout named after the class (when the program carries one), then runs
   // OnCreate.
@@ -60,6 +68,8 @@ protected:
 
 private:
   void WMClose(TMessage& message);
+  void CMMenuChanged(TMessage& message);
+  void AttachMenu();
   void CenterOnScreen();
   void SelectNext(bool forward);
   TButton* FindButton(bool defaultButton);
@@ -72,6 +82,7 @@ private:
   int modalResult_ = mrNone;
   bool modal_ = false;
   TNotifyEvent onCreate_;
+  TMainMenu* menu_ = nullptr;
 };
 
 // The form a control sits on, or null.
@@ -131,6 +142,8 @@ public:
 private:
   bool ProcessMessage(MSG& msg);
   bool IsDialogKey(const MSG& msg);
+  // A key that is a shortcut of the focused form's menu clicks its item.
+  bool IsShortCut(const MSG& msg);
 
   std::string title_;
   TForm* mainForm_ = nullptr;

@@ -6,6 +6,7 @@
 
 #include "framework/Controls.h"
 #include "framework/ExtCtrls.h"
+#include "framework/Menus.h"
 #include "framework/StdCtrls.h"
 
 namespace vcu {
@@ -26,6 +27,9 @@ std::map<std::string, TComponentFactory>& ClassRegistry() {
     add(static_cast<TRadioButton*>(nullptr));
     add(static_cast<TCheckBox*>(nullptr));
     add(static_cast<TPanel*>(nullptr));
+    add(static_cast<TMainMenu*>(nullptr));
+    add(static_cast<TPopupMenu*>(nullptr));
+    add(static_cast<TMenuItem*>(nullptr));
     return standard;
   }();
   return registry;
@@ -42,7 +46,8 @@ public:
       Begin(root_, doc);
       ApplyProperties(root_, doc);
       auto* parent = dynamic_cast<TWinControl*>(&root_);
-      for (const TLayoutObject& child : doc.children) ReadChild(child, parent);
+      for (const TLayoutObject& child : doc.children) ReadChild(child, parent, root_);
+      ResolveReferences();
     } catch (...) {
       for (TComponent* c : loaded_) c->SetLoading(false);
       throw;
@@ -57,18 +62,38 @@ private:
     Guard(node.line, [&] { component.SetName(node.name); });
   }
 
-  void ReadChild(const TLayoutObject& node, TWinControl* parent) {
+  // enclosing: the component whose object block holds this one.
+  void ReadChild(const TLayoutObject& node, TWinControl* parent, TComponent& enclosing) {
     TComponentFactory factory = FindComponentClass(node.className);
     if (!factory) throw ELayoutError("unknown class " + node.className, node.line);
     TComponent* component = factory(&root_);
     Begin(*component, node);
-    if (auto* control = dynamic_cast<TControl*>(component)) {
+    if (component->HasParent()) {
+      Guard(node.line, [&] { component->SetParentComponent(&enclosing); });
+    } else if (auto* control = dynamic_cast<TControl*>(component)) {
       if (!parent) throw ELayoutError("control " + node.name + " has no windowed control to sit on", node.line);
       control->SetParent(parent);
     }
     ApplyProperties(*component, node);
     auto* container = dynamic_cast<TWinControl*>(component);
-    for (const TLayoutObject& child : node.children) ReadChild(child, container ? container : parent);
+    for (const TLayoutObject& child : node.children) ReadChild(child, container ? container : parent, *component);
+  }
+
+  // References name components that may come later in the layout: they are set once every
+  // component exists.
+  struct Reference {
+    TObject* object;
+    const TPropInfo* info;
+    std::string name;
+    int line;
+  };
+
+  void ResolveReferences() {
+    for (const Reference& ref : references_) {
+      TComponent* target = AsciiLower(ref.name) == AsciiLower(root_.Name()) ? &root_ : root_.FindComponent(ref.name);
+      if (!target) throw ELayoutError("no component named " + ref.name + " for property " + ref.info->name, ref.line);
+      Guard(ref.line, [&] { ref.info->setObject(*ref.object, target); });
+    }
   }
 
   void ApplyProperties(TObject& target, const TLayoutObject& node) {
@@ -133,7 +158,10 @@ private:
       info.readBinary(object, value.bytes);
       return;
     case TPropKind::Object:
-      fail("an object cannot be given a value; set its properties");
+      if (!info.setObject) fail("an object cannot be given a value; set its properties");
+      if (value.kind != Kind::Ident) fail("component name expected");
+      references_.push_back(Reference{&object, &info, value.text, line});
+      return;
     }
   }
 
@@ -171,6 +199,7 @@ private:
 
   TComponent& root_;
   std::vector<TComponent*> loaded_;
+  std::vector<Reference> references_;
 };
 
 } // namespace

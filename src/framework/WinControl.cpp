@@ -5,6 +5,8 @@
 #include <windowsx.h>
 
 #include "core/Errors.h"
+#include "framework/Forms.h"
+#include "framework/Menus.h"
 #include "framework/OptionalApis.h"
 #include "framework/WindowClasses.h"
 
@@ -303,6 +305,8 @@ void TWinControl::Dispatch(TMessage& message) {
   case WM_SIZE: WMSize(message); return;
   case WM_WINDOWPOSCHANGED: WMWindowPosChanged(message); return;
   case WM_NCDESTROY: WMNCDestroy(message); return;
+  case WM_CONTEXTMENU: WMContextMenu(message); return;
+  case WM_SYSCHAR: WMSysChar(message); return;
   case WM_CAPTURECHANGED: mouseControl_ = nullptr; break;
   case WM_MOUSELEAVE: WMMouseLeave(message); return;
   case WM_MOUSEMOVE:
@@ -419,6 +423,45 @@ void TWinControl::WMNCDestroy(TMessage& message) {
   if (pointerWindow == this) pointerWindow = nullptr;
   NoteControlWindow(handle_, nullptr);
   handle_ = nullptr;
+}
+
+void TWinControl::WMContextMenu(TMessage& message) {
+  POINT screen{GET_X_LPARAM(message.LParam), GET_Y_LPARAM(message.LParam)};
+  bool fromKeyboard = screen.x == -1 && screen.y == -1;
+  TControl* target = this;
+  if (fromKeyboard) {
+    // The menu key: the menu opens at the control's middle.
+    POINT middle{ClientWidth() / 2, ClientHeight() / 2};
+    ClientToScreen(handle_, &middle);
+    screen = middle;
+  } else {
+    POINT client = screen;
+    ScreenToClient(handle_, &client);
+    RECT area = ClientRect();
+    if (!PtInRect(&area, client)) {
+      DefaultHandler(message); // the frame's own menu (the system menu on the caption)
+      return;
+    }
+    if (TControl* child = ControlAtPos(client); child && child->PopupMenu()) target = child;
+  }
+  TPopupMenu* menu = target->PopupMenu();
+  if (!menu || !menu->AutoPopup()) {
+    DefaultHandler(message); // a child window's default asks its parent
+    return;
+  }
+  menu->SetPopupComponent(target);
+  menu->Popup(screen.x, screen.y);
+  message.Result = 0;
+}
+
+void TWinControl::WMSysChar(TMessage& message) {
+  TForm* form = GetParentForm(this);
+  if (form && form->HandleAllocated() &&
+      SendMessageA(form->Handle(), CM_DIALOGCHAR, message.WParam, message.LParam) != 0) {
+    message.Result = 0;
+    return;
+  }
+  DefaultHandler(message);
 }
 
 bool TWinControl::RouteMouseToChild(TMessage& message) {
