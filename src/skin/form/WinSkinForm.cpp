@@ -16,6 +16,8 @@
 #include "skin/form/MdiClientHook.h"
 #include "skin/form/SkinManage.h"
 #include "skin/form/SystemMenu.h"
+#include "core/menus/MenuBarLayout.h"
+#include "skin/menus/MenuFonts.h"
 #include "skin/menus/MenuItemPainter.h"
 #include "skin/menus/WinSkinMenu.h"
 
@@ -91,6 +93,11 @@ void TWinSkinForm::InitForForm(TSkinData* skinData, TForm* form) {
   savedColor_ = form->Color();
   colorSaved_ = true;
   form->SetColor(static_cast<TColor>(skinData->ColourButtonFace));
+  // The menu's items are drawn by the skin's item painter.
+  if (InSet(skinData->SkinControls(), xcMenuItem) && form->Menu() && !form->Menu()->OwnerDraw()) {
+    form->Menu()->SetOwnerDraw(true);
+    madeOwnerDraw_ = true;
+  }
 }
 
 void TWinSkinForm::InitForWindow(TSkinData* skinData) { PrepareSkin(skinData); }
@@ -274,8 +281,8 @@ void TWinSkinForm::TakeMenuOver() {
 void TWinSkinForm::FreeSkinMenu(bool giveBack) {
   if (!skinMenu_) return;
   if (giveBack && state_ != lsNcDestroying && window_ && IsWindow(window_)) skinMenu_->GiveMenuBack();
-  else if (skinMenu_->Menu() && (!window_ || !IsWindow(window_) || GetMenu(window_) != skinMenu_->Menu()))
-    DestroyMenu(skinMenu_->Menu());
+  else if (!form_ && skinMenu_->Menu() && (!window_ || !IsWindow(window_) || GetMenu(window_) != skinMenu_->Menu()))
+    DestroyMenu(skinMenu_->Menu()); // a framework form's menu is its menu component's
   skinMenu_.reset();
 }
 
@@ -326,6 +333,8 @@ void TWinSkinForm::RestoreWindow() {
   ReleaseWindow();
   if (!window_ || !IsWindow(window_)) return;
   if (form_ && colorSaved_ && state_ != lsNcDestroying) form_->SetColor(savedColor_);
+  if (form_ && madeOwnerDraw_ && form_->Menu()) form_->Menu()->SetOwnerDraw(false);
+  madeOwnerDraw_ = false;
   if (!frameSkinning_) {
     RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
     return;
@@ -663,7 +672,10 @@ LRESULT TWinSkinForm::OnMenuItem(UINT msg, WPARAM wParam, LPARAM lParam) {
   const bool measure = msg == WM_MEASUREITEM;
   const UINT type = measure ? reinterpret_cast<MEASUREITEMSTRUCT*>(lParam)->CtlType : reinterpret_cast<DRAWITEMSTRUCT*>(lParam)->CtlType;
   const UINT id = measure ? reinterpret_cast<MEASUREITEMSTRUCT*>(lParam)->itemID : reinterpret_cast<DRAWITEMSTRUCT*>(lParam)->itemID;
-  if (type != ODT_MENU || !(skinMenu_ || GetMenu(window_)) || (id >= 1 && id <= 4095)) return Default(msg, wParam, lParam);
+  if (type != ODT_MENU) return Default(msg, wParam, lParam);
+  if (TMenuItem* item = form_ && form_->Menu() ? form_->Menu()->FindItem(id, fkCommand) : nullptr)
+    return FrameworkMenuItem(*item, msg, lParam);
+  if (!(skinMenu_ || GetMenu(window_)) || (id >= 1 && id <= 4095)) return Default(msg, wParam, lParam);
   wchar_t text[80] = {};
   MENUITEMINFOW info{};
   info.cbSize = sizeof info;
@@ -689,6 +701,49 @@ LRESULT TWinSkinForm::OnMenuItem(UINT msg, WPARAM wParam, LPARAM lParam) {
   look.selected = (d.itemState & ODS_SELECTED) != 0;
   look.rightToLeft = rightToLeft_ || (info.fType & MFT_RIGHTORDER);
   itemPainter_->Draw(d, look, *skinData_, BindItemBackground(menu));
+  return TRUE;
+}
+
+// An item of the form's menu: it measures itself (without its own measure handler), the skin
+// adds its room; drawing is the skin's, from the item's caption and state.
+LRESULT TWinSkinForm::FrameworkMenuItem(TMenuItem& item, UINT msg, LPARAM lParam) {
+  TMainMenu& menu = *form_->Menu();
+  const TDataSkinObject* element = skinData_->MenuItem && !skinData_->MenuItem->Bitmap.Empty() ? skinData_->MenuItem.get() : nullptr;
+  if (msg == WM_MEASUREITEM) {
+    auto& m = *reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
+    TMenuMeasureItemEvent own = item.OnMeasureItem();
+    item.SetOnMeasureItem(nullptr);
+    int width = static_cast<int>(m.itemWidth), height = static_cast<int>(m.itemHeight);
+    HDC dc = GetDC(nullptr);
+    HGDIOBJ old = SelectObject(dc, MenuFont());
+    item.MeasureItem(dc, width, height);
+    SelectObject(dc, old);
+    ReleaseDC(nullptr, dc);
+    item.SetOnMeasureItem(std::move(own));
+    m.itemWidth = static_cast<UINT>(FrameworkMenuItemWidth(width, element, menu.Images() != nullptr));
+    m.itemHeight = static_cast<UINT>(height);
+    return TRUE;
+  }
+  const auto& d = *reinterpret_cast<DRAWITEMSTRUCT*>(lParam);
+  MenuItemLook look;
+  const std::string caption = item.Caption();
+  look.caption.assign(caption.begin(), caption.end());
+  if (!caption.empty()) {
+    std::wstring wide(caption.size(), L'\0');
+    wide.resize(static_cast<size_t>(MultiByteToWideChar(CP_ACP, 0, caption.data(), static_cast<int>(caption.size()), &wide[0],
+                                                        static_cast<int>(wide.size()))));
+    look.caption = wide;
+  }
+  const std::string keys = ShortCutToText(item.ShortCut());
+  look.shortcut.assign(keys.begin(), keys.end());
+  look.enabled = item.Enabled() && !(d.itemState & (ODS_GRAYED | ODS_DISABLED));
+  look.checked = item.Checked();
+  look.isDefault = item.Default();
+  look.selected = (d.itemState & ODS_SELECTED) != 0;
+  look.image = item.ImageIndex();
+  look.images = menu.Images();
+  look.rightToLeft = menu.IsRightToLeft();
+  itemPainter_->Draw(d, look, *skinData_, BindItemBackground(reinterpret_cast<HMENU>(d.hwndItem)));
   return TRUE;
 }
 

@@ -27,6 +27,7 @@ class TSkinSystemMenu;
 class TMdiClientHook;
 class TSkinControl;
 class TWinSkinMenu;
+class TMenuItem;
 class TMenuItemPainter;
 
 // Messages of the form skinner, besides the manager's.
@@ -176,6 +177,7 @@ private:
   LRESULT OnGetMinMaxInfo(WPARAM wParam, LPARAM lParam);
   LRESULT OnMenuChanged(WPARAM wParam, LPARAM lParam);
   LRESULT OnMenuItem(UINT msg, WPARAM wParam, LPARAM lParam);
+  LRESULT FrameworkMenuItem(TMenuItem& item, UINT msg, LPARAM lParam);
   // Takes the window's native menu over into a skinned bar (made when there is none yet).
   void TakeMenuOver();
   void FreeSkinMenu(bool giveBack);
@@ -226,6 +228,7 @@ private:
   std::unique_ptr<TWinSkinMenu> skinMenu_;
   std::unique_ptr<TMenuItemPainter> itemPainter_;
   bool menuTracking_ = false;
+  bool madeOwnerDraw_ = false;
   HMENU currentPopup_ = nullptr;
 };
 

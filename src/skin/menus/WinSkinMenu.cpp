@@ -6,6 +6,7 @@
 #include "core/image/PixelOps.h"
 #include "core/menus/MenuBarLayout.h"
 #include "core/menus/MenuComposer.h"
+#include "framework/Forms.h"
 #include "skin/data/WinSkinData.h"
 #include "skin/form/SkinManage.h"
 #include "skin/form/WinSkinForm.h"
@@ -35,6 +36,14 @@ struct Tracking {
 };
 Tracking tracking;
 
+std::wstring Wide(const std::string& text) {
+  if (text.empty()) return std::wstring();
+  std::wstring wide(text.size(), L'\0');
+  wide.resize(static_cast<size_t>(MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), &wide[0],
+                                                      static_cast<int>(wide.size()))));
+  return wide;
+}
+
 wchar_t Lower(wchar_t c) { return static_cast<wchar_t>(reinterpret_cast<UINT_PTR>(CharLowerW(reinterpret_cast<LPWSTR>(static_cast<UINT_PTR>(c))))); }
 
 // The accelerator of a caption: the character after a single '&', or 0.
@@ -61,6 +70,9 @@ void TWinSkinMenu::BuildMenuButtons() {
   HWND window = form_.Window();
   if (HMENU current = GetMenu(window)) menu_ = current;
   if (!menu_) return;
+  // A framework form's items are looked up by command for their captions and states.
+  TMainMenu* framework = form_.Form() ? form_.Form()->Menu() : nullptr;
+  if (form_.Form() && !framework) return;
   form_.CaptionButtons().ClearHot();
   buttons_.clear();
   rightToLeft_ = form_.RightToLeft();
@@ -80,6 +92,12 @@ void TWinSkinMenu::BuildMenuButtons() {
     button->Command = static_cast<int>(info.wID);
     button->Caption = text;
     if (info.fType & MFT_RIGHTORDER) rightToLeft_ = true;
+    if (TMenuItem* item = framework ? framework->FindItem(info.wID, fkCommand) : nullptr) {
+      button->Caption = Wide(item->Caption());
+      button->Enabled = item->Enabled();
+      button->Item = item;
+      button->SubMenu = item->Count() > 0 ? item->Handle() : nullptr;
+    }
     buttons_.push_back(std::move(button));
   }
   rects_.assign(buttons_.size(), Rect{});

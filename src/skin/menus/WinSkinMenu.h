@@ -18,6 +18,7 @@
 namespace vcu {
 
 class Bitmap;
+class TMenuItem;
 class TWinSkinForm;
 class TWinSkinMenu;
 
@@ -34,6 +35,8 @@ public:
   bool Enabled = true;
   HMENU SubMenu = nullptr;
   int Command = 0;
+  // The framework menu item the button stands for, or null.
+  TMenuItem* Item = nullptr;
 
 private:
   TWinSkinMenu& menu_;
