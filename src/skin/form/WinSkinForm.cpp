@@ -272,6 +272,11 @@ void TWinSkinForm::ReleaseWindow() {
 void TWinSkinForm::TakeMenuOver() {
   if (!skinMenu_) skinMenu_ = std::make_unique<TWinSkinMenu>(*this);
   skinMenu_->BuildMenuButtons();
+  // A framework form without a menu component keeps a native menu of its own.
+  if (GetMenu(window_)) {
+    if (!skinMenu_->Count()) skinMenu_.reset();
+    return;
+  }
   menuHeight_ = GetSystemMetrics(SM_CYMENU);
   painter_->Invalidate();
 }
