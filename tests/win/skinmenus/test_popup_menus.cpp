@@ -1,7 +1,8 @@
 // Popup menu windows under the skin: a context menu's window is subclassed and painted from
 // the skin's menu background, and its skinner is gone from the register when it closes; the
 // skinned system menu's items are drawn by the item painter on that background and its Close,
-// Minimise and Restore work; a thousand openings leave the GUI object counts flat.
+// Minimise and Restore work; a plain window's owner-drawn items beyond its own commands are
+// measured and drawn by the skin; a thousand openings leave the GUI object counts flat.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -135,6 +136,101 @@ TEST_F(PopupMenus, SkinnedSystemMenuItemsAreDrawnOnTheBackgroundAndItsCommandsWo
   ASSERT_TRUE(PumpUntil([&] { return !IsWindow(window_); }, "closed from the skinned menu"));
   window_ = nullptr;
   EXPECT_TRUE(Manager().PopupMenus().empty());
+}
+
+// A plain window's owner-drawn items beyond its own command range are the skin's: measured
+// from their text and drawn on the popup's background in the item element's frame (the
+// selected one in the selected frame).
+TEST_F(PopupMenus, PlainWindowsOwnerDrawnSystemRangeItemsAreMeasuredAndDrawnByTheSkin) {
+  CreateMenuWindow();
+  SkinMenuWindow();
+  HMENU popup = CreatePopupMenu();
+  const wchar_t* texts[] = {L"Skinned first", L"Skinned second item"};
+  for (UINT i = 0; i < 2; ++i) {
+    MENUITEMINFOW info{};
+    info.cbSize = sizeof info;
+    info.fMask = MIIM_FTYPE | MIIM_ID | MIIM_STRING;
+    info.fType = MFT_OWNERDRAW;
+    info.wID = 0x5001 + i;
+    info.dwTypeData = const_cast<wchar_t*>(texts[i]);
+    InsertMenuItemW(popup, i, TRUE, &info);
+  }
+  int checked = 0, differences = 0;
+  RECT first{};
+  MenuScript script({[] { PressMenuKey(VK_DOWN); },
+                     [&] {
+                       const auto open = OpenMenuWindows();
+                       if (open.empty()) return;
+                       RedrawWindow(open.front(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+                       const Bitmap shown = ReadWholeWindow(open.front());
+                       Bitmap background(shown.Width(), shown.Height());
+                       ComposeMenuBackground(background, *data_.MenuBackground);
+                       RECT window{};
+                       GetWindowRect(open.front(), &window);
+                       for (int i = 0; i < 2; ++i) {
+                         RECT item{};
+                         GetMenuItemRect(nullptr, popup, static_cast<UINT>(i), &item);
+                         if (i == 0) first = item;
+                         const int x = item.left - window.left, y = item.top - window.top;
+                         const int w = item.right - item.left, h = item.bottom - item.top;
+                         const bool selected = GetMenuState(popup, static_cast<UINT>(i), MF_BYPOSITION) & MF_HILITE;
+                         Bitmap expected(w, h);
+                         ComposeMenuItemGround(expected, &background, Rect{x, y, x + w, y + h}, data_.ColourMenu);
+                         ComposeMenuItemFrame(expected, *data_.MenuItem, selected);
+                         Bitmap got(w, h);
+                         CopyPixels(got, 0, 0, shown, Rect{x, y, x + w, y + h});
+                         differences += RowDifferences(got, expected, 0, 0, w) + RowDifferences(got, expected, h - 1, 0, w);
+                         ++checked;
+                       }
+                     }});
+  POINT at{150, 150};
+  ClientToScreen(window_, &at);
+  TrackPopupMenu(popup, TPM_LEFTALIGN | TPM_TOPALIGN, at.x, at.y, 0, window_, nullptr);
+  DestroyMenu(popup);
+  EXPECT_EQ(checked, 2);
+  EXPECT_EQ(differences, 0);
+  EXPECT_GT(first.right - first.left, 0);
+}
+
+// The size the skin asks for such an item: its text in the menu font, 26 more and the item
+// element's left slice; its requested height plus 4, or 8 for an item without text.
+TEST_F(PopupMenus, PlainWindowsOwnerDrawnItemsAreMeasuredFromTheirText) {
+  CreateMenuWindow();
+  SkinMenuWindow();
+  HMENU popup = CreatePopupMenu();
+  MENUITEMINFOW info{};
+  info.cbSize = sizeof info;
+  info.fMask = MIIM_FTYPE | MIIM_ID | MIIM_STRING;
+  info.fType = MFT_OWNERDRAW;
+  info.wID = 0x5001;
+  info.dwTypeData = const_cast<wchar_t*>(L"Measured item\tCtrl+M");
+  InsertMenuItemW(popup, 0, TRUE, &info);
+  info.fMask = MIIM_FTYPE | MIIM_ID;
+  info.wID = 0x5002;
+  InsertMenuItemW(popup, 1, TRUE, &info);
+  SendMessageW(window_, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(popup), 0);
+  MEASUREITEMSTRUCT text{ODT_MENU, 0, 0x5001, 0, 18, 0}, blank{ODT_MENU, 0, 0x5002, 0, 18, 0};
+  EXPECT_TRUE(SendMessageW(window_, WM_MEASUREITEM, 0, reinterpret_cast<LPARAM>(&text)));
+  SendMessageW(window_, WM_MEASUREITEM, 0, reinterpret_cast<LPARAM>(&blank));
+  DestroyMenu(popup);
+
+  HDC dc = GetDC(nullptr);
+  NONCLIENTMETRICSW metrics{};
+  metrics.cbSize = sizeof metrics;
+  SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
+  HFONT font = CreateFontIndirectW(&metrics.lfMenuFont);
+  HGDIOBJ old = SelectObject(dc, font);
+  RECT r{0, 0, 0, 0};
+  DrawTextW(dc, L"Measured item\tCtrl+M", -1, &r, DT_CALCRECT | DT_SINGLELINE | DT_EXPANDTABS);
+  SelectObject(dc, old);
+  DeleteObject(font);
+  ReleaseDC(nullptr, dc);
+  EXPECT_EQ(static_cast<int>(text.itemWidth), r.right + 26 + data_.MenuItem->LeftWidth);
+  EXPECT_EQ(text.itemHeight, 22u);
+  EXPECT_EQ(blank.itemHeight, 8u);
+  MEASUREITEMSTRUCT own{ODT_MENU, 0, 101, 0, 18, 0};
+  SendMessageW(window_, WM_MEASUREITEM, 0, reinterpret_cast<LPARAM>(&own));
+  EXPECT_EQ(own.itemWidth, 0u) << "the window's own commands are the window's to measure";
 }
 
 TEST_F(PopupMenus, AThousandOpeningsLeaveTheGuiObjectCountsFlat) {
