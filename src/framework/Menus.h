@@ -18,6 +18,7 @@
 namespace vcu {
 
 class TMenu;
+class TMenuItem;
 
 // A key with its modifiers: the virtual key in the low byte, plus these bits.
 using TShortCut = std::uint16_t;
@@ -51,7 +52,7 @@ using TMenuMeasureItemEvent = std::function<void(TObject* sender, HDC dc, int& w
 using TMenuDrawItemEvent = std::function<void(TObject* sender, HDC dc, const RECT& rect, UINT state)>;
 // Told after a change: the item that changed (null: the whole menu) and whether the native
 // menu was rebuilt.
-using TMenuChangeEvent = std::function<void(TObject* sender, class TMenuItem* source, bool rebuild)>;
+using TMenuChangeEvent = std::function<void(TObject* sender, TMenuItem* source, bool rebuild)>;
 
 class TMenuItem : public TComponent {
 public:

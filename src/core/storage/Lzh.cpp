@@ -32,6 +32,15 @@ public:
       Refill();
   }
 
+  // While 8 input bytes are left, tops the buffer up to at least 56 bits every time, needed or
+  // not: whether a symbol needs it depends on the bits, so a test would be mispredicted often.
+  bool Ensure56IfWordLeft() {
+    if (end_ - next_ < 8)
+      return false;
+    LoadWord();
+    return true;
+  }
+
   // The buffered bits, first bit highest; only the top `count` of them are valid.
   std::uint64_t Window() const { return buffer_; }
 
@@ -47,14 +56,7 @@ private:
   // following input (the 8-byte load takes 7 bytes); OR-ing that input again changes nothing.
   void Refill() {
     if (end_ - next_ >= 8) {
-      std::uint64_t word = 0;
-      for (int i = 0; i < 8; ++i) // big-endian load; compilers fold it into one
-        word = word << 8 | next_[i];
-      buffer_ |= word >> count_;
-      const unsigned taken = (63 - count_) >> 3;
-      next_ += taken;
-      count_ += taken * 8;
-      loaded_ += taken * 8;
+      LoadWord();
       return;
     }
     while (count_ <= 56) {
@@ -63,6 +65,19 @@ private:
       count_ += 8;
       loaded_ += 8;
     }
+  }
+
+  // Needs 8 bytes of input left. Takes whole bytes while they fit (none when 56 or more bits
+  // are buffered).
+  void LoadWord() {
+    std::uint64_t word = 0;
+    for (int i = 0; i < 8; ++i) // big-endian load; compilers fold it into one
+      word = word << 8 | next_[i];
+    buffer_ |= word >> count_;
+    const unsigned taken = (63 - count_) >> 3;
+    next_ += taken;
+    count_ += taken * 8;
+    loaded_ += taken * 8;
   }
 
   const std::uint8_t* next_;
@@ -83,21 +98,39 @@ constexpr unsigned kMaxPositionBits = 14;
 // One symbol and one position fit in what Ensure guarantees, so each step checks once.
 static_assert(kMaxCodeLength + kMaxPositionBits <= 56, "one refill per symbol");
 
+// Stops the compiler from folding `p` back into the index of the load that uses it.
+template <typename T>
+inline void KeepApart(T*& p) {
+#if defined(__GNUC__)
+  __asm__("" : "+r"(p));
+#else
+  (void)p;
+#endif
+}
+
 // Walks the tree from the root on the buffered bits, takes the bits it used and counts the
 // symbol, handing the tree the nodes it passed.
 int DecodeSymbol(AdaptiveTree& tree, BitReader& in) {
   std::uint16_t path[32]; // the depth stays below kMaxCodeLength; the mask only keeps it safe
+  const std::uint16_t* const son = tree.Sons();
   std::uint64_t bits = in.Window();
-  unsigned depth = 0;
-  unsigned children = tree.Son(kRoot); // the first child of the node reached so far
-  do {
-    const unsigned node = children + static_cast<unsigned>(bits >> 63);
+  const AdaptiveTree::Route& route =
+      tree.RouteFor(static_cast<unsigned>(bits >> (64 - AdaptiveTree::kRouteBits)));
+  std::memcpy(path, route.path, sizeof route.path);
+  std::size_t depth = route.depth;
+  bits <<= depth;
+  std::size_t children = route.children; // the first child of the node reached so far
+  while (children < static_cast<std::size_t>(kTreeSize)) {
+    // The bit picks the row before the lookup, so each level waits on one load only.
+    const std::size_t bit = static_cast<std::size_t>(bits >> 63);
     bits <<= 1;
-    path[depth & 31] = static_cast<std::uint16_t>(node);
+    path[depth & 31] = static_cast<std::uint16_t>(children + bit);
     ++depth;
-    children = tree.Son(static_cast<int>(node));
-  } while (children < static_cast<unsigned>(kTreeSize));
-  in.Skip(depth);
+    const std::uint16_t* row = son + bit;
+    KeepApart(row);
+    children = row[children];
+  }
+  in.Skip(static_cast<unsigned>(depth));
   const int symbol = static_cast<int>(children) - kTreeSize;
   if (depth <= 32)
     tree.UpdateAlongPath(symbol, path, static_cast<int>(depth));
@@ -116,9 +149,9 @@ unsigned DecodePosition(BitReader& in) {
   return static_cast<unsigned>(kPositionCode.code[first8]) << 6 | lower;
 }
 
-// The output holds this many bytes past the last match, so that copies may move 8 bytes at a
-// time and overshoot.
-constexpr std::size_t kCopySlack = 8;
+// The output holds this many bytes past the last match, so that copies may move 32 bytes for
+// a short match and overshoot.
+constexpr std::size_t kCopySlack = 32;
 
 // The byte the window holds `before` (1..4096) places ahead of the first output byte, while
 // the output has not yet reached it: the window starts with 4,036 blanks, and the 60 places
@@ -131,7 +164,8 @@ inline std::uint8_t InitialWindowByte(std::size_t before) {
 // Copies a match of `count` bytes starting `distance` (1..4096) bytes back into the flat
 // output (no window ring: everything produced so far is still there). The source may overlap
 // what the copy produces, which repeats the bytes: from 8 bytes back on, each 8-byte step
-// reads only bytes written before it. Steps may write up to 7 bytes past the match.
+// reads only bytes written before it, and from 16 bytes back on each 16-byte step does.
+// Steps may write up to 29 bytes past the match (32 for one of 3 bytes, less its length).
 inline void CopyMatch(std::uint8_t* out, std::size_t produced, unsigned distance, unsigned count) {
   std::uint8_t* to = out + produced;
   if (distance > produced) { // only in the first 4 KB of output
@@ -144,21 +178,31 @@ inline void CopyMatch(std::uint8_t* out, std::size_t produced, unsigned distance
   if (distance < 8) {
     // A short repeat (a run of one pixel colour, say): write its first bytes one by one up to
     // a whole number of repeats spanning at least 8 bytes; from there on the bytes repeat
-    // with that longer distance too, which the 8-byte steps can take.
-    const unsigned period = (8 + distance - 1) / distance * distance; // 8..14
-    const unsigned head = count < period ? count : period;
+    // with that longer distance too, which the 8-byte steps can take. Bytes written past the
+    // match are overwritten later.
+    static constexpr std::uint8_t kPeriod[8] = {0, 8, 8, 9, 8, 10, 12, 14};
+    const unsigned period = kPeriod[distance];
     const std::uint8_t* from = to - distance;
-    for (unsigned k = 0; k < head; ++k)
+    for (unsigned k = 0; k < period; ++k)
       to[k] = from[k];
-    if (count == head)
+    if (count <= period)
       return;
-    to += head;
-    count -= head;
+    to += period;
+    count -= period;
     distance = period;
   }
   const std::uint8_t* from = to - distance;
-  for (unsigned k = 0; k < count; k += 8)
-    std::memcpy(to + k, from + k, 8);
+  if (distance >= 16) {
+    // Most matches are at most 32 bytes long: two steps, whatever the length, spare them a
+    // loop whose end the processor cannot foresee.
+    std::memcpy(to, from, 16);
+    std::memcpy(to + 16, from + 16, 16);
+    for (unsigned k = 32; k < count; k += 16)
+      std::memcpy(to + k, from + k, 16);
+  } else {
+    for (unsigned k = 0; k < count; k += 8)
+      std::memcpy(to + k, from + k, 8);
+  }
 }
 
 } // namespace
@@ -180,7 +224,8 @@ ByteBuffer TLZH::Decode(std::int32_t length, const std::uint8_t* input, std::siz
   const std::size_t wanted = static_cast<std::size_t>(length);
   std::size_t produced = 0;
   while (produced < wanted) {
-    in.Ensure(kMaxCodeLength + kMaxPositionBits);
+    if (!in.Ensure56IfWordLeft())
+      in.Ensure(kMaxCodeLength + kMaxPositionBits);
     const int symbol = DecodeSymbol(*tree, in);
     if (symbol < 256) {
       data[produced++] = static_cast<std::uint8_t>(symbol);

@@ -6,6 +6,10 @@ namespace vcu {
 namespace lzh {
 
 void AdaptiveTree::Start() {
+  for (int i = 0; i < kTreeSize; ++i)
+    readByRoutes_[i] = 0;
+  routeStamp_ = 0;
+  routesStale_ = true;
   for (int i = 0; i < kSymbolCount; ++i) {
     freq_[i] = 1;
     son_[i] = static_cast<std::uint16_t>(i + kTreeSize);
@@ -50,6 +54,34 @@ void AdaptiveTree::Rebuild() {
     if (s < kTreeSize)
       prnt_[s + 1] = static_cast<std::uint16_t>(i);
   }
+  routesStale_ = true;
+}
+
+void AdaptiveTree::BuildRoutes() {
+  // After 65,535 builds old marks could pass for new ones; that would only cost needless
+  // rebuilds, as every node read below gets the new stamp, but clearing them is cheap.
+  if (++routeStamp_ == 0) {
+    for (int i = 0; i < kTreeSize; ++i)
+      readByRoutes_[i] = 0;
+    routeStamp_ = 1;
+  }
+  // Each entry walked on its own: the nodes are written straight into it, and the few
+  // hundred steps cost less than any bookkeeping that would share them.
+  for (unsigned first = 0; first < (1u << kRouteBits); ++first) {
+    Route& route = routes_[first];
+    unsigned children = son_[kRoot];
+    unsigned depth = 0;
+    while (depth < static_cast<unsigned>(kRouteBits) &&
+           children < static_cast<unsigned>(kTreeSize)) {
+      const unsigned node = children + ((first >> (kRouteBits - 1 - depth)) & 1);
+      route.path[depth++] = static_cast<std::uint16_t>(node);
+      readByRoutes_[node] = routeStamp_;
+      children = son_[node];
+    }
+    route.depth = static_cast<std::uint16_t>(depth);
+    route.children = static_cast<std::uint16_t>(children);
+  }
+  routesStale_ = false;
 }
 
 } // namespace lzh

@@ -56,22 +56,41 @@ public:
   }
 
   std::uint16_t Son(int node) const { return son_[node]; }
+  const std::uint16_t* Sons() const { return son_; }
+
+  // The first kRouteBits levels of the walk from the root, looked up by the next kRouteBits
+  // bits: the nodes passed, how many (fewer when a leaf comes first), and the first child of
+  // the last one (a value from kTreeSize on when that node is a leaf). The nodes near the root
+  // hold the largest counts and trade places rarely, so the table is rebuilt only when a swap
+  // moved one of the nodes it read.
+  static constexpr int kRouteBits = 5;
+  struct Route {
+    std::uint16_t path[6];
+    std::uint16_t depth;
+    std::uint16_t children;
+  };
+  static_assert(kRouteBits <= 6, "a route's nodes fit its path");
+  const Route& RouteFor(unsigned firstBits) {
+    if (routesStale_)
+      BuildRoutes();
+    return routes_[firstBits];
+  }
   std::uint16_t Parent(int node) const { return prnt_[node]; }
   std::uint16_t Frequency(int node) const { return freq_[node]; }
   int LeafOf(int symbol) const { return prnt_[symbol + kTreeSize]; }
 
 private:
-  static constexpr int kSentinelCount = 8;
-
   // Raises the counts from node n up to the root, swapping where the order would break.
   void ClimbFrom(int n) {
-    do {
+    while (n != kRoot) {
       const std::uint16_t k = ++freq_[n];
       if (k > freq_[n + 1])
         n = SwapUp(n, k);
       n = prnt_[n];
-    } while (n != 0);
+    }
+    ++freq_[kRoot];
   }
+
   // Node n's count has just become k and now exceeds its right neighbour's: n trades places
   // with the last node whose count is still below k. Returns where n's subtree went.
   int SwapUp(int n, std::uint16_t k) {
@@ -79,22 +98,25 @@ private:
     freq_[n] = freq_[l];
     freq_[l] = k;
 
+    // An inner node's two children both get the new parent; a leaf's one entry is simply
+    // written twice, which spares a branch on what the node is.
     const int a = son_[n];
     prnt_[a] = static_cast<std::uint16_t>(l);
-    if (a < kTreeSize)
-      prnt_[a + 1] = static_cast<std::uint16_t>(l);
+    prnt_[a + (a < kTreeSize)] = static_cast<std::uint16_t>(l);
 
     const int b = son_[l];
     son_[l] = static_cast<std::uint16_t>(a);
     prnt_[b] = static_cast<std::uint16_t>(n);
-    if (b < kTreeSize)
-      prnt_[b + 1] = static_cast<std::uint16_t>(n);
+    prnt_[b + (b < kTreeSize)] = static_cast<std::uint16_t>(n);
     son_[n] = static_cast<std::uint16_t>(b);
+    routesStale_ |= (readByRoutes_[n] == routeStamp_) | (readByRoutes_[l] == routeStamp_);
     return l;
   }
   // The last node from `from` on whose count is below k (freq_[from] is). Runs of equal
   // counts are long in data without pattern, so eight counts are compared at a time where
-  // the target has the instructions; the sentinel ends the scan either way.
+  // the target has the instructions; the sentinel ends the scan either way. (A table of where
+  // each count's run ends would spare the scan, but keeping it costs two stores on every step
+  // of every climb, far more than the scans: swaps are ten times rarer than steps.)
   int LastBelow(int from, std::uint16_t k) const {
 #if defined(__SSE2__)
     const __m128i limit = _mm_set1_epi16(static_cast<short>(k));
@@ -115,12 +137,19 @@ private:
 #endif
   }
   void Rebuild();
+  void BuildRoutes();
 
+  static constexpr int kSentinelCount = 8;
   // + the sentinel 0xFFFF that stops the scans, and more of it so that eight counts read
   // together from the last node on stay inside the array.
   std::uint16_t freq_[kTreeSize + kSentinelCount];
   std::uint16_t son_[kTreeSize];
   std::uint16_t prnt_[kTreeSize + kSymbolCount];
+  Route routes_[1 << kRouteBits] = {}; // path entries past a route's depth are copied unread
+  // The nodes whose son_ the routes were made from hold the stamp of the build that read them.
+  std::uint16_t readByRoutes_[kTreeSize];
+  std::uint16_t routeStamp_ = 0;
+  bool routesStale_ = true;
 };
 
 } // namespace lzh

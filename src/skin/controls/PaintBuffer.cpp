@@ -1,5 +1,7 @@
 #include "skin/controls/PaintBuffer.h"
 
+#include "core/image/Blit.h"
+#include "core/image/Transparency.h"
 #include "skin/data/DibBitmap.h"
 
 namespace vcu {
@@ -28,6 +30,13 @@ HDC TPaintBuffer::Prepare(int width, int height) {
 Bitmap& TPaintBuffer::Pixels() {
   GdiFlush();
   return pixels_;
+}
+
+void TPaintBuffer::Compose(const Bitmap& image, int x, int y, bool keyed) {
+  if (pixels_.Empty() || image.Empty()) return;
+  Bitmap& target = Pixels();
+  if (keyed) DrawTransparent(target, RectOfSize(x, y, image.Width(), image.Height()), image, kKeyColour);
+  else CopyPixels(target, x, y, image, Rect{0, 0, image.Width(), image.Height()});
 }
 
 void TPaintBuffer::CopyTo(HDC dc, int x, int y) const {

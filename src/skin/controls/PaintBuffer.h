@@ -22,6 +22,9 @@ public:
   HDC DC() const { return dc_; }
   // The pixels, for the core's composition; GDI's pending drawing is flushed first.
   Bitmap& Pixels();
+  // Puts an image (a cached frame) into the pixels with its top-left corner at (x, y),
+  // unscaled; keyed: magenta pixels leave what is under them.
+  void Compose(const Bitmap& image, int x, int y, bool keyed);
   int Width() const { return pixels_.Width(); }
   int Height() const { return pixels_.Height(); }
   // One block transfer of the whole buffer to (x, y) of dc.

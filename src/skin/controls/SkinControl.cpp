@@ -35,9 +35,10 @@ const TClassInfo& TSkinControl::ClassInfo() {
   return info;
 }
 
-TSkinControl::TSkinControl(TComponent* owner) : TComponent(owner) {}
+TSkinControl::TSkinControl(TComponent* owner) : TComponent(owner), alive_(std::make_shared<bool>(true)) {}
 
 TSkinControl::~TSkinControl() {
+  *alive_ = false;
   Destroying();
   Unhook();
   if (form_) form_->RemoveControl(this);
@@ -59,10 +60,11 @@ void TSkinControl::JoinForm(TWinSkinForm* form) {
 void TSkinControl::HookHost() {
   if (!host_ || hooked_) return;
   hookId_ = host_->WindowProc.Add([this](TMessage& message, const TWindowProcChain::Next& next) {
+    const std::shared_ptr<bool> alive = alive_;
     const TWindowProcChain::Next* outer = next_;
     next_ = &next;
     HookProc(message);
-    next_ = outer;
+    if (*alive) next_ = outer;
   });
   hooked_ = true;
 }
@@ -75,6 +77,7 @@ void TSkinControl::AttachControl(TWinSkinForm* form, TSkinData* skin, bool takeC
   if (!host_) return;
   handle_ = host_->Handle();
   unicode_ = IsWindowUnicode(handle_) != FALSE;
+  focused_ = GetFocus() == handle_;
   HookHost();
   JoinForm(form);
   if (ownsColor_) {
@@ -96,6 +99,7 @@ void TSkinControl::AttachWindow(HWND handle, TSkinData* skin, TWinSkinForm* form
   mode_ = 0;
   JoinForm(form);
   unicode_ = IsWindowUnicode(handle_) != FALSE;
+  focused_ = GetFocus() == handle_;
   caption_ = ReadWindowText();
   subclass_.Attach(handle_, [this](UINT msg, WPARAM wParam, LPARAM lParam) { return WindowHook(msg, wParam, lParam); });
   InvalidateRect(handle_, nullptr, TRUE);
@@ -133,6 +137,7 @@ LRESULT TSkinControl::WindowHook(UINT msg, WPARAM wParam, LPARAM lParam) {
 }
 
 void TSkinControl::HookProc(TMessage& message) {
+  FollowFocus(message.Msg);
   if (message.Msg == SKINMSG_ACTIVE) {
     active_ = static_cast<INT_PTR>(message.WParam) > 0;
     if (active_) Repaint();
@@ -143,8 +148,11 @@ void TSkinControl::HookProc(TMessage& message) {
     return;
   }
   if (BeforeMessage(message)) {
+    // The previous handler may run a modal loop in which skinning goes off and this object
+    // is freed; nothing of it may be touched then.
+    const std::shared_ptr<bool> alive = alive_;
     CallPrevious(message);
-    AfterMessage(message);
+    if (*alive) AfterMessage(message);
   }
 }
 
@@ -193,10 +201,17 @@ void TSkinControl::DrawControl(HDC, const RECT&) {}
 
 // ---- painting
 
+// The focus is followed through the focus messages, which every window gets, and read from
+// the system once at attach: asking the system at each paint costs a server round trip under
+// some window systems, several times a whole paint.
 void TSkinControl::ReadWindowState() {
   const LONG_PTR style = GetWindowLongPtrW(handle_, GWL_STYLE);
   enabled_ = (style & WS_DISABLED) == 0;
-  focused_ = GetFocus() == handle_;
+}
+
+void TSkinControl::FollowFocus(UINT msg) {
+  if (msg == WM_SETFOCUS) focused_ = true;
+  else if (msg == WM_KILLFOCUS) focused_ = false;
 }
 
 void TSkinControl::PaintWindow(HDC dc) {

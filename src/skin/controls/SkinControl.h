@@ -4,6 +4,7 @@
 // bare native window such as a message box's button (through a subclass of its window
 // procedure). It lets the window do its normal work and paints the skin's look over it, or in
 // place of it, from the active skin's elements and colours.
+#include <memory>
 #include <string>
 
 #include <windows.h>
@@ -26,6 +27,9 @@ class TWinSkinForm;
 // Private messages of the control skinners.
 constexpr UINT SKINMSG_ACTIVE = 0x3506;
 constexpr UINT SKINMSG_PRINT = 0xBC4A;
+// The lParam that marks SKINMSG_PRINT and SKINMSG_PRINTFRAME as the skin's own print requests,
+// and the answer of a skinner that served one.
+constexpr LPARAM kPrintAnswer = 0x41A2;
 
 // MouseState bits.
 constexpr unsigned kMouseHot = 1;
@@ -120,6 +124,7 @@ protected:
   void RequestMouseLeave();
 
   void SetMouseState(unsigned bits, bool on);
+  // enabled_ from the window's style; focused_ is kept up to date by the focus messages.
   void ReadWindowState();
 
   unsigned mouseState_ = 0;
@@ -147,6 +152,7 @@ protected:
 
 private:
   void HookProc(TMessage& message);
+  void FollowFocus(UINT msg);
   LRESULT WindowHook(UINT msg, WPARAM wParam, LPARAM lParam);
   void Unhook();
 
@@ -155,6 +161,8 @@ private:
   TWindowSubclass subclass_;
   // The chain behind this hook while a message of the host runs through it.
   const TWindowProcChain::Next* next_ = nullptr;
+  // False once this object is gone, for the handlers still on the stack.
+  std::shared_ptr<bool> alive_;
 };
 
 } // namespace vcu

@@ -1,15 +1,29 @@
 #include "skin/controls/SkinnerFactory.h"
 
+#include "skin/controls/SkinBox.h"
+#include "skin/controls/SkinButton.h"
+#include "skin/controls/SkinCheckBox.h"
 #include "skin/controls/SkinControl.h"
+#include "skin/controls/SkinEdit.h"
+#include "skin/controls/SkinGroupBox.h"
+#include "skin/controls/SkinRadioButton.h"
+#include "skin/controls/SkinScrollbar.h"
+#include "framework/Controls.h"
 
 namespace vcu {
 namespace {
 
 TSkinControl* BuiltInSkinner(SkinnerKind kind, TComponent* owner) {
   switch (kind) {
+  case SkinnerKind::Button: return new TSkinButton(owner);
+  case SkinnerKind::CheckBox: return new TSkinCheckBox(owner);
+  case SkinnerKind::RadioButton: return new TSkinRadioButton(owner);
+  case SkinnerKind::GroupBox: return new TSkinGroupBox(owner);
+  case SkinnerKind::Box: return new TSkinBox(owner);
+  case SkinnerKind::Edit: return new TSkinEdit(owner);
+  case SkinnerKind::Scrollbar: return new TSkinScrollbar(owner);
   default: return nullptr;
   }
-  (void)owner;
 }
 
 SkinnerMaker maker = &BuiltInSkinner;
@@ -26,6 +40,14 @@ SkinnerMaker SetSkinnerMaker(SkinnerMaker next) {
 
 void AttachSkinner(SkinnerKind kind, TSkinControl& skinner, TWinSkinForm* form, TSkinData* skin, bool takeColor) {
   switch (kind) {
+  case SkinnerKind::Scrollbar:
+    // A maker put in by a test may stand a plain skinner in for the scrolled kind.
+    if (auto* scrolled = dynamic_cast<TSkinScrollbar*>(&skinner)) {
+      scrolled->AttachScrolled(dynamic_cast<TWinControl*>(skinner.Owner()), skin, form);
+      return;
+    }
+    skinner.AttachControl(form, skin, takeColor);
+    return;
   default: skinner.AttachControl(form, skin, takeColor); return;
   }
 }

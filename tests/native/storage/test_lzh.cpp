@@ -204,6 +204,25 @@ TEST(LzhDecode, LengthZeroOrBelowProducesNothingAndReadsNothing) {
   }
 }
 
+// Each period from 1 to 40 bytes repeated for several lengths, between random bytes: matches
+// that overlap what they produce, at every short distance, ending at every kind of length.
+Bytes ShortRepeats() {
+  std::mt19937 rng(11);
+  Bytes out;
+  for (unsigned period = 1; period <= 40; ++period) {
+    for (unsigned length : {3u, 9u, 16u, 17u, 31u, 33u, 60u, 61u, 150u}) {
+      for (int i = 0; i < 5; ++i)
+        out.push_back(static_cast<std::uint8_t>(rng()));
+      const std::size_t start = out.size();
+      for (unsigned k = 0; k < period; ++k)
+        out.push_back(static_cast<std::uint8_t>(rng()));
+      for (unsigned k = 0; k < length; ++k)
+        out.push_back(out[start + k]);
+    }
+  }
+  return out;
+}
+
 TEST(LzhRoundTrip, DecoderGivesBackWhatTheEncoderTook) {
   Bytes everyByte(256 * 3);
   for (std::size_t i = 0; i < everyByte.size(); ++i)
@@ -222,6 +241,7 @@ TEST(LzhRoundTrip, DecoderGivesBackWhatTheEncoderTook) {
       {"every byte value", everyByte},
       {"tree rebuilt many times", WordSoup(300000, 3)},
       {"runs, blanks and text", runsAndText},
+      {"short repeats", ShortRepeats()},
   };
   for (const auto& c : cases) {
     const Bytes stream = LzhEncode(c.data);
@@ -230,6 +250,8 @@ TEST(LzhRoundTrip, DecoderGivesBackWhatTheEncoderTook) {
     ByteBuffer out;
     ASSERT_TRUE(codec.DecodeStream(stream.data(), stream.size(), out)) << c.name;
     EXPECT_TRUE(out.View() == c.data) << c.name;
+    // The stream is the classic format: a decoder written apart reads it back too.
+    EXPECT_TRUE(reference::ClassicLzhDecode(stream) == c.data) << c.name;
     // The whole bit stream is used, and no more.
     EXPECT_EQ(codec.InputBytesRead(), stream.size() - 4) << c.name;
   }

@@ -216,7 +216,9 @@ TEST_F(MenuBuild, PlainDrawingKeepsGdiObjectsFlat) {
   GuiObjectCounts before = CountGuiObjects();
   for (int i = 0; i < 200; ++i) drawAll();
   GuiObjectCounts after = CountGuiObjects();
-  if (before.gdi >= 0) EXPECT_EQ(after.gdi, before.gdi);
+  if (before.gdi >= 0) {
+    EXPECT_EQ(after.gdi, before.gdi);
+  }
   EXPECT_EQ(GetCurrentObject(dc, OBJ_FONT), GetStockObject(SYSTEM_FONT));
   SelectObject(dc, old);
   DeleteObject(bitmap);
