@@ -30,6 +30,7 @@ kit=$BUILD_ROOT/win64/src/kit-sim/kitsim.dll
 driver=$BUILD_ROOT/win64/tools/driver/driver.exe
 skincycle=$BUILD_ROOT/win64/tools/skincycle/skincycle.exe
 gallery=$BUILD_ROOT/win64/tools/gallery/gallery.exe
+menushots=$BUILD_ROOT/win64/tools/menushots/menushots.exe
 out=$root/out
 
 headless=0
@@ -150,4 +151,21 @@ gallery_shot() { # number, name, gallery arguments...
 }
 gallery_shot 20 gallery
 gallery_shot 21 gallery-unskinned --unskinned
+
+# The skinned menus open, in a window of their own that saves what the screen shows.
+echo "== menushots"
+shots=$out/menushots
+mkdir -p "$shots"
+if wine "$menushots" "$(winepath -w "$shots")"; then
+  n=22
+  for name in dropdown context system maximised; do
+    convert "$shots/menu-$name.bmp" "$out/$n-menu-$name.png"
+    echo "   screenshot $out/$n-menu-$name.png"
+    n=$((n + 1))
+  done
+else
+  echo "run: menushots failed" >&2
+  status=1
+fi
+rm -rf "$shots"
 exit $status

@@ -8,6 +8,7 @@
 #include "skin/form/SkinManage.h"
 #include "skin/form/SystemMenu.h"
 #include "skin/form/WinSkinForm.h"
+#include "skin/menus/WinSkinMenu.h"
 
 namespace vcu {
 namespace {
@@ -186,8 +187,24 @@ void TCaptionButtons::MouseLeave(TNCObject& object) {
   object.Repaint();
 }
 
+TMenuBtn* TCaptionButtons::MenuButtonAt(POINT point) const {
+  TWinSkinMenu* menu = form_.SkinMenu();
+  return menu ? menu->MenuButtonAt(point) : nullptr;
+}
+
+// Opens the bar's menu with the accelerator key (the first menu for 0).
+bool TCaptionButtons::OnMenuKey(wchar_t key, LRESULT& result) {
+  TWinSkinMenu* menu = form_.SkinMenu();
+  if (!menu || form_.MenuTracking()) return false;
+  TMenuBtn* button = menu->ButtonForKey(key);
+  if (!button) return false;
+  result = 1;
+  menu->Open(*button);
+  return true;
+}
+
 void TCaptionButtons::OnHoverTimer() {
-  if (!hot_) return;
+  if (!hot_ || form_.MenuTracking()) return;
   POINT cursor;
   GetCursorPos(&cursor);
   RECT window;
@@ -218,6 +235,10 @@ bool TCaptionButtons::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRES
       MouseMove(*hit);
       return true;
     }
+    if (TNCObject* item = MenuButtonAt(ToWindow(lParam))) {
+      MouseMove(*item);
+      return true;
+    }
     if (hot_) MouseLeave(*hot_);
     return false;
   }
@@ -225,6 +246,11 @@ bool TCaptionButtons::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRES
     if (TWinSysButton* hit = ButtonAt(ToWindow(lParam))) {
       if (!form_.IsActive()) SetForegroundWindow(window);
       MouseDown(*hit);
+      return true;
+    }
+    if (TMenuBtn* item = MenuButtonAt(ToWindow(lParam))) {
+      if (!form_.IsActive()) SetForegroundWindow(window);
+      form_.SkinMenu()->Open(*item);
       return true;
     }
     // A maximised window cannot be dragged by its caption.
@@ -250,6 +276,7 @@ bool TCaptionButtons::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRES
     form_.SkinSystemMenu().Show(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
     return true;
   case WM_SYSCOMMAND: return OnSysCommand(wParam, lParam, result);
+  case SKINMSG_MENUACCEL: return OnMenuKey(static_cast<wchar_t>(wParam), result);
   case WM_COMMAND:
     if (HIWORD(wParam) != 0 || !IsSystemCommandOfMenu(LOWORD(wParam)) || lParam) return false;
     PostMessageW(window, WM_SYSCOMMAND, LOWORD(wParam), 0);
@@ -287,6 +314,9 @@ bool TCaptionButtons::OnSysCommand(WPARAM wParam, LPARAM lParam, LRESULT& result
     result = 1;
     return true;
   }
+  // Alt, F10 or Alt and a letter: the bar's menus open as the native bar's would.
+  if (command == SC_KEYMENU && lParam != ' ' && lParam != '-' && !GetCapture() && form_.SkinMenu())
+    if (OnMenuKey(static_cast<wchar_t>(lParam), result)) return true;
   TSkinManage* manager = TSkinManage::Instance();
   if (command == SC_MINIMIZE) {
     form_.SetShowState(ssMinimized);

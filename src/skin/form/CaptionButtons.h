@@ -15,10 +15,11 @@
 namespace vcu {
 
 class TWinSkinForm;
+class TMenuBtn;
 
 enum TNCState : int { ncNormal = 1, ncPressed = 2, ncHot = 3 };
 
-// Something clickable in the non-client area: a caption button, or later a menu-bar item.
+// Something clickable in the non-client area: a caption button or a menu-bar item.
 class TNCObject {
 public:
   virtual ~TNCObject() = default;
@@ -76,6 +77,9 @@ public:
 
   TNCObject* Hot() const { return hot_; }
   void ClearHot();
+  // State changes of any non-client object of the form (at most one is hot).
+  void MouseDown(TNCObject& object);
+  void MouseLeave(TNCObject& object);
   int Count() const { return static_cast<int>(buttons_.size()); }
   TWinSysButton& Button(int index) const { return *buttons_.at(static_cast<size_t>(index)); }
 
@@ -83,9 +87,10 @@ private:
   CaptionWindowState WindowState() const;
   POINT ToWindow(LPARAM screenPoint) const;
   void MouseMove(TNCObject& object);
-  void MouseDown(TNCObject& object);
   void MouseUp(TNCObject& object);
-  void MouseLeave(TNCObject& object);
+  // A menu-bar item under the point (window coordinates), or null.
+  TMenuBtn* MenuButtonAt(POINT point) const;
+  bool OnMenuKey(wchar_t key, LRESULT& result);
   bool OnDoubleClick(WPARAM hit, POINT point, LRESULT& result);
   bool OnSysCommand(WPARAM wParam, LPARAM lParam, LRESULT& result);
   void MaximizeToggle();

@@ -14,6 +14,7 @@
 #include "skin/data/WinSkinData.h"
 #include "skin/form/CaptionButtons.h"
 #include "skin/form/WinSkinForm.h"
+#include "skin/menus/WinSkinMenu.h"
 
 namespace vcu {
 namespace {
@@ -59,7 +60,8 @@ void TFramePainter::Paint(HDC dc) { PaintWhole(dc, false); }
 bool TFramePainter::FrameState::operator==(const FrameState& o) const {
   return width == o.width && height == o.height && active == o.active && minimized == o.minimized &&
          borders.left == o.borders.left && borders.top == o.borders.top && borders.right == o.borders.right &&
-         borders.bottom == o.borders.bottom && caption == o.caption && buttons == o.buttons;
+         borders.bottom == o.borders.bottom && caption == o.caption && buttons == o.buttons &&
+         menuHeight == o.menuHeight && menuVersion == o.menuVersion;
 }
 
 TFramePainter::FrameState TFramePainter::CurrentState(int width, int height) const {
@@ -70,6 +72,8 @@ TFramePainter::FrameState TFramePainter::CurrentState(int width, int height) con
   state.minimized = form_.Show() == ssMinimized;
   state.borders = form_.Borders();
   state.caption = CaptionOf(form_);
+  state.menuHeight = form_.MenuHeight();
+  state.menuVersion = form_.SkinMenu() ? form_.SkinMenu()->Version() : 0;
   const TCaptionButtons& buttons = form_.CaptionButtons();
   state.buttons.reserve(static_cast<size_t>(buttons.Count()));
   for (int i = 0; i < buttons.Count(); ++i)
@@ -91,6 +95,7 @@ void TFramePainter::PaintWhole(HDC dc, bool buttonStates) {
     GdiFlush(); // GDI's text from the last paint is in the pixels before the core writes
     if (!minimized) ComposeBorders(canvas_, *form_.SkinData(), form_.Borders(), form_.IsActive());
     ComposeTitle(width, height, minimized, buttonStates, state.caption);
+    if (!minimized) ComposeMenuStrip(width);
     composed_ = std::move(state);
     composedValid_ = !buttonStates;
   }
@@ -132,6 +137,15 @@ void TFramePainter::ComposeTitle(int width, int height, bool minimized, bool but
   buttons.Layout(width, textRect_);
   GdiFlush(); // the caption text is in the pixels before the buttons go over them
   buttons.Draw(canvas_, buttonStates);
+}
+
+void TFramePainter::ComposeMenuStrip(int width) {
+  const BorderSizes& b = form_.Borders();
+  const Rect strip{b.left, b.top, width - b.right, b.top + form_.MenuHeight()};
+  if (strip.Empty()) return;
+  GdiFlush(); // the title's text and buttons are in the pixels before the core writes
+  if (TWinSkinMenu* menu = form_.SkinMenu()) menu->PaintMenuBar(canvas_, canvasDC_, strip, form_.IsActive());
+  else FillRect(canvas_, strip, PixelOfColour(form_.SkinData()->ColourButtonFace));
 }
 
 void TFramePainter::DrawTopBorder(const Rect& where) {

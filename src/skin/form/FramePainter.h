@@ -51,6 +51,8 @@ private:
     BorderSizes borders;
     std::wstring caption;
     std::vector<unsigned char> buttons; // visible and enabled, two bits each
+    int menuHeight = 0;
+    unsigned menuVersion = 0;
     bool operator==(const FrameState& o) const;
   };
   FrameState CurrentState(int width, int height) const;
@@ -61,6 +63,8 @@ private:
   void PaintWhole(HDC dc, bool buttonStates);
   void ComposeTitle(int width, int height, bool minimized, bool buttonStates, const std::wstring& caption);
   void DrawTopBorder(const Rect& where);
+  // The strip under the title: the skinned menu bar, or the face colour.
+  void ComposeMenuStrip(int width);
   void DrawCaptionText(const Rect& title, const std::wstring& caption);
   void Blit(HDC dc, int width, int height, int bottom, bool clipClient);
 

@@ -315,7 +315,9 @@ bool TSkinManage::AttachPopupMenu(HWND window) {
                        : menuKind_ == mkMenuBar ? InSet(controls, xcMainMenu) || InSet(controls, xcMenuItem)
                                                 : InSet(controls, xcSystemMenu);
   if (!allowed) return false;
+  const int marker = static_cast<int>(popupMenus_.size());
   popupMenus_.push_back(std::make_unique<TWinSkinPopMenu>(window, skinData));
+  popupMenus_.back()->Attach(marker);
   if (menuBarTracking_) popupMenus_.back()->MarkMenuBarDropDown();
   return true;
 }

@@ -9,15 +9,12 @@
 #include "skin/form/CaptionButtons.h"
 #include "skin/form/SkinManage.h"
 #include "skin/form/WinSkinForm.h"
+#include "skin/menus/MenuItemPainter.h"
 
 namespace vcu {
 namespace {
 
 constexpr int kMaxItemText = 80;
-constexpr int kGlyphSize = 16;
-constexpr int kGlyphColumn = 24;
-constexpr int kSeparatorHeight = 8;
-constexpr int kItemPadding = 6;
 constexpr int kRestoreGlyph = 0, kMaximizeGlyph = 1, kMinimizeGlyph = 2, kCloseGlyph = 3;
 
 // How an item of the window's own system menu shows in the skinned copy.
@@ -41,17 +38,6 @@ void JudgeItem(TSkinSystemMenu::Item& item, UINT state, ShowState show, int nati
     item.enabled = show != ssNormal;
     break;
   }
-}
-
-HFONT MenuFont() {
-  static HFONT font = [] {
-    NONCLIENTMETRICSW metrics{};
-    metrics.cbSize = sizeof metrics;
-    if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0))
-      if (HFONT made = CreateFontIndirectW(&metrics.lfMenuFont)) return made;
-    return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-  }();
-  return font;
 }
 
 } // namespace
@@ -143,49 +129,24 @@ LRESULT TSkinSystemMenu::ItemMessage(UINT msg, LPARAM lParam) {
 
 void TSkinSystemMenu::Measure(MEASUREITEMSTRUCT& measure) const {
   const Item& item = items_[measure.itemData];
-  if (item.separator) {
-    measure.itemWidth = kGlyphColumn;
-    measure.itemHeight = kSeparatorHeight;
-    return;
-  }
-  HDC dc = GetDC(nullptr);
-  HGDIOBJ old = SelectObject(dc, MenuFont());
-  RECT text{0, 0, 0, 0}, shortcut{0, 0, 0, 0};
-  DrawTextW(dc, item.text.c_str(), -1, &text, DT_CALCRECT | DT_SINGLELINE);
-  if (!item.shortcut.empty()) DrawTextW(dc, item.shortcut.c_str(), -1, &shortcut, DT_CALCRECT | DT_SINGLELINE);
-  SelectObject(dc, old);
-  ReleaseDC(nullptr, dc);
-  measure.itemWidth = static_cast<UINT>(kGlyphColumn + text.right + 3 * kItemPadding + shortcut.right);
-  measure.itemHeight = static_cast<UINT>(std::max<LONG>(kGlyphSize + 4, text.bottom + kItemPadding));
+  const std::wstring text = item.separator ? std::wstring() : item.shortcut.empty() ? item.text : item.text + L"\t" + item.shortcut;
+  const MenuItemSize size = TMenuItemPainter::Measure(text, static_cast<int>(measure.itemHeight), *form_.SkinData());
+  measure.itemWidth = static_cast<UINT>(size.width);
+  measure.itemHeight = static_cast<UINT>(size.height);
 }
 
 void TSkinSystemMenu::Draw(const DRAWITEMSTRUCT& draw) const {
   const Item& item = items_[draw.itemData];
-  const TSkinData& skin = *form_.SkinData();
-  HDC dc = draw.hDC;
-  RECT r = draw.rcItem;
-  const bool selected = (draw.itemState & ODS_SELECTED) && item.enabled && !item.separator;
-  // The device context's own brush: no brush is made per item.
-  auto* brush = static_cast<HBRUSH>(GetStockObject(DC_BRUSH));
-  SetDCBrushColor(dc, ResolveColour(selected ? skin.ColourHilight : skin.ColourMenu));
-  FillRect(dc, &r, brush);
-  if (item.separator) {
-    RECT line{r.left + kGlyphColumn, (r.top + r.bottom) / 2, r.right - 2, (r.top + r.bottom) / 2 + 1};
-    SetDCBrushColor(dc, ResolveColour(skin.ColourButtonShadow));
-    FillRect(dc, &line, brush);
-    return;
-  }
-  if (item.image >= 0 && skin.MenuGlyphs)
-    ImageList_Draw(skin.MenuGlyphs, item.image, dc, r.left + (kGlyphColumn - kGlyphSize) / 2,
-                   (r.top + r.bottom - kGlyphSize) / 2, ILD_TRANSPARENT);
-  const Colour colour = !item.enabled ? skin.ColourButtonShadow : selected ? skin.ColourHilightText : skin.ColourMenuText;
-  SetTextColor(dc, ResolveColour(colour));
-  SetBkMode(dc, TRANSPARENT);
-  HGDIOBJ old = SelectObject(dc, MenuFont());
-  RECT text{r.left + kGlyphColumn + kItemPadding, r.top, r.right - kItemPadding, r.bottom};
-  DrawTextW(dc, item.text.c_str(), -1, &text, DT_SINGLELINE | DT_VCENTER | DT_LEFT);
-  if (!item.shortcut.empty()) DrawTextW(dc, item.shortcut.c_str(), -1, &text, DT_SINGLELINE | DT_VCENTER | DT_RIGHT);
-  SelectObject(dc, old);
+  MenuItemLook look;
+  look.caption = item.separator ? L"-" : item.text;
+  look.shortcut = item.shortcut;
+  look.enabled = item.enabled;
+  look.checked = item.checked;
+  look.selected = (draw.itemState & ODS_SELECTED) != 0;
+  look.image = item.image;
+  look.images = form_.SkinData()->MenuGlyphs;
+  look.rightToLeft = form_.RightToLeft();
+  form_.ItemPainter().Draw(draw, look, *form_.SkinData(), form_.BindItemBackground(menu_));
 }
 
 } // namespace vcu

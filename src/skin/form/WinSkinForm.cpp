@@ -16,6 +16,10 @@
 #include "skin/form/MdiClientHook.h"
 #include "skin/form/SkinManage.h"
 #include "skin/form/SystemMenu.h"
+#include "core/menus/MenuBarLayout.h"
+#include "skin/menus/MenuFonts.h"
+#include "skin/menus/MenuItemPainter.h"
+#include "skin/menus/WinSkinMenu.h"
 
 namespace vcu {
 namespace {
@@ -60,7 +64,7 @@ SIZE WindowSize(HWND window) {
 TWinSkinForm::TWinSkinForm(TComponent* owner)
     : TComponent(owner), doubleClickTime_(GetDoubleClickTime()),
       captionButtons_(std::make_unique<TCaptionButtons>(*this)), painter_(std::make_unique<TFramePainter>(*this)),
-      skinSystemMenu_(std::make_unique<TSkinSystemMenu>(*this)) {}
+      skinSystemMenu_(std::make_unique<TSkinSystemMenu>(*this)), itemPainter_(std::make_unique<TMenuItemPainter>()) {}
 
 TWinSkinForm::~TWinSkinForm() {
   Destroying();
@@ -89,6 +93,11 @@ void TWinSkinForm::InitForForm(TSkinData* skinData, TForm* form) {
   savedColor_ = form->Color();
   colorSaved_ = true;
   form->SetColor(static_cast<TColor>(skinData->ColourButtonFace));
+  // The menu's items are drawn by the skin's item painter.
+  if (InSet(skinData->SkinControls(), xcMenuItem) && form->Menu() && !form->Menu()->OwnerDraw()) {
+    form->Menu()->SetOwnerDraw(true);
+    madeOwnerDraw_ = true;
+  }
 }
 
 void TWinSkinForm::InitForWindow(TSkinData* skinData) { PrepareSkin(skinData); }
@@ -131,6 +140,7 @@ void TWinSkinForm::PrepareSkin(TSkinData* skinData) {
   if (mdiClient) mdiClientHook_ = std::make_unique<TMdiClientHook>(*this, mdiClient);
   Subclass();
   if (frameSkinning_) {
+    if (GetMenu(window_) && formKind_ != fmMdiChild) TakeMenuOver();
     if (!(formKind_ == fmMdiChild && manager.MdiMaximized()) && showState_ != ssMinimized)
       SetNativeButtons(false);
     RebuildFrame();
@@ -256,6 +266,29 @@ void TWinSkinForm::ReleaseWindow() {
   Unsubclass();
   FreeControls(false);
   skinSystemMenu_->Free();
+  FreeSkinMenu(true);
+}
+
+void TWinSkinForm::TakeMenuOver() {
+  if (!skinMenu_) skinMenu_ = std::make_unique<TWinSkinMenu>(*this);
+  skinMenu_->BuildMenuButtons();
+  // A framework form without a menu component keeps a native menu of its own.
+  if (GetMenu(window_)) {
+    if (!skinMenu_->Count()) skinMenu_.reset();
+    return;
+  }
+  menuHeight_ = GetSystemMetrics(SM_CYMENU);
+  painter_->Invalidate();
+}
+
+// A window that is going takes its menu with it (it would have, had the menu been on it); any
+// other gets it back.
+void TWinSkinForm::FreeSkinMenu(bool giveBack) {
+  if (!skinMenu_) return;
+  if (giveBack && state_ != lsNcDestroying && window_ && IsWindow(window_)) skinMenu_->GiveMenuBack();
+  else if (!form_ && skinMenu_->Menu() && (!window_ || !IsWindow(window_) || GetMenu(window_) != skinMenu_->Menu()))
+    DestroyMenu(skinMenu_->Menu()); // a framework form's menu is its menu component's
+  skinMenu_.reset();
 }
 
 // ---- control skinners
@@ -305,11 +338,15 @@ void TWinSkinForm::RestoreWindow() {
   ReleaseWindow();
   if (!window_ || !IsWindow(window_)) return;
   if (form_ && colorSaved_ && state_ != lsNcDestroying) form_->SetColor(savedColor_);
+  if (form_ && madeOwnerDraw_ && form_->Menu()) form_->Menu()->SetOwnerDraw(false);
+  madeOwnerDraw_ = false;
   if (!frameSkinning_) {
     RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
     return;
   }
   SetNativeButtons(true); // WS_SYSMENU included
+  // The native bar comes back first, so the frame the size is restored for includes it.
+  FreeSkinMenu(true);
   if (state_ != lsNcDestroying && (!isChild_ || formKind_ == fmMdiChild)) RestoreSize();
   else FrameChanged();
   DropRegionHandle();
@@ -517,7 +554,11 @@ LRESULT TWinSkinForm::SkinnedWindowProc(UINT msg, WPARAM wParam, LPARAM lParam) 
     return result;
   }
   case WM_NCUAHDRAWCAPTION: return 0;
+  case WM_MENUSELECT:
+    if (skinMenu_) skinMenu_->MenuSelect(wParam, lParam);
+    return Default(msg, wParam, lParam);
   case WM_INITMENUPOPUP:
+    currentPopup_ = reinterpret_cast<HMENU>(wParam);
     if (TSkinManage* manager = TSkinManage::Instance())
       manager->SetMenuKind(reinterpret_cast<HMENU>(wParam) == systemMenu_ || HIWORD(lParam) ? 2 : 1);
     return Default(msg, wParam, lParam);
@@ -602,9 +643,7 @@ LRESULT TWinSkinForm::FrameMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
   case WM_NCACTIVATE: return OnNcActivate(wParam, lParam);
   case SKINMSG_REPAINTFRAME: PaintFrame(); return 0;
   case WM_MEASUREITEM:
-  case WM_DRAWITEM:
-    if (skinSystemMenu_->HandlesItemMessage(msg, lParam)) return skinSystemMenu_->ItemMessage(msg, lParam);
-    return Default(msg, wParam, lParam);
+  case WM_DRAWITEM: return OnMenuItem(msg, wParam, lParam);
   case WM_COMMAND:
   case WM_SYSCOMMAND:
   case WM_NCMOUSEMOVE:
@@ -619,6 +658,98 @@ LRESULT TWinSkinForm::FrameMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
   }
   default: return Default(msg, wParam, lParam);
   }
+}
+
+const Bitmap* TWinSkinForm::BindItemBackground(HMENU menu) {
+  TSkinManage* manager = TSkinManage::Instance();
+  if (!manager) return nullptr;
+  // The newest popup window not yet bound shows this menu; once bound it stays so.
+  if (!manager->FindMenuBitmap(menu)) manager->BindLastPopupMenu(menu);
+  if (menuTracking_) manager->MarkPopupMenus();
+  const Bitmap* background = manager->FindMenuBitmap(menu);
+  return background && !background->Empty() ? background : nullptr;
+}
+
+// Owner-drawn items of the window's menus that the window does not draw itself: system
+// commands and identifiers beyond the range of the window's own commands.
+LRESULT TWinSkinForm::OnMenuItem(UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (skinSystemMenu_->HandlesItemMessage(msg, lParam)) return skinSystemMenu_->ItemMessage(msg, lParam);
+  const bool measure = msg == WM_MEASUREITEM;
+  const UINT type = measure ? reinterpret_cast<MEASUREITEMSTRUCT*>(lParam)->CtlType : reinterpret_cast<DRAWITEMSTRUCT*>(lParam)->CtlType;
+  const UINT id = measure ? reinterpret_cast<MEASUREITEMSTRUCT*>(lParam)->itemID : reinterpret_cast<DRAWITEMSTRUCT*>(lParam)->itemID;
+  if (type != ODT_MENU) return Default(msg, wParam, lParam);
+  if (TMenuItem* item = form_ && form_->Menu() ? form_->Menu()->FindItem(id, fkCommand) : nullptr)
+    return FrameworkMenuItem(*item, msg, lParam);
+  if (!(skinMenu_ || GetMenu(window_)) || (id >= 1 && id <= 4095)) return Default(msg, wParam, lParam);
+  wchar_t text[80] = {};
+  MENUITEMINFOW info{};
+  info.cbSize = sizeof info;
+  info.fMask = MIIM_STATE | MIIM_FTYPE | MIIM_STRING;
+  info.dwTypeData = text;
+  info.cch = 79;
+  if (measure) {
+    auto& m = *reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
+    if (!currentPopup_ || !GetMenuItemInfoW(currentPopup_, id, FALSE, &info)) text[0] = 0;
+    const MenuItemSize size = TMenuItemPainter::Measure(text, static_cast<int>(m.itemHeight), *skinData_);
+    m.itemWidth = static_cast<UINT>(size.width);
+    m.itemHeight = static_cast<UINT>(size.height);
+    return TRUE;
+  }
+  const auto& d = *reinterpret_cast<DRAWITEMSTRUCT*>(lParam);
+  auto menu = reinterpret_cast<HMENU>(d.hwndItem);
+  if (!GetMenuItemInfoW(menu, id, FALSE, &info)) text[0] = 0;
+  MenuItemLook look;
+  SetItemText(look, text);
+  look.enabled = !(d.itemState & (ODS_GRAYED | ODS_DISABLED));
+  look.checked = (d.itemState & ODS_CHECKED) != 0;
+  look.isDefault = (d.itemState & ODS_DEFAULT) != 0;
+  look.selected = (d.itemState & ODS_SELECTED) != 0;
+  look.rightToLeft = rightToLeft_ || (info.fType & MFT_RIGHTORDER);
+  itemPainter_->Draw(d, look, *skinData_, BindItemBackground(menu));
+  return TRUE;
+}
+
+// An item of the form's menu: it measures itself (without its own measure handler), the skin
+// adds its room; drawing is the skin's, from the item's caption and state.
+LRESULT TWinSkinForm::FrameworkMenuItem(TMenuItem& item, UINT msg, LPARAM lParam) {
+  TMainMenu& menu = *form_->Menu();
+  const TDataSkinObject* element = skinData_->MenuItem && !skinData_->MenuItem->Bitmap.Empty() ? skinData_->MenuItem.get() : nullptr;
+  if (msg == WM_MEASUREITEM) {
+    auto& m = *reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
+    TMenuMeasureItemEvent own = item.OnMeasureItem();
+    item.SetOnMeasureItem(nullptr);
+    int width = static_cast<int>(m.itemWidth), height = static_cast<int>(m.itemHeight);
+    HDC dc = GetDC(nullptr);
+    HGDIOBJ old = SelectObject(dc, MenuFont());
+    item.MeasureItem(dc, width, height);
+    SelectObject(dc, old);
+    ReleaseDC(nullptr, dc);
+    item.SetOnMeasureItem(std::move(own));
+    m.itemWidth = static_cast<UINT>(FrameworkMenuItemWidth(width, element, menu.Images() != nullptr));
+    m.itemHeight = static_cast<UINT>(height);
+    return TRUE;
+  }
+  const auto& d = *reinterpret_cast<DRAWITEMSTRUCT*>(lParam);
+  MenuItemLook look;
+  const std::string caption = item.Caption();
+  look.caption.assign(caption.begin(), caption.end());
+  if (!caption.empty()) {
+    std::wstring wide(caption.size(), L'\0');
+    wide.resize(static_cast<size_t>(MultiByteToWideChar(CP_ACP, 0, caption.data(), static_cast<int>(caption.size()), &wide[0],
+                                                        static_cast<int>(wide.size()))));
+    look.caption = wide;
+  }
+  const std::string keys = ShortCutToText(item.ShortCut());
+  look.shortcut.assign(keys.begin(), keys.end());
+  look.enabled = item.Enabled() && !(d.itemState & (ODS_GRAYED | ODS_DISABLED));
+  look.checked = item.Checked();
+  look.isDefault = item.Default();
+  look.selected = (d.itemState & ODS_SELECTED) != 0;
+  look.image = item.ImageIndex();
+  look.images = menu.Images();
+  look.rightToLeft = menu.IsRightToLeft();
+  itemPainter_->Draw(d, look, *skinData_, BindItemBackground(reinterpret_cast<HMENU>(d.hwndItem)));
+  return TRUE;
 }
 
 LRESULT TWinSkinForm::OnNcCalcSize(WPARAM wParam, LPARAM lParam) {
@@ -695,7 +826,13 @@ LRESULT TWinSkinForm::OnMenuChanged(WPARAM wParam, LPARAM lParam) {
   skinData_->FramePainting = false;
   const LRESULT result = Default(CM_MENUCHANGED, wParam, lParam);
   skinData_->FramePainting = true;
-  // The skinned menu bar that takes a native menu over comes with the menus.
+  if (GetMenu(window_) && formKind_ != fmMdiChild && (skinMenu_ || skinData_->MenuBar)) {
+    const bool had = skinMenu_ != nullptr;
+    TakeMenuOver();
+    if (!had) FrameChanged();
+    if (skinMenu_) skinMenu_->LayoutMenuButtons();
+    PaintFrame();
+  }
   return result;
 }
 
@@ -720,6 +857,15 @@ void TWinSkinForm::FormMessageHook(TMessage& message, const TWindowProcChain::Ne
     }
     break;
   case SKINMSG_ISSKINNED: message.Result = message.LParam == kSkinMark ? kSkinMark : 1; return;
+  case CM_DIALOGCHAR:
+    next(message);
+    // Alt and an accelerator of the bar opens that menu.
+    if (!message.Result && skinMenu_ && (message.LParam & 0x20000000))
+      if (TMenuBtn* button = skinMenu_->ButtonForKey(static_cast<wchar_t>(message.WParam))) {
+        message.Result = 1;
+        skinMenu_->Open(*button);
+      }
+    return;
   }
   next(message);
 }

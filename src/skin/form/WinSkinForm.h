@@ -20,11 +20,15 @@ namespace vcu {
 
 class TForm;
 class TSkinData;
+class Bitmap;
 class TCaptionButtons;
 class TFramePainter;
 class TSkinSystemMenu;
 class TMdiClientHook;
 class TSkinControl;
+class TWinSkinMenu;
+class TMenuItem;
+class TMenuItemPainter;
 
 // Messages of the form skinner, besides the manager's.
 constexpr UINT SKINMSG_REPAINTFRAME = 0x3502;
@@ -99,6 +103,17 @@ public:
   TCaptionButtons& CaptionButtons() { return *captionButtons_; }
   TSkinSystemMenu& SkinSystemMenu() { return *skinSystemMenu_; }
   TFramePainter& Painter() { return *painter_; }
+  // The skinned menu bar, while the window's menu is off it; else null.
+  TWinSkinMenu* SkinMenu() const { return skinMenu_.get(); }
+  TMenuItemPainter& ItemPainter() { return *itemPainter_; }
+  // Set while a drop-down of the skinned menu bar is open.
+  bool MenuTracking() const { return menuTracking_; }
+  void SetMenuTracking(bool on) { menuTracking_ = on; }
+  // The popup menu the window was last told is opening.
+  HMENU CurrentPopup() const { return currentPopup_; }
+  // For the item painter: the skinned background of the popup window showing the menu (the
+  // newest unbound popup window is bound to it first), or null.
+  const Bitmap* BindItemBackground(HMENU menu);
   // The MDI frame's client window while it is subclassed, else null.
   HWND MdiClient() const;
   unsigned DoubleClickTime() const { return doubleClickTime_; }
@@ -161,6 +176,11 @@ private:
   LRESULT OnSize(WPARAM wParam, LPARAM lParam);
   LRESULT OnGetMinMaxInfo(WPARAM wParam, LPARAM lParam);
   LRESULT OnMenuChanged(WPARAM wParam, LPARAM lParam);
+  LRESULT OnMenuItem(UINT msg, WPARAM wParam, LPARAM lParam);
+  LRESULT FrameworkMenuItem(TMenuItem& item, UINT msg, LPARAM lParam);
+  // Takes the window's native menu over into a skinned bar (made when there is none yet).
+  void TakeMenuOver();
+  void FreeSkinMenu(bool giveBack);
 
   HWND window_ = nullptr;
   std::string className_;
@@ -205,6 +225,11 @@ private:
   std::unique_ptr<TFramePainter> painter_;
   std::unique_ptr<TSkinSystemMenu> skinSystemMenu_;
   std::unique_ptr<TMdiClientHook> mdiClientHook_;
+  std::unique_ptr<TWinSkinMenu> skinMenu_;
+  std::unique_ptr<TMenuItemPainter> itemPainter_;
+  bool menuTracking_ = false;
+  bool madeOwnerDraw_ = false;
+  HMENU currentPopup_ = nullptr;
 };
 
 } // namespace vcu

@@ -1,0 +1,106 @@
+// The menu bar's geometry: where buttons start and go in either direction, which one a point
+// hits, the keyboard walk and the item measurements.
+#include <gtest/gtest.h>
+
+#include <climits>
+
+#include "core/elements/SkinElements.h"
+#include "core/menus/MenuBarLayout.h"
+
+namespace vcu {
+namespace {
+
+TDataSkinObject BarElement(int left, int right) {
+  TDataSkinObject e("MenuBar");
+  e.LeftWidth = left;
+  e.RightWidth = right;
+  return e;
+}
+
+TEST(MenuBarStart, OffsetFollowsElementDirectionAndNarrowBars) {
+  const TDataSkinObject bar = BarElement(5, 9);
+  struct Case {
+    int width;
+    const TDataSkinObject* element;
+    bool rtl;
+    int expected;
+  } cases[] = {
+      {800, nullptr, false, 6}, {800, nullptr, true, 6},  {800, &bar, false, 9}, {800, &bar, true, 17},
+      {8, &bar, false, 12},     {9, &bar, false, 9},       {16, &bar, true, 12},  {5, nullptr, false, 12},
+      {0, nullptr, false, 12},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << "width " << c.width << " element " << (c.element != nullptr) << " rtl " << c.rtl);
+    EXPECT_EQ(MenuBarStartOffset(c.width, c.element, c.rtl), c.expected);
+  }
+  const TDataSkinObject huge = BarElement(INT_MAX, INT_MAX);
+  EXPECT_EQ(MenuBarStartOffset(800, &huge, false), 12) << "a huge slice saturates and the bar is narrower";
+}
+
+TEST(MenuBarLayout, LeftToRightButtonsSitSideBySideFromTheOffset) {
+  const Rect bar{4, 30, 404, 49};
+  std::vector<Rect> rects;
+  LayoutMenuBar(bar, 6, false, {{20, true}, {0, true}, {33, false}, {7, true}}, rects);
+  ASSERT_EQ(rects.size(), 4u);
+  EXPECT_EQ(rects[0], (Rect{10, 30, 40, 48}));
+  EXPECT_TRUE(rects[1].Empty()) << "an empty caption takes no room";
+  EXPECT_EQ(rects[1].left, 40);
+  EXPECT_EQ(rects[2], Rect{}) << "an invisible button has an empty rectangle";
+  EXPECT_EQ(rects[3], (Rect{40, 30, 57, 48}));
+}
+
+TEST(MenuBarLayout, RightToLeftButtonsGoLeftwardsFromTheRightEndAndStopAtTheLimit) {
+  const Rect bar{4, 30, 404, 49};
+  std::vector<Rect> rects;
+  LayoutMenuBar(bar, 14, true, {{20, true}, {7, true}}, rects);
+  EXPECT_EQ(rects[0], (Rect{360, 30, 390, 48}));
+  EXPECT_EQ(rects[1], (Rect{343, 30, 360, 48}));
+  LayoutMenuBar(bar, 14, true, {{20, true}, {7, true}}, rects, 300);
+  EXPECT_EQ(rects[0], (Rect{270, 30, 300, 48})) << "the MDI buttons keep the first button left of them";
+  LayoutMenuBar(bar, 14, true, {{20, true}}, rects, 1000);
+  EXPECT_EQ(rects[0].right, 390) << "a limit right of the offset changes nothing";
+}
+
+TEST(MenuBarLayout, HitTestNeverFindsEmptyOrInvisibleButtons) {
+  std::vector<Rect> rects;
+  LayoutMenuBar(Rect{0, 0, 300, 20}, 6, false, {{20, true}, {0, true}, {0, false}, {10, true}}, rects);
+  struct Case {
+    int x, y, expected;
+  } cases[] = {{6, 0, 0},  {35, 18, 0}, {36, 5, 3},  {55, 5, 3},   {56, 5, -1}, {5, 5, -1},
+               {20, 19, -1}, {20, -1, -1}, {36, 0, 3}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.x << "," << c.y);
+    EXPECT_EQ(MenuButtonAt(rects, c.x, c.y), c.expected);
+  }
+}
+
+TEST(MenuBarKeys, WalkWrapsAtBothEndsAndRightToLeftSwapsArrows) {
+  struct Case {
+    int current, count, next, previous;
+  } cases[] = {{0, 3, 1, 2}, {1, 3, 2, 0}, {2, 3, 0, 1}, {-1, 3, 0, 2}, {0, 1, 0, 0}, {5, 3, 0, 2}, {0, 0, -1, -1}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.current << " of " << c.count);
+    EXPECT_EQ(NextMenuButton(c.current, c.count), c.next);
+    EXPECT_EQ(PreviousMenuButton(c.current, c.count), c.previous);
+  }
+  EXPECT_EQ(MenuArrowKey(kKeyLeft, true), kKeyRight);
+  EXPECT_EQ(MenuArrowKey(kKeyRight, true), kKeyLeft);
+  EXPECT_EQ(MenuArrowKey(kKeyLeft, false), kKeyLeft);
+  EXPECT_EQ(MenuArrowKey(0x28, true), 0x28u) << "other keys pass as they are";
+}
+
+TEST(MenuItemMeasure, PlainAndFrameworkItems) {
+  TDataSkinObject item("MenuItem");
+  item.LeftWidth = 4;
+  EXPECT_EQ(PlainMenuItemSize(50, true, 15, nullptr).width, 76);
+  EXPECT_EQ(PlainMenuItemSize(50, true, 15, &item).width, 80);
+  EXPECT_EQ(PlainMenuItemSize(50, true, 15, &item).height, 19);
+  EXPECT_EQ(PlainMenuItemSize(0, false, 15, &item).height, 8) << "a separator is 8 high";
+  EXPECT_EQ(FrameworkMenuItemWidth(60, &item, false), 99);
+  EXPECT_EQ(FrameworkMenuItemWidth(60, &item, true), 74);
+  EXPECT_EQ(FrameworkMenuItemWidth(60, nullptr, true), 70);
+  EXPECT_EQ(PlainMenuItemSize(INT_MAX, true, INT_MAX, &item).width, INT_MAX) << "saturates, no overflow";
+}
+
+} // namespace
+} // namespace vcu

@@ -1,0 +1,89 @@
+// A framework form's menu bar under the skin: the buttons stand for the menu's items, a
+// change of the items (CM_MENUCHANGED) rebuilds the bar and keeps the native bar off, Alt and
+// an accelerator (CM_DIALOGCHAR) opens a menu whose chosen item's OnClick runs once, and
+// skinning off gives the form its menu back.
+#include <gtest/gtest.h>
+
+#include "MenuWindows.h"
+#include "skin/menus/WinSkinMenu.h"
+#include "support/Pump.h"
+
+namespace vcu::test {
+namespace {
+
+class FormMenus : public SkinnedFormTest {
+protected:
+  void SetUp() override {
+    SkinnedFormTest::SetUp();
+    menu_ = new TMainMenu(&form_);
+    file_ = AddItem(menu_->Items(), "&File");
+    open_ = AddItem(file_, "&Open");
+    open_->SetOnClick([this](TObject*) { ++opened_; });
+    AddItem(file_, "-");
+    AddItem(file_, "E&xit");
+    edit_ = AddItem(menu_->Items(), "&Edit");
+    AddItem(edit_, "&Copy")->SetEnabled(false);
+    form_.SetMenu(menu_);
+    Pump();
+  }
+
+  TMenuItem* AddItem(TMenuItem* parent, const char* caption) {
+    auto* item = new TMenuItem(menu_);
+    item->SetCaption(caption);
+    parent->Add(item);
+    return item;
+  }
+
+  TWinSkinMenu& Bar() { return *RunningSkinner(form_.Handle())->SkinMenu(); }
+
+  TMainMenu* menu_ = nullptr;
+  TMenuItem *file_ = nullptr, *open_ = nullptr, *edit_ = nullptr;
+  int opened_ = 0;
+};
+
+TEST_F(FormMenus, BarStandsForTheItemsAndFollowsTheirChanges) {
+  ASSERT_EQ(GetMenu(form_.Handle()), menu_->Handle());
+  SkinOn();
+  ASSERT_NE(RunningSkinner(form_.Handle())->SkinMenu(), nullptr);
+  EXPECT_EQ(GetMenu(form_.Handle()), nullptr);
+  ASSERT_EQ(Bar().Count(), 2);
+  EXPECT_EQ(Bar().Button(0).Item, file_);
+  EXPECT_EQ(Bar().Button(0).SubMenu, file_->Handle());
+  EXPECT_EQ(Bar().Button(1).Caption, L"&Edit");
+
+  file_->SetCaption("&Document");
+  edit_->SetEnabled(false);
+  Pump();
+  EXPECT_EQ(GetMenu(form_.Handle()), nullptr) << "the rebuilt native bar is taken off again";
+  ASSERT_EQ(Bar().Count(), 2);
+  EXPECT_EQ(Bar().Button(0).Caption, L"&Document");
+  EXPECT_FALSE(Bar().Button(1).Enabled);
+
+  data_.SetActive(false);
+  CarryOutRequestNow();
+  EXPECT_EQ(GetMenu(form_.Handle()), menu_->Handle()) << "skinning off gives the menu back";
+  EXPECT_EQ(GetMenuItemCount(menu_->Handle()), 2);
+  data_.SetActive(true);
+  CarryOutRequestNow();
+  ASSERT_TRUE(PumpUntilSkinned(form_.Handle()));
+  EXPECT_EQ(GetMenu(form_.Handle()), nullptr);
+}
+
+TEST_F(FormMenus, AltAndAnAcceleratorOpensTheMenuAndTheChosenItemClicksOnce) {
+  SkinOn();
+  {
+    // The first item comes up selected: Return chooses "Open".
+    MenuScript script({[] { PressMenuKey(VK_RETURN); }});
+    SendMessageA(form_.Handle(), WM_SYSCHAR, 'f', 0x20000001);
+  }
+  ASSERT_TRUE(PumpUntil([this] { return opened_ > 0; }, "Open to be clicked"));
+  for (int i = 0; i < 5; ++i) {
+    Sleep(20);
+    Pump();
+  }
+  EXPECT_EQ(opened_, 1);
+  EXPECT_TRUE(Manager().PopupMenus().empty());
+}
+
+} // namespace
+} // namespace vcu::test
