@@ -5,6 +5,7 @@
 // were written.
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <iterator>
@@ -84,9 +85,10 @@ void Key(UINT key) {
 std::vector<std::uint8_t> StoredSkin() {
   std::ifstream file(VCU_STORED_SKIN_FILE, std::ios::binary);
   std::vector<std::uint8_t> archive((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-  std::vector<std::uint8_t> stream;
-  for (int i = 0; i < 4; ++i) stream.push_back(static_cast<std::uint8_t>(archive.size() >> (8 * i)));
-  stream.insert(stream.end(), archive.begin(), archive.end());
+  // The stored form: the archive behind its four-byte length.
+  std::vector<std::uint8_t> stream(archive.size() + 4);
+  for (size_t i = 0; i < 4; ++i) stream[i] = static_cast<std::uint8_t>(archive.size() >> (8 * i));
+  std::copy(archive.begin(), archive.end(), stream.begin() + 4);
   return stream;
 }
 

@@ -6,11 +6,11 @@
 // Usage: bench_win_menus [runs]
 #include <windows.h>
 
+#include "WinBench.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -27,50 +27,7 @@
 namespace {
 
 using namespace vcu;
-
-LARGE_INTEGER frequency;
-
-double Now() {
-  LARGE_INTEGER t;
-  QueryPerformanceCounter(&t);
-  return static_cast<double>(t.QuadPart) * 1e6 / static_cast<double>(frequency.QuadPart);
-}
-
-struct Figures {
-  std::vector<double> samples;
-  void Print(const char* name) {
-    std::sort(samples.begin(), samples.end());
-    std::printf("%-48s min %9.1f us   median %9.1f us   (%zu runs)\n", name, samples.front(),
-                samples[samples.size() / 2], samples.size());
-  }
-};
-
-void PumpWaiting() {
-  MSG msg;
-  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
-  }
-}
-
-template <class Done> bool PumpUntil(Done done) {
-  const DWORD start = GetTickCount();
-  while (!done()) {
-    if (GetTickCount() - start > 10000) return false;
-    PumpWaiting();
-    MsgWaitForMultipleObjects(0, nullptr, FALSE, 1, QS_ALLINPUT);
-  }
-  return true;
-}
-
-std::vector<std::uint8_t> StoredSkin() {
-  std::ifstream file(VCU_STORED_SKIN_FILE, std::ios::binary);
-  std::vector<std::uint8_t> archive((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-  std::vector<std::uint8_t> stream;
-  for (int i = 0; i < 4; ++i) stream.push_back(static_cast<std::uint8_t>(archive.size() >> (8 * i)));
-  stream.insert(stream.end(), archive.begin(), archive.end());
-  return stream;
-}
+using namespace vcu::bench;
 
 HMENU BarMenu() {
   HMENU bar = CreateMenu();
@@ -87,15 +44,9 @@ HMENU BarMenu() {
 
 int main(int argc, char** argv) {
   const int runs = argc > 1 ? std::max(5, std::atoi(argv[1])) : 300;
-  QueryPerformanceFrequency(&frequency);
   InitialiseApplication();
   TSkinData data(nullptr);
-  data.SetLoading(true);
-  data.SetSkinFormtype(sfMainform);
-  data.SetActive(true);
-  data.ReadSkinStream(StoredSkin());
-  data.Loaded();
-  if (data.SkinEmpty) {
+  if (!LoadStoredSkin(data, VCU_STORED_SKIN_FILE)) {
     std::fprintf(stderr, "the stored skin did not load\n");
     return 1;
   }

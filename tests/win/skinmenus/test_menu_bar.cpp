@@ -189,7 +189,9 @@ TEST_F(MenuBar, ArrowKeysWalkTheBarAndRightToLeftMenusExchangeThem) {
     CreateMenuWindow(c.rightToLeft);
     SkinMenuWindow();
     ASSERT_EQ(Bar().RightToLeft(), c.rightToLeft);
-    if (c.rightToLeft) EXPECT_LT(Bar().Button(1).Bounds.right, Bar().Button(0).Bounds.left + 1);
+    if (c.rightToLeft) {
+      EXPECT_LT(Bar().Button(1).Bounds.right, Bar().Button(0).Bounds.left + 1);
+    }
     {
       MenuScript script({[&] { PressMenuKey(c.key); }});
       SendMessageW(window_, WM_SYSCOMMAND, SC_KEYMENU, 'f');
