@@ -184,6 +184,11 @@ void TSkinManage::EnableTimer(bool enable) {
     SetTimer(timerWindow_, kRequestTimer, interval_, nullptr);
   } else if (timerWindow_) {
     KillTimer(timerWindow_, kRequestTimer);
+    // A tick already queued when the timer stopped would otherwise carry out the next
+    // request before its delay, or one that a caller has just carried out itself.
+    MSG stale;
+    while (PeekMessageA(&stale, timerWindow_, WM_TIMER, WM_TIMER, PM_REMOVE)) {
+    }
   }
   timerEnabled_ = enable;
 }
