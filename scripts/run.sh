@@ -61,13 +61,16 @@ wine "$program" &
 program_pid=$!
 
 status=0
-step() { # number, name, driver arguments...
-  local shot="$out/$1-$2.png"
+shot() { # number, name: the screen as it is
+  import -window root "$out/$1-$2.png"
+  echo "   screenshot $out/$1-$2.png"
+}
+step() { # number, name, driver arguments...: the step played, then its screenshot
+  local number=$1 name=$2
   shift 2
   echo "== driver $*"
   wine "$driver" "$@" || status=1
-  import -window root "$shot"
-  echo "   screenshot $shot"
+  shot "$number" "$name"
 }
 
 step 01 started wait
@@ -124,33 +127,35 @@ else
 fi
 
 # The gallery writes its ready file once it shows itself as asked, and closes itself when the
-# file is taken away: skinned, then with skinning switched off by its own View menu command
-# (the native menu bar back).
-gallery_shot() { # number, name, gallery arguments...
-  local shot="$out/$1-$2.png" ready="$out/gallery.ready" pid
-  shift 2
+# file is taken away: skinned, with its skinned menus driven open by real input, then with
+# skinning switched off by its own View menu command (the native menu bar back).
+gallery_ready=$out/gallery.ready
+gallery_start() { # gallery arguments...: true once the gallery shows itself
   echo "== gallery $*"
-  rm -f "$ready"
-  wine "$gallery" "$@" --ready-file "$(winepath -w "$ready")" &
-  pid=$!
-  for _ in $(seq 300); do [ -f "$ready" ] && break; sleep 0.1; done
-  if [ -f "$ready" ]; then
-    import -window root "$shot"
-    echo "   screenshot $shot"
-    rm -f "$ready"
-  else
-    echo "run: the gallery did not show itself" >&2
-    status=1
-  fi
-  for _ in $(seq 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
-  if kill -0 "$pid" 2>/dev/null; then
-    echo "run: the gallery did not close" >&2
-    kill "$pid" 2>/dev/null || true
-    status=1
-  fi
+  rm -f "$gallery_ready"
+  wine "$gallery" "$@" --ready-file "$(winepath -w "$gallery_ready")" &
+  gallery_pid=$!
+  for _ in $(seq 300); do [ -f "$gallery_ready" ] && return 0; sleep 0.1; done
+  echo "run: the gallery did not show itself" >&2
+  status=1
+  return 1
 }
-gallery_shot 20 gallery
-gallery_shot 21 gallery-unskinned --unskinned
+gallery_stop() {
+  rm -f "$gallery_ready"
+  for _ in $(seq 100); do kill -0 "$gallery_pid" 2>/dev/null || return 0; sleep 0.1; done
+  echo "run: the gallery did not close" >&2
+  kill "$gallery_pid" 2>/dev/null || true
+  status=1
+}
+if gallery_start; then
+  shot 20 gallery
+  step 26 gallery-dropdown gallery-dropdown
+  step 27 gallery-context gallery-context
+  step 28 gallery-maximised gallery-maximise
+fi
+gallery_stop
+if gallery_start --unskinned; then shot 21 gallery-unskinned; fi
+gallery_stop
 
 # The skinned menus open, in a window of their own that saves what the screen shows.
 echo "== menushots"

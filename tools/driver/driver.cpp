@@ -37,6 +37,12 @@
 //   scroll-log                the log pane scrolled by the wheel, its down arrow held, its
 //                             thumb dragged back to the top; each must move the view
 //
+// Steps on the gallery window ("TfrmGallery"), with the real keyboard and mouse:
+//   gallery-dropdown          Alt+V opens the View menu of its skinned bar, Up then Right open
+//                             the Icons sub-menu: both stay open
+//   gallery-context           Escape closes what is open, a right click opens the context menu
+//   gallery-maximise          Escape closes what is open, a double click on the title maximises
+//
 // Exit status: 0 done, 1 the step could not be played, 2 wrong use.
 #include <windows.h>
 #include <shellapi.h>
@@ -370,6 +376,58 @@ bool ScrollLog(HWND w, const Arguments&) {
   return true;
 }
 
+HWND Gallery() { return FindWindowW(L"TfrmGallery", nullptr); }
+
+bool CloseMenus(HWND gallery) {
+  for (int i = 0; i < 3 && FindPopupMenu(gallery); ++i) {
+    input::Key(VK_ESCAPE);
+    Sleep(100);
+  }
+  input::Key(VK_ESCAPE); // the bar's own selection, if the menus left one
+  return WaitFor([gallery] { return FindPopupMenu(gallery) == nullptr; }) || Fail(L"a menu stayed open");
+}
+
+bool GalleryDropDown(HWND gallery, const Arguments&) {
+  SetForegroundWindow(gallery);
+  input::KeyWith(VK_MENU, 'V');
+  if (!WaitFor([gallery] { return FindPopupMenu(gallery) != nullptr; })) return Fail(L"Alt+V opened no menu");
+  Sleep(200);
+  input::Key(VK_UP);    // from the first item round to the last, the Icons sub-menu
+  Sleep(100);
+  input::Key(VK_RIGHT); // opens it
+  LetItPaint();
+  return true;
+}
+
+bool GalleryContext(HWND gallery, const Arguments&) {
+  if (!CloseMenus(gallery)) return false;
+  RECT r;
+  GetWindowRect(gallery, &r);
+  input::Click(POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2}, input::Button::Right);
+  if (!WaitFor([gallery] { return FindPopupMenu(gallery) != nullptr; })) return Fail(L"no context menu opened");
+  LetItPaint();
+  return true;
+}
+
+bool GalleryMaximise(HWND gallery, const Arguments&) {
+  if (!CloseMenus(gallery)) return false;
+  input::DoubleClick(TitlePoint(gallery));
+  if (!WaitFor([gallery] { return IsZoomed(gallery) != FALSE; })) return Fail(L"the gallery was not maximised");
+  LetItPaint();
+  return true;
+}
+
+struct GalleryStep {
+  const wchar_t* name;
+  bool (*play)(HWND gallery, const Arguments& arguments);
+};
+
+constexpr GalleryStep kGallerySteps[] = {
+    {L"gallery-dropdown", GalleryDropDown},
+    {L"gallery-context", GalleryContext},
+    {L"gallery-maximise", GalleryMaximise},
+};
+
 struct Step {
   const wchar_t* name;
   size_t arguments;
@@ -402,6 +460,12 @@ void Report(HWND mainWindow) {
 int Play(const Arguments& command) {
   if (command.empty()) return 2;
   if (command[0] == L"wait") return WaitForMainWindow(60000) ? 0 : (Fail(L"no main window"), 1);
+  for (const auto& step : kGallerySteps) {
+    if (command[0] != step.name) continue;
+    HWND gallery = Gallery();
+    if (!gallery) return Fail(L"no gallery window \"TfrmGallery\""), 1;
+    return step.play(gallery, Arguments(command.begin() + 1, command.end())) ? 0 : 1;
+  }
   for (const auto& step : kSteps) {
     if (command[0] != step.name) continue;
     if (command.size() != step.arguments + 1) return 2;
@@ -428,6 +492,7 @@ int main() {
   if (status == 2) std::fputs("usage: driver wait|connect-ip <address>|connect-usb|get <option>|"
                               "set <option> <value>|restart|dismiss|log|close|hover-close|press-close|"
                               "release-away|minimize|restore|system-menu|escape|blank-ip|deactivate|hover-button|press-button|"
-                              "release-button-away|disable-button|enable-button|type-option <text>|tab <n>|fill-log|scroll-log\n", stderr);
+                              "release-button-away|disable-button|enable-button|type-option <text>|tab <n>|fill-log|scroll-log|"
+                              "gallery-dropdown|gallery-context|gallery-maximise\n", stderr);
   return status;
 }
