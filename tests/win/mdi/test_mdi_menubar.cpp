@@ -38,12 +38,10 @@ protected:
     const BorderSizes& b = Frame().Borders();
     return Rect{b.left, b.top, w.right - w.left - b.right, b.top + Frame().MenuHeight()};
   }
-  // A maximised child, with the frame painted since.
+  // A maximised child; the frame repaints on its own as the child's title joins its caption.
   HWND MaximisedChild() {
     HWND child = NewChild(20, 20, 280, 180);
     SendMessageA(program_->Client(), WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(child), 0);
-    Pump();
-    RedrawWindow(program_->Frame(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
     Pump();
     return child;
   }
@@ -106,13 +104,22 @@ TEST_F(MdiMenuBar, MaximisedChildsButtonsAreDrawnAtTheBarsRightEnd) {
   EXPECT_FALSE(Frame().ShowsMdiButtons());
   EXPECT_EQ(FirstDifferenceOutsideCaptions(ShownBar(), ComposedBar(0)), "") << "no child, no buttons";
 
-  MaximisedChild();
+  HWND child = MaximisedChild();
   ASSERT_TRUE(Frame().ShowsMdiButtons());
   const Bitmap withButtons = ComposedBar(1);
   ASSERT_NE(FirstDifference(withButtons, ComposedBar(0)), "") << "the skin's MDI buttons show on the bar";
   EXPECT_EQ(FirstDifferenceOutsideCaptions(ShownBar(), withButtons), "");
   for (int i = 0; i < 3; ++i)
     EXPECT_EQ(Frame().CaptionButtons().Button(data_.MdiButtonBase + i).Bounds, MdiButtonRect(i)) << "button " << i;
+
+  // Restored, the child takes its buttons off the bar; maximised again, it puts them back.
+  SendMessageA(program_->Client(), WM_MDIRESTORE, reinterpret_cast<WPARAM>(child), 0);
+  Pump();
+  EXPECT_FALSE(Frame().ShowsMdiButtons());
+  EXPECT_EQ(FirstDifferenceOutsideCaptions(ShownBar(), ComposedBar(0)), "") << "restored";
+  SendMessageA(program_->Client(), WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(child), 0);
+  Pump();
+  EXPECT_EQ(FirstDifferenceOutsideCaptions(ShownBar(), withButtons), "") << "maximised again";
 
   // Composing the bar with the buttons (a new size makes a new composition) tells the manager
   // that children show maximised.
