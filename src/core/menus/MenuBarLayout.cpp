@@ -38,6 +38,13 @@ void LayoutMenuBar(const Rect& bar, int startOffset, bool rightToLeft, const std
   }
 }
 
+int MdiButtonsRightLimit(const std::vector<Rect>& mdiButtons) {
+  std::int64_t limit = 0x7FFFFFFF;
+  for (const Rect& r : mdiButtons)
+    if (!r.Empty() && std::int64_t{r.left} - 5 < limit) limit = std::int64_t{r.left} - 5;
+  return SaturateToInt(limit);
+}
+
 int MenuButtonAt(const std::vector<Rect>& rects, int x, int y) {
   for (size_t i = 0; i < rects.size(); ++i) {
     const Rect& r = rects[i];

@@ -30,6 +30,10 @@ struct MenuBarButtonInput {
 void LayoutMenuBar(const Rect& bar, int startOffset, bool rightToLeft, const std::vector<MenuBarButtonInput>& buttons,
                    std::vector<Rect>& out, int rightLimit = 0x7FFFFFFF);
 
+// The right limit of a right-to-left bar that shows the MDI buttons: 5 pixels left of the
+// leftmost of them; no limit (INT_MAX) when none has a rectangle.
+int MdiButtonsRightLimit(const std::vector<Rect>& mdiButtons);
+
 // The index of the button under (x, y), or -1. A button of no width (an empty caption) or an
 // invisible one is never hit.
 int MenuButtonAt(const std::vector<Rect>& rects, int x, int y);

@@ -56,7 +56,19 @@ int TWinSysButton::Frames() const {
   return def->Frame < 1 ? 1 : def->Frame;
 }
 
-void TWinSysButton::Repaint() { form_.Painter().PaintTitle(); }
+bool TWinSysButton::IsMdiButton() const {
+  const TDataSkinSysButton* def = Definition();
+  return def && def->Visibility == kMdiButtonVisibility;
+}
+
+// The MDI buttons sit in the menu bar, which repaints them over its own background.
+void TWinSysButton::Repaint() {
+  if (IsMdiButton()) {
+    if (TWinSkinMenu* menu = form_.SkinMenu()) menu->RepaintMdiButton(*this);
+    return;
+  }
+  form_.Painter().PaintTitle();
+}
 
 // ---- the set
 
@@ -82,8 +94,7 @@ CaptionWindowState TCaptionButtons::WindowState() const {
   w.nativeButtons = form_.NativeButtons();
   w.frameKind = form_.Frame();
   w.dialogClass = form_.IsDialog();
-  // The MDI buttons live in a skinned menu bar, which comes with the menus.
-  w.mdiFrameWithMaximizedChildAndMenuBar = false;
+  w.mdiFrameWithMaximizedChildAndMenuBar = form_.ShowsMdiButtons();
   return w;
 }
 
@@ -131,7 +142,7 @@ void TCaptionButtons::Draw(Bitmap& canvas, bool states) const {
   for (const auto& button : buttons_) {
     const TDataSkinSysButton* def = button->Definition();
     const Bitmap* image = button->Image();
-    if (!button->Visible || !def || image->Empty() || def->Visibility == kMdiButtonVisibility) continue;
+    if (!button->Visible || !def || image->Empty() || button->IsMdiButton()) continue;
     const int frames = button->Frames();
     const int frame = !states || button->State == ncNormal
                           ? CaptionButtonPaintFrame(frames, form_.IsActive(), button->Enabled)

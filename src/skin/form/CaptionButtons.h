@@ -43,6 +43,8 @@ public:
   const Bitmap* Image() const;
   int Frames() const;
   bool IsIcon() const;
+  // One of the MDI child's buttons, shown in the menu bar.
+  bool IsMdiButton() const;
   bool Enabled = true;
 
 private:

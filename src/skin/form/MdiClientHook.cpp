@@ -45,6 +45,12 @@ LRESULT TMdiClientHook::ClientProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     // Both restore a maximised child before they arrange.
     if (manager) manager->SetMdiMaximized(false);
     break;
+  case WM_MDISETMENU: {
+    const LRESULT result = subclass_.CallOld(msg, wParam, lParam);
+    // The client put the new menu on the frame; the skinned bar takes it off again.
+    if (wParam) frame_.MenuReplaced();
+    return result;
+  }
   case SKINMSG_MDIREDRAW:
     RedrawWindow(frame_.Window(), nullptr, nullptr,
                  RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);

@@ -1,7 +1,8 @@
 #pragma once
 // TMdiClientHook: the subclassing of an MDI frame's client window while the frame is skinned.
 // The client keeps the frame free of native scroll bars, holds the manager's MDI-maximized
-// flag in step with its children, and redraws the whole frame when a maximised child asks.
+// flag in step with its children, hands a menu set through it to the skinned menu bar, and
+// redraws the whole frame when a maximised child asks.
 #include <windows.h>
 
 #include "skin/data/WindowSubclass.h"

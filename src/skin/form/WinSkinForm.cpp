@@ -329,6 +329,26 @@ void TWinSkinForm::FreeControls(bool restore) {
   }
 }
 
+void TWinSkinForm::MenuReplaced() {
+  if (!frameSkinning_ || formKind_ == fmMdiChild || !GetMenu(window_)) return;
+  const bool had = skinMenu_ != nullptr;
+  if (had) {
+    skinMenu_->RebuildMenuButtons();
+  } else {
+    TakeMenuOver();
+    if (skinMenu_) FrameChanged();
+  }
+  PaintFrame();
+}
+
+bool TWinSkinForm::ShowsMdiButtons() const {
+  HWND client = formKind_ == fmMdiFrame && skinMenu_ ? MdiClient() : nullptr;
+  if (!client) return false;
+  BOOL maximized = FALSE;
+  const auto active = reinterpret_cast<HWND>(SendMessageW(client, WM_MDIGETACTIVE, 0, reinterpret_cast<LPARAM>(&maximized)));
+  return active && maximized;
+}
+
 HWND TWinSkinForm::MdiClient() const {
   return mdiClientHook_ && mdiClientHook_->Hooked() ? mdiClientHook_->Client() : nullptr;
 }

@@ -116,6 +116,12 @@ public:
   const Bitmap* BindItemBackground(HMENU menu);
   // The MDI frame's client window while it is subclassed, else null.
   HWND MdiClient() const;
+  // An MDI frame with a skinned menu bar whose active child is maximised: the bar shows the
+  // child's minimise, restore and close buttons.
+  bool ShowsMdiButtons() const;
+  // The window was given a new menu behind our back (an MDI frame's menu set through its
+  // client): the skinned bar takes it over and the frame repaints.
+  void MenuReplaced();
   unsigned DoubleClickTime() const { return doubleClickTime_; }
 
   // The hover timer runs while the window is active.

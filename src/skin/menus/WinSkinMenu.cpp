@@ -3,7 +3,9 @@
 #include <algorithm>
 
 #include "core/image/Blit.h"
+#include "core/form/CaptionButtonRules.h"
 #include "core/image/PixelOps.h"
+#include "core/image/Slicing.h"
 #include "core/menus/MenuBarLayout.h"
 #include "core/menus/MenuComposer.h"
 #include "framework/Forms.h"
@@ -66,7 +68,9 @@ TWinSkinMenu::~TWinSkinMenu() {
   if (tracking.owner == this) EndMenuTracking();
 }
 
-void TWinSkinMenu::BuildMenuButtons() {
+void TWinSkinMenu::BuildMenuButtons() { Build(false); }
+
+void TWinSkinMenu::Build(bool rebuild) {
   HWND window = form_.Window();
   if (HMENU current = GetMenu(window)) menu_ = current;
   if (!menu_) return;
@@ -92,8 +96,11 @@ void TWinSkinMenu::BuildMenuButtons() {
     button->Command = static_cast<int>(info.wID);
     button->Caption = text;
     if (info.fType & MFT_RIGHTORDER) rightToLeft_ = true;
-    if (TMenuItem* item = framework ? framework->FindItem(info.wID, fkCommand) : nullptr) {
+    // A rebuild takes an item with text as it is (an MDI frame's menu holds items of its own).
+    const bool lookUp = framework && !(rebuild && text[0]);
+    if (TMenuItem* item = lookUp ? framework->FindItem(info.wID, fkCommand) : nullptr) {
       button->Caption = Wide(item->Caption());
+      if (rebuild) button->Command = static_cast<int>(item->Command());
       button->Enabled = item->Enabled();
       button->Item = item;
       button->SubMenu = item->Count() > 0 ? item->Handle() : nullptr;
@@ -106,7 +113,7 @@ void TWinSkinMenu::BuildMenuButtons() {
 }
 
 void TWinSkinMenu::RebuildMenuButtons() {
-  BuildMenuButtons();
+  Build(true);
   LayoutMenuButtons();
 }
 
@@ -147,11 +154,57 @@ void TWinSkinMenu::PaintMenuBar(Bitmap& canvas, HDC canvasDC, const Rect& bar, b
   std::vector<MenuBarButtonInput> inputs;
   inputs.reserve(buttons_.size());
   for (size_t i = 0; i < buttons_.size(); ++i) inputs.push_back({widths[i], buttons_[i]->Visible});
-  LayoutMenuBar(bar, MenuBarStartOffset(bar.Width(), skin.MenuBar.get(), rightToLeft_), rightToLeft_, inputs, rects_);
+  // The caption buttons were laid out with the title, just before the bar.
+  const std::vector<TWinSysButton*> mdi = MdiButtons();
+  int rightLimit = 0x7FFFFFFF;
+  if (rightToLeft_ && !mdi.empty()) {
+    std::vector<Rect> mdiRects;
+    mdiRects.reserve(mdi.size());
+    for (const TWinSysButton* button : mdi) mdiRects.push_back(button->Bounds);
+    rightLimit = MdiButtonsRightLimit(mdiRects);
+  }
+  LayoutMenuBar(bar, MenuBarStartOffset(bar.Width(), skin.MenuBar.get(), rightToLeft_), rightToLeft_, inputs, rects_,
+                rightLimit);
   for (size_t i = 0; i < buttons_.size(); ++i) {
     buttons_[i]->Bounds = rects_[i];
     if (rects_[i].Empty()) continue;
     DrawCaption(canvasDC, *buttons_[i], RECT{rects_[i].left, rects_[i].top, rects_[i].right, rects_[i].bottom});
+  }
+  if (mdi.empty()) return;
+  GdiFlush(); // the captions are in the pixels before the core writes
+  for (const TWinSysButton* button : mdi)
+    DrawPlaced(canvas, StretchedFrameImage(button->Bounds, *button->Image(), 1, button->Frames()), true);
+  if (TSkinManage* manager = TSkinManage::Instance()) manager->SetMdiMaximized(true);
+}
+
+std::vector<TWinSysButton*> TWinSkinMenu::MdiButtons() const {
+  std::vector<TWinSysButton*> shown;
+  if (!form_.ShowsMdiButtons()) return shown;
+  const TCaptionButtons& all = form_.CaptionButtons();
+  for (int i = 0; i < all.Count(); ++i) {
+    TWinSysButton& button = all.Button(i);
+    if (button.Visible && button.IsMdiButton() && !button.Image()->Empty()) shown.push_back(&button);
+  }
+  return shown;
+}
+
+void TWinSkinMenu::RepaintMdiButton(const TWinSysButton& button) {
+  const Rect r = button.Bounds;
+  const Bitmap* image = button.Image();
+  if (!button.Visible || r.Empty() || !image || image->Empty() || background_.Width() == 0) return;
+  HDC dc = button_.Prepare(r.Width(), r.Height());
+  if (!dc) return;
+  Bitmap& pixels = button_.Pixels();
+  pixels.Fill(0);
+  CopyPixels(pixels, 0, 0, background_.Pixels(), Rect{r.left - bar_.left, r.top - bar_.top, r.right - bar_.left, r.bottom - bar_.top});
+  const int frames = button.Frames();
+  DrawPlaced(pixels, StretchedFrameImage(Rect{0, 0, r.Width(), r.Height()}, *image,
+                                         CaptionButtonStateFrame(button.State, frames, button.Enabled, true), frames),
+             true);
+  HWND window = form_.Window();
+  if (HDC windowDC = GetWindowDC(window)) {
+    button_.CopyTo(windowDC, r.left, r.top);
+    ReleaseDC(window, windowDC);
   }
 }
 

@@ -4,7 +4,8 @@
 // bar under the title) and draws the bar into the composed frame. A press on a button opens
 // its drop-down under it; while a drop-down is open a message-filter hook lets the arrow keys
 // and the mouse move on to the next top-level menu, as the system's own bar would. Skinning
-// off gives the window its menu back.
+// off gives the window its menu back. An MDI frame's bar shows the maximised child's minimise,
+// restore and close buttons (the skin's MDI caption buttons) at its right end.
 #include <memory>
 #include <string>
 #include <vector>
@@ -52,7 +53,8 @@ public:
   // Buttons from the window's current menu (or the one kept), then the menu comes off the
   // window.
   void BuildMenuButtons();
-  // The same after a menu change, laid out at once.
+  // The same after a menu change, laid out at once; only items without text are looked up in
+  // a framework form's menu.
   void RebuildMenuButtons();
   // Each button's place in the bar of the last paint.
   void LayoutMenuButtons();
@@ -84,14 +86,21 @@ public:
 
   // Used by a button's repaint.
   void RepaintButton(const TMenuBtn& button);
+  // An MDI button's hover and press feedback: its frame for its state over the kept background.
+  void RepaintMdiButton(const TWinSysButton& button);
 
 private:
   static LRESULT CALLBACK MenuHook(int code, WPARAM wParam, LPARAM lParam);
+  // The buttons from the menu; a rebuild looks up in the framework menu only the items
+  // without text.
+  void Build(bool rebuild);
   void StartMenuTracking(int index);
   void EndMenuTracking();
   LRESULT FilterMessage(MSG& msg);
   void DrawCaption(HDC dc, const TMenuBtn& button, const RECT& where) const;
   std::vector<int> MeasureCaptions(HDC dc) const;
+  // The MDI buttons the bar shows now (visible, with an image); none unless the form shows them.
+  std::vector<TWinSysButton*> MdiButtons() const;
 
   TWinSkinForm& form_;
   HMENU menu_ = nullptr;

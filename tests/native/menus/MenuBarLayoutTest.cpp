@@ -61,6 +61,30 @@ TEST(MenuBarLayout, RightToLeftButtonsGoLeftwardsFromTheRightEndAndStopAtTheLimi
   EXPECT_EQ(rects[0].right, 390) << "a limit right of the offset changes nothing";
 }
 
+// The MDI buttons of a maximised child sit at the bar's right end: a right-to-left bar starts
+// 5 pixels left of the leftmost one that is laid out, whatever their order.
+TEST(MenuBarLayout, MdiButtonsLimitARightToLeftBarFromTheirLeftmost) {
+  struct Case {
+    std::vector<Rect> mdi;
+    int limit;
+  } cases[] = {
+      {{}, INT_MAX},
+      {{Rect{}, Rect{}}, INT_MAX},
+      {{Rect{370, 32, 386, 46}, Rect{354, 32, 370, 46}, Rect{338, 32, 354, 46}}, 333},
+      {{Rect{338, 32, 354, 46}, Rect{}, Rect{370, 32, 386, 46}}, 333},
+      {{Rect{2, 0, 2, 14}, Rect{300, 0, 316, 14}}, 295},
+      {{Rect{INT_MIN, 0, INT_MIN + 16, 14}}, INT_MIN},
+  };
+  for (const Case& c : cases) EXPECT_EQ(MdiButtonsRightLimit(c.mdi), c.limit) << c.mdi.size() << " buttons";
+
+  const Rect bar{4, 30, 404, 49};
+  std::vector<Rect> rects;
+  LayoutMenuBar(bar, 14, true, {{20, true}, {7, true}}, rects,
+                MdiButtonsRightLimit({Rect{370, 32, 386, 46}, Rect{338, 32, 354, 46}}));
+  EXPECT_EQ(rects[0], (Rect{303, 30, 333, 48}));
+  EXPECT_EQ(rects[1], (Rect{286, 30, 303, 48}));
+}
+
 TEST(MenuBarLayout, HitTestNeverFindsEmptyOrInvisibleButtons) {
   std::vector<Rect> rects;
   LayoutMenuBar(Rect{0, 0, 300, 20}, 6, false, {{20, true}, {0, true}, {0, false}, {10, true}}, rects);

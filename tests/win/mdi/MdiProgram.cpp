@@ -47,12 +47,12 @@ void RegisterClasses(WNDPROC frameProc, WNDPROC childProc) {
 
 } // namespace
 
-MdiProgram::MdiProgram() {
+MdiProgram::MdiProgram(HMENU menu) {
   RegisterClasses(&FrameProc, &ChildProc);
   running = this;
   const RECT b = kFrameBounds;
   frame_ = CreateWindowExA(0, kFrameClass, "MDI frame", kFrameStyle, b.left, b.top, b.right - b.left,
-                           b.bottom - b.top, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+                           b.bottom - b.top, nullptr, menu, GetModuleHandleA(nullptr), nullptr);
   EXPECT_NE(frame_, nullptr);
   EXPECT_NE(client_, nullptr);
 }
@@ -156,7 +156,7 @@ void SkinnedMdi::SetUp() {
   data_.ReadSkinStream(StreamOf(ReadFileBytes(VCU_STORED_SKIN_FILE)));
   data_.Loaded();
   ASSERT_FALSE(data_.SkinEmpty);
-  program_ = std::make_unique<MdiProgram>();
+  program_ = std::make_unique<MdiProgram>(FrameMenu());
   program_->Show();
   ASSERT_TRUE(Skinned(program_->Frame()));
 }

@@ -26,8 +26,8 @@ public:
   static constexpr DWORD kChildStyle = WS_OVERLAPPEDWINDOW;
   static constexpr RECT kFrameBounds{60, 40, 660, 490};
 
-  // The frame is made hidden; Show() shows and activates it.
-  MdiProgram();
+  // The frame is made hidden, with the menu given (or none); Show() shows and activates it.
+  explicit MdiProgram(HMENU menu = nullptr);
   ~MdiProgram();
   MdiProgram(const MdiProgram&) = delete;
   MdiProgram& operator=(const MdiProgram&) = delete;
@@ -88,6 +88,8 @@ protected:
   // Skinning switched off through the skin data, as the program does; pumps until every window
   // is given back.
   void Unskin();
+  // The frame's menu, made anew for each program; none by default.
+  virtual HMENU FrameMenu() { return nullptr; }
 
   static RECT WindowRectIn(HWND parent, HWND window);
   static SIZE ClientSize(HWND window);

@@ -69,6 +69,38 @@ TEST_F(FormMenus, BarStandsForTheItemsAndFollowsTheirChanges) {
   EXPECT_EQ(GetMenu(form_.Handle()), nullptr);
 }
 
+// A build looks every item up in the form's menu; a rebuild only those without text, and takes
+// an item with text as the window's menu has it.
+TEST_F(FormMenus, RebuildLooksUpOnlyItemsWithoutText) {
+  SkinOn();
+  ASSERT_NE(RunningSkinner(form_.Handle())->SkinMenu(), nullptr);
+  HMENU menu = Bar().Menu();
+  auto setText = [menu](UINT position, const wchar_t* text) {
+    MENUITEMINFOW info{};
+    info.cbSize = sizeof info;
+    info.fMask = MIIM_STRING;
+    info.dwTypeData = const_cast<wchar_t*>(text);
+    ASSERT_TRUE(SetMenuItemInfoW(menu, position, TRUE, &info));
+  };
+  setText(0, L"");
+  setText(1, L"Native");
+
+  Bar().BuildMenuButtons();
+  ASSERT_EQ(Bar().Count(), 2);
+  EXPECT_EQ(Bar().Button(0).Caption, L"&File");
+  EXPECT_EQ(Bar().Button(1).Caption, L"&Edit");
+  EXPECT_EQ(Bar().Button(1).Item, edit_);
+
+  Bar().RebuildMenuButtons();
+  ASSERT_EQ(Bar().Count(), 2);
+  EXPECT_EQ(Bar().Button(0).Caption, L"&File") << "an item without text is looked up";
+  EXPECT_EQ(Bar().Button(0).Item, file_);
+  EXPECT_EQ(Bar().Button(0).SubMenu, file_->Handle());
+  EXPECT_EQ(Bar().Button(1).Caption, L"Native") << "an item with text is taken as it is";
+  EXPECT_EQ(Bar().Button(1).Item, nullptr);
+  EXPECT_FALSE(Bar().Button(1).Bounds.Empty()) << "laid out at once";
+}
+
 TEST_F(FormMenus, AltAndAnAcceleratorOpensTheMenuAndTheChosenItemClicksOnce) {
   SkinOn();
   {
