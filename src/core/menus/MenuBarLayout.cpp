@@ -83,4 +83,10 @@ int FrameworkMenuItemWidth(int measuredWidth, const TDataSkinObject* menuItem, b
   return SaturateToInt(width);
 }
 
+bool BarFromFrameworkMenu(std::uint32_t version) {
+  const unsigned major = version & 0xFF, minor = version >> 8 & 0xFF;
+  const bool nt = (version & 0x80000000u) == 0;
+  return (nt && major < 5) || (major == 4 && minor == 0);
+}
+
 } // namespace vcu

@@ -2,6 +2,7 @@
 // Where the buttons of a skinned menu bar go, which one the mouse is on, and how the arrow
 // keys walk them: the rules of the bar that need no window. Every rectangle is in window
 // coordinates, as the bar is drawn in the non-client area.
+#include <cstdint>
 #include <vector>
 
 #include "core/image/Rect.h"
@@ -33,6 +34,12 @@ void LayoutMenuBar(const Rect& bar, int startOffset, bool rightToLeft, const std
 // The right limit of a right-to-left bar that shows the MDI buttons: 5 pixels left of the
 // leftmost of them; no limit (INT_MAX) when none has a rectangle.
 int MdiButtonsRightLimit(const std::vector<Rect>& mdiButtons);
+
+// Systems whose window menus cannot be read item by item as the bar needs (Windows NT 4 and
+// Windows 95): the bar is built from the framework's menu items instead. version is the value
+// GetVersion returns: major in the low byte, minor in the next, the top bit set on the 9x
+// family.
+bool BarFromFrameworkMenu(std::uint32_t version);
 
 // The index of the button under (x, y), or -1. A button of no width (an empty caption) or an
 // invisible one is never hit.

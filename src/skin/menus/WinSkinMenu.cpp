@@ -8,6 +8,7 @@
 #include "core/image/Slicing.h"
 #include "core/menus/MenuBarLayout.h"
 #include "core/menus/MenuComposer.h"
+#include "framework/TypInfo.h"
 #include "framework/Forms.h"
 #include "skin/data/WinSkinData.h"
 #include "skin/form/SkinManage.h"
@@ -80,6 +81,32 @@ void TWinSkinMenu::Build(bool rebuild) {
   form_.CaptionButtons().ClearHot();
   buttons_.clear();
   rightToLeft_ = form_.RightToLeft();
+  if (framework && BarFromFrameworkMenu(GetVersion())) BuildFromItems(*framework);
+  else BuildFromWindowMenu(framework, rebuild);
+  rects_.assign(buttons_.size(), Rect{});
+  ++version_;
+  SetMenu(window, nullptr);
+}
+
+// One button per top-level item of the framework's menu.
+void TWinSkinMenu::BuildFromItems(TMainMenu& framework) {
+  TMenuItem* root = framework.Items();
+  for (int i = 0; root && i < root->Count(); ++i) {
+    TMenuItem* item = root->Items(i);
+    auto button = std::make_unique<TMenuBtn>(*this, static_cast<int>(buttons_.size()));
+    button->Visible = item->Visible();
+    button->Enabled = item->Enabled();
+    button->Command = static_cast<int>(item->Command());
+    button->Caption = Wide(GetTextProp(item, "Caption"));
+    button->Item = item;
+    button->SubMenu = item->Count() > 0 ? item->Handle() : nullptr;
+    buttons_.push_back(std::move(button));
+  }
+}
+
+// One button per position of the window's menu, with the framework's item of the same
+// command, where there is one, for its caption and state.
+void TWinSkinMenu::BuildFromWindowMenu(TMainMenu* framework, bool rebuild) {
   const int count = GetMenuItemCount(menu_);
   for (int i = 0; i < count; ++i) {
     wchar_t text[kMaxCaption] = {};
@@ -107,9 +134,6 @@ void TWinSkinMenu::Build(bool rebuild) {
     }
     buttons_.push_back(std::move(button));
   }
-  rects_.assign(buttons_.size(), Rect{});
-  ++version_;
-  SetMenu(window, nullptr);
 }
 
 void TWinSkinMenu::RebuildMenuButtons() {

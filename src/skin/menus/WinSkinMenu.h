@@ -19,6 +19,7 @@
 namespace vcu {
 
 class Bitmap;
+class TMainMenu;
 class TMenuItem;
 class TWinSkinForm;
 class TWinSkinMenu;
@@ -94,6 +95,8 @@ private:
   // The buttons from the menu; a rebuild looks up in the framework menu only the items
   // without text.
   void Build(bool rebuild);
+  void BuildFromItems(TMainMenu& framework);
+  void BuildFromWindowMenu(TMainMenu* framework, bool rebuild);
   void StartMenuTracking(int index);
   void EndMenuTracking();
   LRESULT FilterMessage(MSG& msg);

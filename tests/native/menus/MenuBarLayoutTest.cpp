@@ -128,3 +128,24 @@ TEST(MenuItemMeasure, PlainAndFrameworkItems) {
 
 } // namespace
 } // namespace vcu
+
+namespace vcu {
+namespace {
+
+// GetVersion's value: major in the low byte, minor in the next, the top bit for the 9x family.
+TEST(MenuBarSource, OnlyNt4AndWindows95BuildTheBarFromTheFrameworkMenu) {
+  struct Case {
+    std::uint32_t version;
+    bool fromFramework;
+    const char* system;
+  };
+  const Case cases[] = {
+      {0x00000004u, true, "NT 4.0"},      {0x00000005u, false, "2000"},  {0x00000105u, false, "XP"},
+      {0x00000106u, false, "7"},          {0x80000004u, true, "95"},     {0x80000A04u, false, "98"},
+      {0x80005A04u, false, "Me"},         {0x00000003u, true, "NT 3.51"},
+  };
+  for (const Case& c : cases) EXPECT_EQ(BarFromFrameworkMenu(c.version), c.fromFramework) << c.system;
+}
+
+} // namespace
+} // namespace vcu
