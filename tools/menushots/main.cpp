@@ -15,6 +15,7 @@
 #include "app/Startup.h"
 #include "core/image/Bmp.h"
 #include "framework/Forms.h"
+#include "skin/data/DibBitmap.h"
 #include "skin/data/WinSkinData.h"
 #include "skin/form/SkinManage.h"
 #include "skin/form/SystemMenu.h"
@@ -44,12 +45,7 @@ void PumpFor(DWORD ms) {
 void Shot(const char* name) {
   const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
   HDC screen = GetDC(nullptr);
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = -height;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
+  const BITMAPINFO info = TopDownInfo(width, height);
   void* bits = nullptr;
   HBITMAP section = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
   HDC memory = CreateCompatibleDC(screen);

@@ -64,12 +64,7 @@ int main(int argc, char** argv) {
   SetFocus(window); // a plain button: frame 1, no focus rectangle
 
   HDC dc = GetDC(button->Handle());
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = kWidth;
-  info.bmiHeader.biHeight = -kHeight;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
+  const BITMAPINFO info = TopDownInfo(kWidth, kHeight);
   void* bits = nullptr;
   HBITMAP dib = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
   HDC dibDC = CreateCompatibleDC(nullptr);

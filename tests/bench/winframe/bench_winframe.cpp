@@ -101,12 +101,7 @@ int main(int argc, char** argv) {
   HBITMAP bitmap = CreateCompatibleBitmap(windowDC, kWidth, kHeight);
   HGDIOBJ old = SelectObject(memoryDC, bitmap);
   PatBlt(memoryDC, 0, 0, kWidth, kHeight, WHITENESS);
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = kWidth;
-  info.bmiHeader.biHeight = -kHeight;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
+  const BITMAPINFO info = TopDownInfo(kWidth, kHeight);
   void* bits = nullptr;
   HBITMAP dib = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
   HDC dibDC = CreateCompatibleDC(nullptr);
