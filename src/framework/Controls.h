@@ -222,6 +222,7 @@ private:
   void WMPaint(TMessage& message);
   void WMEraseBkgnd(TMessage& message);
   void WMCommand(TMessage& message);
+  void WMNotify(TMessage& message);
   void WMCtlColor(TMessage& message);
   void CNCtlColor(TMessage& message);
   void WMSetCursor(TMessage& message);

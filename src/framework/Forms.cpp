@@ -1,6 +1,8 @@
 #include "framework/Forms.h"
 
 #include <algorithm>
+
+#include <commctrl.h>
 #include <objbase.h>
 
 #include "framework/LayoutReader.h"
@@ -274,7 +276,14 @@ const TClassInfo& TApplication::ClassInfo() {
 
 // The framework's colours are the running system's from the start: the colour resolver shared
 // with the core answers through the platform in force.
-TApplication::TApplication(TComponent* owner) : TComponent(owner) { UseWin32Platform(); }
+// The common control classes (up-down, track bar, progress bar, status bar, header, list view,
+// date picker) are registered once, before any form can create one.
+TApplication::TApplication(TComponent* owner) : TComponent(owner) {
+  UseWin32Platform();
+  INITCOMMONCONTROLSEX classes{sizeof(INITCOMMONCONTROLSEX),
+                               ICC_WIN95_CLASSES | ICC_DATE_CLASSES | ICC_USEREX_CLASSES | ICC_STANDARD_CLASSES};
+  InitCommonControlsEx(&classes);
+}
 
 void TApplication::Initialize() { CoInitialize(nullptr); }
 

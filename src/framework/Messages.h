@@ -38,5 +38,16 @@ constexpr UINT CN_COMMAND = CN_BASE + WM_COMMAND;
 constexpr UINT CN_CTLCOLOREDIT = CN_BASE + WM_CTLCOLOREDIT;
 constexpr UINT CN_CTLCOLORBTN = CN_BASE + WM_CTLCOLORBTN;
 constexpr UINT CN_CTLCOLORSTATIC = CN_BASE + WM_CTLCOLORSTATIC;
+// WM_NOTIFY reflected to the control that sent it. The skin engine's "window is skinned" mark
+// travels on the same number with a small lParam (16802) that is no pointer, so a handler
+// reads the header only through NotifyHeader.
+constexpr UINT CN_NOTIFY = CN_BASE + WM_NOTIFY;
+
+// The notification header a WM_NOTIFY or CN_NOTIFY carries; null when lParam cannot be one
+// (the lowest 64 KB of an address space are never mapped).
+inline const NMHDR* NotifyHeader(const TMessage& message) {
+  if (static_cast<ULONG_PTR>(message.LParam) < 0x10000) return nullptr;
+  return reinterpret_cast<const NMHDR*>(message.LParam);
+}
 
 } // namespace vcu

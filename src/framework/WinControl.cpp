@@ -295,6 +295,7 @@ void TWinControl::Dispatch(TMessage& message) {
   case WM_PAINT: WMPaint(message); return;
   case WM_ERASEBKGND: WMEraseBkgnd(message); return;
   case WM_COMMAND: WMCommand(message); return;
+  case WM_NOTIFY: WMNotify(message); return;
   case WM_CTLCOLOREDIT:
   case WM_CTLCOLORSTATIC:
   case WM_CTLCOLORBTN: WMCtlColor(message); return;
@@ -358,6 +359,13 @@ void TWinControl::WMEraseBkgnd(TMessage& message) {
 void TWinControl::WMCommand(TMessage& message) {
   TWinControl* child = FindControl(reinterpret_cast<HWND>(message.LParam));
   if (child && child != this) message.Result = child->Perform(CN_COMMAND, message.WParam, message.LParam);
+  else DefaultHandler(message);
+}
+
+void TWinControl::WMNotify(TMessage& message) {
+  const NMHDR* header = NotifyHeader(message);
+  TWinControl* child = header ? FindControl(header->hwndFrom) : nullptr;
+  if (child && child != this) message.Result = child->Perform(CN_NOTIFY, message.WParam, message.LParam);
   else DefaultHandler(message);
 }
 
