@@ -118,6 +118,32 @@ TEST(MidnightSkin, FrameCountsAndSwitchesAsWritten) {
   }
 }
 
+int Luma(Colour c) { return (299 * (c & 0xFF) + 587 * ((c >> 8) & 0xFF) + 114 * ((c >> 16) & 0xFF)) / 1000; }
+
+// A dark scheme: dark faces, and every text colour the skin gives, in the colour table and in
+// the elements, light enough to read on them.
+TEST(MidnightSkin, DarkFacesLightText) {
+  const TSkinElements& m = Midnight();
+  for (const char* face : {"ColourButtonFace", "ColourMenubar", "ColourMenu", "ColourScrollbar"}) {
+    const std::optional<Colour> c = test::ColourField(m, face);
+    ASSERT_TRUE(c) << face;
+    EXPECT_LT(Luma(*c), 64) << face;
+  }
+  const int faceLuma = Luma(m.ColourButtonFace);
+  std::vector<std::pair<std::string, Colour>> texts;
+  for (const char* text : {"ColourWindowText", "ColourButtonText", "ColourMenuText", "ColourMenuBarText", "ColourTitleTextActive",
+                           "ColourHilightText"})
+    texts.emplace_back(text, test::ColourField(m, text).value_or(0));
+  texts.emplace_back("title text, active", m.TitleText.ActiveTextColour);
+  for (const char* slot : {"Buttons", "Tabs", "Headerbar", "MenuItem", "StatusBarEdges", "GroupBox"}) {
+    const TDataSkinObject* r = test::SlotRecord(m, slot);
+    ASSERT_NE(r, nullptr) << slot;
+    texts.emplace_back(std::string(slot) + ".NormalColour2", r->NormalColour2);
+    if (r->NormalColour >= 0) texts.emplace_back(std::string(slot) + ".NormalColour", r->NormalColour);
+  }
+  for (const auto& [what, colour] : texts) EXPECT_GT(Luma(colour) - faceLuma, 120) << what;
+}
+
 // Caption buttons in their own places and sizes: window commands on the left, the icon on the
 // right, three frames of 24 x 22.
 TEST(MidnightSkin, CaptionButtonPlaces) {
