@@ -1,5 +1,9 @@
 #include "GalleryForm.h"
 
+#include <commdlg.h>
+
+#include "SkinChoice.h"
+#include "framework/Menus.h"
 #include "framework/StdCtrls.h"
 #include "skin/data/WinSkinData.h"
 
@@ -17,6 +21,8 @@ TNotifyEvent TfrmGallery::MethodAddress(const std::string& name) {
       {"SkinToggleClick", &TfrmGallery::SkinToggleClick},
       {"StatusLineClick", &TfrmGallery::StatusLineClick},
       {"ExitClick", &TfrmGallery::ExitClick},
+      {"SkinChoiceClick", &TfrmGallery::SkinChoiceClick},
+      {"SkinOpenClick", &TfrmGallery::SkinOpenClick},
   };
   for (const auto& [handlerName, method] : handlers)
     if (name == handlerName) return [this, method](TObject* sender) { (this->*method)(sender); };
@@ -49,7 +55,94 @@ void TfrmGallery::SetSkinned(bool on) {
   data->SetActive(on);
   for (const char* name : {"mnuSkinned", "mnuContextSkinned"})
     if (auto* item = dynamic_cast<TMenuItem*>(FindComponent(name))) item->SetChecked(on);
+  FollowSkinTextColour();
   SetStatus(on ? "Skinning switched on" : "Skinning switched off");
+}
+
+void TfrmGallery::FollowSkinTextColour() {
+  TSkinData* data = SkinData();
+  const bool skinned = data && data->Active() && !data->SkinEmpty;
+  Font()->SetColor(skinned ? static_cast<TColor>(data->ColourButtonText) : clWindowText);
+}
+
+void TfrmGallery::RememberStoredSkin() {
+  TSkinData* data = SkinData();
+  if (data && storedSkin_.empty()) storedSkin_ = data->SkinArchive;
+  FollowSkinTextColour();
+}
+
+void TfrmGallery::SkinChoiceClick(TObject* sender) {
+  UseBuiltInSkin(static_cast<TMenuItem*>(sender)->Name());
+}
+
+bool TfrmGallery::UseBuiltInSkin(const std::string& menuItem) {
+  for (const BuiltInSkin& skin : BuiltInSkins()) {
+    if (menuItem != skin.menuItem) continue;
+    const std::vector<std::uint8_t> bytes = skin.resource ? ResourceBytes(skin.resource) : storedSkin_;
+    const std::string fault = SkinFileFault(bytes);
+    if (!fault.empty()) {
+      RefuseSkin(menuItem, fault);
+      return false;
+    }
+    ApplySkinBytes(bytes);
+    CheckSkinItem(menuItem);
+    SetStatus("Skin: " + StripHotkey(static_cast<TMenuItem*>(FindComponent(menuItem))->Caption()));
+    return true;
+  }
+  return false;
+}
+
+bool TfrmGallery::UseSkinFile(const std::string& path) {
+  TSkinData* data = SkinData();
+  std::vector<std::uint8_t> bytes;
+  if (!data) return false;
+  if (!ReadSkinFileBytes(path, bytes)) {
+    RefuseSkin(path, "the file cannot be read.");
+    return false;
+  }
+  const std::string fault = SkinFileFault(bytes);
+  if (!fault.empty()) {
+    RefuseSkin(path, fault);
+    return false;
+  }
+  // The skin data reads the file itself, as for any program that names a skin file.
+  data->SetSkinFile(path);
+  FollowSkinTextColour();
+  CheckSkinItem("");
+  SetStatus("Skin: " + path);
+  return true;
+}
+
+void TfrmGallery::ApplySkinBytes(const std::vector<std::uint8_t>& bytes) {
+  TSkinData* data = SkinData();
+  if (!data) return;
+  data->SkinArchive = bytes;
+  if (data->LoadSkin()) data->ApplySkin();
+  FollowSkinTextColour();
+}
+
+void TfrmGallery::RefuseSkin(const std::string& what, const std::string& fault) {
+  const std::string text = "The skin \"" + what + "\" cannot be used:\n" + fault +
+                           "\n\nEvery window keeps the skin it has.";
+  MessageBoxA(Handle(), text.c_str(), "Vantorix Gallery", MB_OK | MB_ICONWARNING);
+}
+
+void TfrmGallery::CheckSkinItem(const std::string& menuItem) {
+  for (const BuiltInSkin& skin : BuiltInSkins())
+    if (auto* item = dynamic_cast<TMenuItem*>(FindComponent(skin.menuItem))) item->SetChecked(menuItem == skin.menuItem);
+}
+
+void TfrmGallery::SkinOpenClick(TObject*) {
+  char path[MAX_PATH] = {};
+  OPENFILENAMEA dialog{};
+  dialog.lStructSize = sizeof dialog;
+  dialog.hwndOwner = Handle();
+  dialog.lpstrFilter = "Skin files (*.skn)\0*.skn\0All files\0*.*\0";
+  dialog.lpstrFile = path;
+  dialog.nMaxFile = MAX_PATH;
+  dialog.lpstrTitle = "Open a skin file";
+  dialog.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
+  if (GetOpenFileNameA(&dialog)) UseSkinFile(path);
 }
 
 void TfrmGallery::StatusLineClick(TObject* sender) {

@@ -72,6 +72,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   StartSkinEngine(Application->Title());
   try {
     auto* form = Application->CreateForm<TfrmGallery>();
+    form->RememberStoredSkin();
     if (!skinFile.empty()) {
       // A file that is missing or cannot be read would leave the window unskinned for good
       // (the skin data then refuses to switch on), so it ends the run instead.
@@ -79,6 +80,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
       if (!skin) throw std::runtime_error("the gallery window has no skin data");
       skin->SetSkinFile(skinFile);
       if (skin->SkinEmpty) throw std::runtime_error("cannot read the skin file " + skinFile);
+      form->RememberStoredSkin();
     }
     HWND window = form->Handle();
     SendMessageA(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(LoadProgramIcon(

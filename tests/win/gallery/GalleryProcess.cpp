@@ -12,12 +12,7 @@ namespace {
 
 // The build names the program by its path on the build machine; Wine shows that file system
 // as drive Z.
-std::string GalleryPath() {
-  std::string path = VCU_GALLERY_EXE;
-  if (!path.empty() && path[0] == '/') path = "Z:" + path;
-  std::replace(path.begin(), path.end(), '/', '\\');
-  return path;
-}
+std::string GalleryPath() { return WindowsPath(VCU_GALLERY_EXE); }
 
 std::string NewReadyFile() {
   char folder[MAX_PATH] = {}, name[MAX_PATH] = {};
@@ -109,6 +104,42 @@ void GalleryProcess::Activate() const {
   if (!window_) return;
   SetForegroundWindow(window_);
   PumpUntil([this] { return GetForegroundWindow() == window_; }, "the gallery in front");
+}
+
+HWND GalleryProcess::Dialog(const std::wstring& caption) const {
+  struct Find {
+    DWORD process;
+    const std::wstring& caption;
+    HWND found = nullptr;
+  } find{process_.dwProcessId, caption};
+  EnumWindows(
+      [](HWND window, LPARAM data) -> BOOL {
+        auto& f = *reinterpret_cast<Find*>(data);
+        DWORD owner = 0;
+        GetWindowThreadProcessId(window, &owner);
+        if (owner != f.process || !IsWindowVisible(window) || !SameClass(window, "#32770")) return TRUE;
+        if (!f.caption.empty() && WindowText(window) != f.caption) return TRUE;
+        f.found = window;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&find));
+  return find.found;
+}
+
+bool GalleryProcess::Running() const {
+  return process_.hProcess && WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT;
+}
+
+std::wstring MessageBoxText(HWND box) {
+  HWND text = GetDlgItem(box, 0xFFFF);
+  return text ? WindowText(text) : L"";
+}
+
+std::string WindowsPath(const std::string& path) {
+  std::string windows = path;
+  if (!windows.empty() && windows[0] == '/') windows = "Z:" + windows;
+  std::replace(windows.begin(), windows.end(), '/', '\\');
+  return windows;
 }
 
 POINT CentreOf(HWND window) {

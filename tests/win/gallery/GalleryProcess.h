@@ -24,6 +24,11 @@ public:
   HWND Control(const std::string& className, int index = 0) const;
   // Brings the gallery to the front, so real input goes to it.
   void Activate() const;
+  // A visible dialog window of the gallery's ("#32770": its message boxes and file dialogs)
+  // whose caption is the one given, or any when none is given; null when there is none.
+  HWND Dialog(const std::wstring& caption = L"") const;
+  // The gallery is still running.
+  bool Running() const;
 
 private:
   PROCESS_INFORMATION process_{};
@@ -36,5 +41,9 @@ POINT CentreOf(HWND window);
 POINT ClientPoint(HWND window, int x, int y);
 // The text a window gives through WM_GETTEXT, which also crosses processes.
 std::wstring WindowText(HWND window);
+// The message of a message box: its static text.
+std::wstring MessageBoxText(HWND box);
+// A path of this machine's file system as the Windows programs under test see it.
+std::string WindowsPath(const std::string& path);
 
 } // namespace vcu::test
