@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "core/elements/DerivedElements.h"
+#include "core/elements/SkinElementsLoader.h"
 #include "core/storage/QuickIni.h"
 
 namespace vcu {
@@ -36,10 +37,9 @@ void FixFrameCounts(const TQuickIni& ini, TSkinElements& e) {
   };
   for (const auto& [record, frames] : fixed)
     if (record) record->Frame = frames;
-  if (e.HorzScrollThumb)
-    e.HorzScrollThumb->Frame = ini.ReadInteger("HorzScrollThumb", "FrameCount", 3);
-  if (e.VertScrollThumb)
-    e.VertScrollThumb->Frame = ini.ReadInteger("VertScrollThumb", "FrameCount", 3);
+  for (const ElementSection& s : ElementSections())
+    if (s.frameCountKey && s.plain && e.*s.plain)
+      (e.*s.plain)->Frame = ini.ReadInteger(s.name, s.frameCountKey, 3);
 }
 
 } // namespace vcu

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/elements/CaptionButtons.h"
@@ -32,62 +33,120 @@ void UseBuiltinTrack(std::unique_ptr<TDataSkinObject>& slot, const char* name,
   slot->Frame = 1;
 }
 
-void ReadPlainElements(ElementReader& reader, TSkinElements& e) {
-  const std::pair<std::unique_ptr<TDataSkinObject>*, const char*> plain[] = {
-      {&e.ExtraImages, "ExtraImages"},
-      {&e.Headerbar, "Headerbar"},
-      {&e.MenuItem, "MenuItem"},
-      {&e.MenuBackground, "MenuBackground"},
-      {&e.Scrollbar, "Scrollbar"},
-      {&e.HorzScroll, "HorzScroll"},
-      {&e.VertScroll, "VertScroll"},
-      {&e.HorzScrollThumb, "HorzScrollThumb"},
-      {&e.VertScrollThumb, "VertScrollThumb"},
-      {&e.TrackbarThumbHorz, "Trackbar.ThumbHorz"},
-      {&e.TrackbarThumbVert, "Trackbar.ThumbVert"},
-      {&e.TrackbarThumbLeft, "Trackbar.ThumbLeft"},
-      {&e.TrackbarThumbRight, "Trackbar.ThumbRight"},
-      {&e.TrackbarThumbUp, "Trackbar.ThumbUp"},
-      {&e.TrackbarThumbDown, "Trackbar.ThumbDown"},
+} // namespace
+
+const char* const kNoSkinKey = "****";
+const char* const kTitlebarSkinSection = "TitlebarSkin";
+const char* const kSkinNameKey = "SkinName";
+
+const TDataSkinObject* ElementSection::Record(const TSkinElements& e) const {
+  if (plain) return (e.*plain).get();
+  if (border) return (e.*border).get();
+  return label ? (e.*label).get() : nullptr;
+}
+
+const std::vector<ElementSection>& ElementSections() {
+  using E = TSkinElements;
+  const auto plainSection = [](const char* name, std::unique_ptr<TDataSkinObject> E::*slot,
+                               const char* frameCountKey = nullptr) {
+    ElementSection s{name, &kPlainElement};
+    s.plain = slot;
+    s.frameCountKey = frameCountKey;
+    return s;
   };
-  for (const auto& [slot, section] : plain) reader.ReadElement(*slot, section);
+  const auto borderSection = [](const char* name, std::unique_ptr<TDataSkinBorder> E::*slot,
+                                const ElementRule& rule, const char* secondKey,
+                                bool secondFramed = false) {
+    ElementSection s{name, &rule, secondKey};
+    s.secondImageFramed = secondFramed;
+    s.border = slot;
+    return s;
+  };
+  ElementSection groupBox{"GroupBox", &kFramelessElement};
+  groupBox.boxLabel = true;
+  groupBox.label = &E::GroupBox;
+  static const std::vector<ElementSection> sections = {
+      borderSection("Progress", &E::Progress, kProgressElement, nullptr),
+      plainSection("Progress.Chunk", &E::ProgressChunk),
+      plainSection("GroupBoxEdge", &E::GroupBoxEdge),
+      groupBox,
+      borderSection("Tabs", &E::Tabs, kFramelessElement, "Border"),
+      plainSection("StatusBarEdges", &E::StatusBarEdges),
+      plainSection("Tab.Pane", &E::TabPane),
+      plainSection("ToolBars", &E::ToolBars),
+      // The combo button's second image is made from its first, never read from the skin.
+      borderSection("ComboButton", &E::ComboButton, kFramelessElement, kNoSkinKey),
+      plainSection("SunkEdge", &E::SunkEdge),
+      plainSection("ExtraImages", &E::ExtraImages),
+      plainSection("Headerbar", &E::Headerbar),
+      plainSection("MenuItem", &E::MenuItem),
+      plainSection("MenuBackground", &E::MenuBackground),
+      plainSection("Scrollbar", &E::Scrollbar),
+      plainSection("HorzScroll", &E::HorzScroll),
+      plainSection("VertScroll", &E::VertScroll),
+      plainSection("HorzScrollThumb", &E::HorzScrollThumb, "FrameCount"),
+      plainSection("VertScrollThumb", &E::VertScrollThumb, "FrameCount"),
+      plainSection("Trackbar.ThumbHorz", &E::TrackbarThumbHorz),
+      plainSection("Trackbar.ThumbVert", &E::TrackbarThumbVert),
+      plainSection("Trackbar.ThumbLeft", &E::TrackbarThumbLeft),
+      plainSection("Trackbar.ThumbRight", &E::TrackbarThumbRight),
+      plainSection("Trackbar.ThumbUp", &E::TrackbarThumbUp),
+      plainSection("Trackbar.ThumbDown", &E::TrackbarThumbDown),
+      borderSection("UpDown.Horz", &E::UpDownHorz, kFramelessElement, "GlyphImage", true),
+      borderSection("UpDown.Vert", &E::UpDownVert, kFramelessElement, "GlyphImage", true),
+      plainSection("Track", &E::Track),
+      plainSection("TRACKVERT", &E::TrackVert),
+  };
+  return sections;
+}
+
+std::vector<SkinKey> ElementSectionKeys(const ElementSection& section) {
+  std::vector<SkinKey> keys = section.boxLabel ? BoxLabelKeys() : RuleKeys(*section.rule);
+  if (section.secondImageKey && section.secondImageKey != kNoSkinKey)
+    keys.push_back({section.secondImageKey, KeyKind::Image});
+  if (section.frameCountKey) keys.push_back({section.frameCountKey, KeyKind::Integer});
+  return keys;
+}
+
+namespace {
+
+void ReadElementSection(ElementReader& reader, const ElementSection& s, TSkinElements& e) {
+  if (s.label) reader.ReadBoxLabelElement(e.*s.label, s.name);
+  else if (s.border && s.rule == &kProgressElement) reader.ReadProgressElement(e.*s.border, s.name);
+  else if (s.border) reader.ReadBorderElement(e.*s.border, s.name, s.secondImageKey);
+  else reader.ReadElement(e.*s.plain, s.name);
 }
 
 } // namespace
 
-void ReadSkinElements(const TQuickIni& ini, const SkinEntries& entries,
-                      const BuiltinImages& builtin, TSkinElements& e) {
+void ReadSkinRecords(const TQuickIni& ini, const SkinEntries& entries,
+                     const BuiltinImages& builtin, TSkinElements& e) {
   std::vector<std::string> sections;
   ini.ReadSections(&sections);
-  e.SkinName = ini.ReadString("TitlebarSkin", "SkinName", "");
+  e.SkinName = ini.ReadString(kTitlebarSkinSection, kSkinNameKey, "");
   ElementReader reader(ini, entries, e);
   reader.ReadFrameBorders(e);
   ReadColours(ini, sections, e);
   ReadCaptionButtons(reader, sections, e);
   reader.ReadButtonsElement(e.Buttons);
   reader.ReadTitleText(e.TitleText);
-  reader.ReadProgressElement(e.Progress, "Progress");
-  reader.ReadElement(e.ProgressChunk, "Progress.Chunk");
-  reader.ReadMenuBarElement(e.MenuBar);
-  reader.ReadElement(e.GroupBoxEdge, "GroupBoxEdge");
-  reader.ReadBoxLabelElement(e.GroupBox, "GroupBox");
-  reader.ReadBorderElement(e.Tabs, "Tabs", "Border");
-  reader.ReadElement(e.StatusBarEdges, "StatusBarEdges");
-  reader.ReadElement(e.TabPane, "Tab.Pane");
+  // The generic sections in the table's order, with the menu bar (in "Personality") between
+  // the progress bar and the group boxes. What is done to a record after its read depends on
+  // no later record, so it follows them all.
+  for (const ElementSection& s : ElementSections()) {
+    if (std::string_view(s.name) == "GroupBoxEdge") reader.ReadMenuBarElement(e.MenuBar);
+    ReadElementSection(reader, s, e);
+  }
   LimitMargins(e.TabPane.get(), 4);
-  reader.ReadElement(e.ToolBars, "ToolBars");
-  // "****" is no key a skin writes: the combo button's second image is its mirror image.
-  reader.ReadBorderElement(e.ComboButton, "ComboButton", "****");
-  reader.ReadElement(e.SunkEdge, "SunkEdge");
   MirrorComboButton(e);
-  ReadPlainElements(reader, e);
-  reader.ReadBorderElement(e.UpDownHorz, "UpDown.Horz", "GlyphImage");
-  reader.ReadBorderElement(e.UpDownVert, "UpDown.Vert", "GlyphImage");
-  reader.ReadElement(e.Track, "Track");
-  reader.ReadElement(e.TrackVert, "TRACKVERT");
   UseBuiltinTrack(e.Track, "TRACK", builtin.Track);
   UseBuiltinTrack(e.TrackVert, "TRACKVERT", builtin.TrackVert);
   FixFrameCounts(ini, e);
+}
+
+void ReadSkinElements(const TQuickIni& ini, const SkinEntries& entries,
+                      const BuiltinImages& builtin, TSkinElements& e) {
+  ReadSkinRecords(ini, entries, builtin, e);
   BuildComboElements(e);
   BuildComboArrow(e);
   BuildToolbarGradient(e);
