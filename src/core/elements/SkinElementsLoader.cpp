@@ -45,57 +45,64 @@ const TDataSkinObject* ElementSection::Record(const TSkinElements& e) const {
   return label ? (e.*label).get() : nullptr;
 }
 
+TDataSkinObject* ElementSection::Record(TSkinElements& e) const {
+  return const_cast<TDataSkinObject*>(Record(static_cast<const TSkinElements&>(e)));
+}
+
 const std::vector<ElementSection>& ElementSections() {
   using E = TSkinElements;
   const auto plainSection = [](const char* name, std::unique_ptr<TDataSkinObject> E::*slot,
-                               const char* frameCountKey = nullptr) {
+                               int fixedFrames, const char* frameCountKey = nullptr) {
     ElementSection s{name, &kPlainElement};
     s.plain = slot;
+    s.fixedFrames = fixedFrames;
     s.frameCountKey = frameCountKey;
     return s;
   };
   const auto borderSection = [](const char* name, std::unique_ptr<TDataSkinBorder> E::*slot,
-                                const ElementRule& rule, const char* secondKey,
+                                const ElementRule& rule, int fixedFrames, const char* secondKey,
                                 bool secondFramed = false) {
     ElementSection s{name, &rule, secondKey};
     s.secondImageFramed = secondFramed;
+    s.fixedFrames = fixedFrames;
     s.border = slot;
     return s;
   };
   ElementSection groupBox{"GroupBox", &kFramelessElement};
   groupBox.boxLabel = true;
+  groupBox.fixedFrames = 1;
   groupBox.label = &E::GroupBox;
   static const std::vector<ElementSection> sections = {
-      borderSection("Progress", &E::Progress, kProgressElement, nullptr),
-      plainSection("Progress.Chunk", &E::ProgressChunk),
-      plainSection("GroupBoxEdge", &E::GroupBoxEdge),
+      borderSection("Progress", &E::Progress, kProgressElement, 0, nullptr),
+      plainSection("Progress.Chunk", &E::ProgressChunk, 0),
+      plainSection("GroupBoxEdge", &E::GroupBoxEdge, 2),
       groupBox,
-      borderSection("Tabs", &E::Tabs, kFramelessElement, "Border"),
-      plainSection("StatusBarEdges", &E::StatusBarEdges),
-      plainSection("Tab.Pane", &E::TabPane),
-      plainSection("ToolBars", &E::ToolBars),
+      borderSection("Tabs", &E::Tabs, kFramelessElement, 5, "Border"),
+      plainSection("StatusBarEdges", &E::StatusBarEdges, 3),
+      plainSection("Tab.Pane", &E::TabPane, 1),
+      plainSection("ToolBars", &E::ToolBars, 5),
       // The combo button's second image is made from its first, never read from the skin.
-      borderSection("ComboButton", &E::ComboButton, kFramelessElement, kNoSkinKey),
-      plainSection("SunkEdge", &E::SunkEdge),
-      plainSection("ExtraImages", &E::ExtraImages),
-      plainSection("Headerbar", &E::Headerbar),
-      plainSection("MenuItem", &E::MenuItem),
-      plainSection("MenuBackground", &E::MenuBackground),
-      plainSection("Scrollbar", &E::Scrollbar),
-      plainSection("HorzScroll", &E::HorzScroll),
-      plainSection("VertScroll", &E::VertScroll),
-      plainSection("HorzScrollThumb", &E::HorzScrollThumb, "FrameCount"),
-      plainSection("VertScrollThumb", &E::VertScrollThumb, "FrameCount"),
-      plainSection("Trackbar.ThumbHorz", &E::TrackbarThumbHorz),
-      plainSection("Trackbar.ThumbVert", &E::TrackbarThumbVert),
-      plainSection("Trackbar.ThumbLeft", &E::TrackbarThumbLeft),
-      plainSection("Trackbar.ThumbRight", &E::TrackbarThumbRight),
-      plainSection("Trackbar.ThumbUp", &E::TrackbarThumbUp),
-      plainSection("Trackbar.ThumbDown", &E::TrackbarThumbDown),
-      borderSection("UpDown.Horz", &E::UpDownHorz, kFramelessElement, "GlyphImage", true),
-      borderSection("UpDown.Vert", &E::UpDownVert, kFramelessElement, "GlyphImage", true),
-      plainSection("Track", &E::Track),
-      plainSection("TRACKVERT", &E::TrackVert),
+      borderSection("ComboButton", &E::ComboButton, kFramelessElement, 4, kNoSkinKey),
+      plainSection("SunkEdge", &E::SunkEdge, 4),
+      plainSection("ExtraImages", &E::ExtraImages, 5),
+      plainSection("Headerbar", &E::Headerbar, 0),
+      plainSection("MenuItem", &E::MenuItem, 5),
+      plainSection("MenuBackground", &E::MenuBackground, 1),
+      plainSection("Scrollbar", &E::Scrollbar, 23),
+      plainSection("HorzScroll", &E::HorzScroll, 4),
+      plainSection("VertScroll", &E::VertScroll, 4),
+      plainSection("HorzScrollThumb", &E::HorzScrollThumb, 0, "FrameCount"),
+      plainSection("VertScrollThumb", &E::VertScrollThumb, 0, "FrameCount"),
+      plainSection("Trackbar.ThumbHorz", &E::TrackbarThumbHorz, 5),
+      plainSection("Trackbar.ThumbVert", &E::TrackbarThumbVert, 5),
+      plainSection("Trackbar.ThumbLeft", &E::TrackbarThumbLeft, 5),
+      plainSection("Trackbar.ThumbRight", &E::TrackbarThumbRight, 5),
+      plainSection("Trackbar.ThumbUp", &E::TrackbarThumbUp, 5),
+      plainSection("Trackbar.ThumbDown", &E::TrackbarThumbDown, 5),
+      borderSection("UpDown.Horz", &E::UpDownHorz, kFramelessElement, 8, "GlyphImage", true),
+      borderSection("UpDown.Vert", &E::UpDownVert, kFramelessElement, 8, "GlyphImage", true),
+      plainSection("Track", &E::Track, 0),
+      plainSection("TRACKVERT", &E::TrackVert, 0),
   };
   return sections;
 }

@@ -33,7 +33,10 @@ struct ElementSection {
   bool secondImageFramed = false;
   // The group box label: its background keys beside the rule's.
   bool boxLabel = false;
-  // The frame count comes from this key of the section (default 3), not from the rule.
+  // The frame count after reading: fixed by the engine whatever the INI says (0: as read,
+  // or as FixFrameCounts rules for the progress bar and the header bar)...
+  int fixedFrames = 0;
+  // ...or read from this key of the section (default 3).
   const char* frameCountKey = nullptr;
   // The slot; exactly one is set, as the record class requires.
   std::unique_ptr<TDataSkinObject> TSkinElements::*plain = nullptr;
@@ -42,6 +45,7 @@ struct ElementSection {
 
   // The record the section was read into, or null.
   const TDataSkinObject* Record(const TSkinElements& e) const;
+  TDataSkinObject* Record(TSkinElements& e) const;
 };
 extern const char* const kNoSkinKey;
 // The skin's name: section "TitlebarSkin", key "SkinName".

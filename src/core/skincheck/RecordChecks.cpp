@@ -152,15 +152,17 @@ void CheckElementSections(const TQuickIni& ini, const TSkinElements& e, RecordCh
   for (const ElementSection& section : ElementSections()) {
     const TDataSkinObject* r = section.Record(e);
     if (!r || r->Bitmap.Empty()) continue;
-    std::string frameKey = section.frameCountKey ? section.frameCountKey : "";
+    // Where the frame count came from: a key of its own, the rule's "Frame", or the engine.
+    const std::string frameKey = section.frameCountKey ? section.frameCountKey
+                                 : section.fixedFrames == 0 && section.rule->readsFrame ? kFrameKey
+                                                                                         : "";
     std::int32_t written = 0;
-    const bool writesFrame = section.rule->readsFrame &&
-                             TQuickIni::ParseInteger(ini.ReadString(section.name, kFrameKey, ""), written);
-    if (frameKey.empty() && writesFrame && written == r->Frame) frameKey = kFrameKey;
-    else if (writesFrame && !section.frameCountKey && written != r->Frame)
+    if (section.fixedFrames > 0 && section.rule->readsFrame &&
+        TQuickIni::ParseInteger(ini.ReadString(section.name, kFrameKey, ""), written) &&
+        written != section.fixedFrames)
       checker.Add(Severity::Warning, section.name, kFrameKey,
-                  "the engine takes " + std::to_string(r->Frame) + " frames for this element, not " +
-                      std::to_string(written));
+                  "the engine takes " + std::to_string(section.fixedFrames) +
+                      " frames for this element, not " + std::to_string(written));
     checker.Check(Strip(section.name, section.rule->imageKey, frameKey, r->Bitmap, r->Frame)
                       .WithMargins(r->Margins(), kLeftWidthKey, kTopHeightKey));
     if (section.secondImageFramed)

@@ -60,6 +60,7 @@ std::size_t EditDistance(const std::string& a, const std::string& b) {
 }
 
 std::string Suggestion(const std::vector<SkinKey>& keys, const std::string& name) {
+  if (name.size() > 64) return ""; // no key is that long, and the table would be large
   const SkinKey* best = nullptr;
   std::size_t bestDistance = 3; // more edits than two is not a typo
   for (const SkinKey& k : keys) {
@@ -79,6 +80,7 @@ public:
   IniChecker(const MemoryEntries& entries, const TQuickIni& ini, std::vector<Finding>& out)
       : entries_(entries), ini_(ini), out_(out) {
     ini_.ReadSections(&sections_);
+    for (const std::string& section : sections_) vocabulary_.push_back(DescribeSection(section));
   }
 
   // Sections and keys, then the value of every key the engine reads.
@@ -87,7 +89,7 @@ public:
     std::vector<bool> firstOccurrence(sections_.size());
     for (std::size_t i = 0; i < sections_.size(); ++i) {
       firstOccurrence[i] = seenSections.insert(AsciiUpper(sections_[i])).second;
-      CheckSection(sections_[i], firstOccurrence[i]);
+      CheckSection(sections_[i], vocabulary_[i], firstOccurrence[i]);
     }
     std::set<std::pair<int, std::string>> seenKeys;
     for (const TQuickIni::EntryLine& line : ini_.EntryLines()) {
@@ -95,14 +97,15 @@ public:
         Warn("", line.key, "stands before the first section; nothing reads it");
         continue;
       }
-      const std::string& section = sections_[static_cast<std::size_t>(line.section)];
+      const std::size_t index = static_cast<std::size_t>(line.section);
+      const std::string& section = sections_[index];
       if (!line.hasEquals) {
         Warn(section, line.key, "has no '='; nothing reads it");
         continue;
       }
-      if (!firstOccurrence[static_cast<std::size_t>(line.section)]) continue;
+      if (!firstOccurrence[index]) continue;
       const bool firstKey = seenKeys.insert({line.section, AsciiLower(line.key)}).second;
-      CheckEntry(section, line, firstKey);
+      CheckEntry(section, vocabulary_[index], line, firstKey);
     }
   }
 
@@ -117,12 +120,11 @@ private:
     out_.push_back({Severity::Warning, section, key, text});
   }
 
-  void CheckSection(const std::string& section, bool first) {
+  void CheckSection(const std::string& section, const SectionVocabulary& v, bool first) {
     if (!first) {
       Warn(section, "", "section appears again; only its first occurrence is read");
       return;
     }
-    const SectionVocabulary v = DescribeSection(section);
     if (v.role == SectionRole::Unknown)
       Warn(section, "", "unknown section; nothing reads it");
     else if (v.role == SectionRole::PushButtonAlias)
@@ -131,8 +133,8 @@ private:
       Warn(section, v.keys.front().name, "missing: without it the element is not drawn from the skin and its other keys are not read");
   }
 
-  void CheckEntry(const std::string& section, const TQuickIni::EntryLine& line, bool firstKey) {
-    const SectionVocabulary v = DescribeSection(section);
+  void CheckEntry(const std::string& section, const SectionVocabulary& v,
+                  const TQuickIni::EntryLine& line, bool firstKey) {
     if (v.role == SectionRole::Unknown || v.role == SectionRole::PushButtonAlias) return;
     const SkinKey* known = FindKey(v.keys, line.key);
     if (!known) {
@@ -219,6 +221,7 @@ private:
   const TQuickIni& ini_;
   std::vector<Finding>& out_;
   std::vector<std::string> sections_;
+  std::vector<SectionVocabulary> vocabulary_; // one per section, in the same order
   std::set<std::string> unusable_; // lower-cased names of bitmaps the engine cannot load
   std::set<std::string> named_;    // lower-cased names of every bitmap the INI names
 };

@@ -221,7 +221,7 @@ TEST(SkinCheck, ReportsADamagedOrForeignSkinFile) {
   std::mt19937 random(7);
   for (std::uint8_t& byte : garbage) byte = static_cast<std::uint8_t>(random());
   const std::vector<std::uint8_t> cut(good.begin(), good.begin() + static_cast<std::ptrdiff_t>(good.size() / 3));
-  for (const auto* file : {&garbage, &cut}) {
+  for (const std::vector<std::uint8_t>* file : {static_cast<const std::vector<std::uint8_t>*>(&garbage), &cut}) {
     const std::vector<Finding> findings = CheckSkinFile(file->data(), file->size());
     ASSERT_FALSE(findings.empty());
     EXPECT_TRUE(HasErrors(findings)) << Lines(findings);
