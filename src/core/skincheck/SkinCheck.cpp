@@ -188,7 +188,19 @@ private:
                                   : "names " + Quoted(name) + ", which the skin does not hold");
       return;
     }
+    // Each file is decoded once however often it is named, and no more pixels are decoded
+    // than the engine would decode for the whole skin.
+    if (!decoded_.insert(AsciiLower(name)).second) return;
     try {
+      const BmpDimensions size = ReadBmpDimensions(file);
+      const std::int64_t pixels = std::int64_t{size.width} * size.height;
+      if (pixels_ + pixels > kMaxSkinPixels) {
+        Error(section, key, Quoted(name) + " takes the skin's bitmaps past the " +
+                                std::to_string(kMaxSkinPixels) + " pixels a skin may hold");
+        unusable_.insert(AsciiLower(name));
+        return;
+      }
+      pixels_ += pixels;
       DecodeBmp(file);
     } catch (const EInvalidBitmap& fault) {
       Error(section, key, Quoted(name) + " is not a valid BMP: " + fault.Message());
@@ -224,6 +236,8 @@ private:
   std::vector<SectionVocabulary> vocabulary_; // one per section, in the same order
   std::set<std::string> unusable_; // lower-cased names of bitmaps the engine cannot load
   std::set<std::string> named_;    // lower-cased names of every bitmap the INI names
+  std::set<std::string> decoded_;  // lower-cased names of the bitmaps looked at
+  std::int64_t pixels_ = 0;        // in those bitmaps
 };
 
 // The entries without the bitmaps that would stop a load, so the records of every other

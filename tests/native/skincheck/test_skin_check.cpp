@@ -128,6 +128,19 @@ std::vector<std::uint8_t> Bmp(int width, int height) {
   return test::Bmp24(width, height, [](int x, int y) { return static_cast<std::uint32_t>(x * 7 + y); });
 }
 
+// A run-length file that declares width x height pixels in a few bytes (all of palette colour
+// 0: the data ends the image at once).
+std::vector<std::uint8_t> LargeRleBmp(int width, int height) {
+  test::BmpFields f;
+  f.width = width;
+  f.height = height;
+  f.bits = 8;
+  f.compression = 1; // RLE8
+  f.palette = {0x808080};
+  f.pixels = {0, 1}; // end of bitmap
+  return test::MakeBmp(f);
+}
+
 const Break kBreaks[] = {
     {"a bitmap deleted", [](SkinCopy& s) { fs::remove(s.File("tabs.bmp")); },
      Severity::Error, "Tabs", "Image", "\"tabs.bmp\", which the skin does not hold"},
@@ -135,6 +148,10 @@ const Break kBreaks[] = {
      Severity::Error, "Buttons", "Bitmap", "\"button.bmp\" is not a valid BMP"},
     {"a garbage bitmap", [](SkinCopy& s) { WriteText(s.File("menu_item.bmp"), std::string(300, 'x')); },
      Severity::Error, "MenuItem", "Image", "no BM signature"},
+    {"bitmaps past the skin's pixel limit", [](SkinCopy& s) {
+       WriteBytes(s.File("toolbars.bmp"), LargeRleBmp(2100, 4096));
+       WriteBytes(s.File("menu_item.bmp"), LargeRleBmp(2100, 4096)); },
+     Severity::Error, "MenuItem", "Image", "\"menu_item.bmp\" takes the skin's bitmaps past the 16777216 pixels"},
     {"a width not divisible by a fixed frame count", [](SkinCopy& s) { WriteBytes(s.File("toolbars.bmp"), Bmp(81, 16)); },
      Severity::Error, "ToolBars", "Image", "width 81 does not divide into 5 frames (the engine always takes 5)"},
     {"a width not divisible by the INI's frame count", [](SkinCopy& s) { s.SetKey("ButtonClose", "frame", "3"); },
