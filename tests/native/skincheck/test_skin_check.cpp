@@ -111,7 +111,7 @@ TEST_P(ShippedSkin, HasNoErrorInItsFolderOrItsPackedFile) {
   EXPECT_EQ(Lines(fromFile), Lines(fromFolder));
 }
 
-INSTANTIATE_TEST_SUITE_P(Skins, ShippedSkin, testing::Values("default"));
+INSTANTIATE_TEST_SUITE_P(Skins, ShippedSkin, testing::Values("default", "midnight"));
 
 // The default skin has no warning either, so that the one finding of each broken copy below is
 // the broken part's own.

@@ -5,8 +5,6 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <psapi.h>
-
 #include <cstdio>
 #include <string>
 
@@ -86,13 +84,6 @@ TEST_F(SkinSwitch, EveryWindowTakesTheNewSkinAtOnceAndGoesBack) {
     SCOPED_TRACE("back to the default");
     ExpectWearing(kDefault);
   }
-}
-
-size_t PrivateBytes() {
-  PROCESS_MEMORY_COUNTERS_EX counters{};
-  counters.cb = sizeof counters;
-  GetProcessMemoryInfo(GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters), sizeof counters);
-  return counters.PrivateUsage;
 }
 
 TEST_F(SkinSwitch, AThousandSwitchesLeaveObjectCountsAndPrivateBytesFlat) {
