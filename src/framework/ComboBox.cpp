@@ -36,6 +36,8 @@ const TClassInfo& TCustomComboBox::ClassInfo() {
                     &TCustomComboBox::SetStyle),
        ObjectProperty("Items", &TCustomComboBox::Items),
        IntegerProperty("ItemIndex", &TCustomComboBox::ItemIndex, &TCustomComboBox::SetItemIndex),
+       EnumProperty("BiDiMode", {"bdLeftToRight", "bdRightToLeft", "bdRightToLeftNoAlign", "bdRightToLeftReadingOnly"},
+                    &TCustomComboBox::BiDiMode, &TCustomComboBox::SetBiDiMode),
        IntegerProperty("DropDownCount", &TCustomComboBox::DropDownCount, &TCustomComboBox::SetDropDownCount),
        EventProperty("OnChange", &TCustomComboBox::SetOnChange)});
   return info;
@@ -67,6 +69,7 @@ void TCustomComboBox::CreateParams(TCreateParams& params) {
   static const DWORD kStyles[] = {CBS_DROPDOWN, CBS_SIMPLE, CBS_DROPDOWNLIST};
   params.style |= kStyles[style_] | CBS_AUTOHSCROLL | WS_VSCROLL;
   params.height = CreationHeight();
+  if (biDiMode_ == bdRightToLeft) params.exStyle |= WS_EX_LEFTSCROLLBAR | WS_EX_RTLREADING | WS_EX_RIGHT;
 }
 
 void TCustomComboBox::InitializeWindow() {
@@ -97,6 +100,17 @@ void TCustomComboBox::SetItemIndex(int value) {
   if (value < -1 || value >= static_cast<int>(itemList_.size())) value = -1;
   itemIndex_ = value;
   if (HandleAllocated()) SendMessageA(Handle(), CB_SETCURSEL, static_cast<WPARAM>(value), 0);
+}
+
+void TCustomComboBox::SetBiDiMode(TBiDiMode value) {
+  if (value < bdLeftToRight || value > bdRightToLeftReadingOnly) return;
+  biDiMode_ = value;
+  if (!HandleAllocated()) return;
+  const bool left = value == bdRightToLeft;
+  const LONG_PTR bits = WS_EX_LEFTSCROLLBAR | WS_EX_RTLREADING | WS_EX_RIGHT;
+  const LONG_PTR ex = GetWindowLongPtrW(Handle(), GWL_EXSTYLE);
+  SetWindowLongPtrW(Handle(), GWL_EXSTYLE, left ? ex | bits : ex & ~bits);
+  SetWindowPos(Handle(), nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED);
 }
 
 void TCustomComboBox::SetDropDownCount(int value) { dropDownCount_ = std::clamp(value, 1, 100); }

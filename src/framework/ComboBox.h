@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "framework/Controls.h"
+#include "framework/Menus.h"
 
 namespace vcu {
 
@@ -24,6 +25,9 @@ public:
   // -1: nothing chosen.
   int ItemIndex() const;
   void SetItemIndex(int value);
+  // Right to left: the text reads from the right and the button sits at the left.
+  TBiDiMode BiDiMode() const { return biDiMode_; }
+  void SetBiDiMode(TBiDiMode value);
   int DropDownCount() const { return dropDownCount_; }
   void SetDropDownCount(int value);
   bool DroppedDown() const;
@@ -48,6 +52,7 @@ private:
 
   TComboBoxStyle style_ = csDropDown;
   int dropDownCount_ = 8;
+  TBiDiMode biDiMode_ = bdLeftToRight;
   int itemIndex_ = -1;
   std::vector<std::string> itemList_;
   std::unique_ptr<TStrings> items_;

@@ -251,7 +251,11 @@ void TSkinComBox::DrawFullImage(HDC dc, const RECT& rect, int index, bool button
   if (!BeginCompose(dc, rect)) return;
   const int width = rect.right - rect.left, height = rect.bottom - rect.top;
   buffer_.Compose(frames_.Sliced(*face, width, height, index, kComboFrames), 0, 0, true);
-  EndCompose(dc, ComboBoxLayout(ToRect(rect), GetSystemMetrics(SM_CXHSCROLL), buttonLeft).text);
+  const ComboLayout layout = ComboBoxLayout(ToRect(rect), GetSystemMetrics(SM_CXHSCROLL), buttonLeft);
+  // Some systems keep the native button at the right whatever the layout; the pointer lights
+  // the button where it is drawn.
+  if (buttonLeft && buttonRect_.left >= layout.button.right) buttonRect_ = ToRECT(layout.button);
+  EndCompose(dc, layout.text);
 }
 
 void TSkinComBox::DrawSunken(HDC dc, const RECT& rect, int index, bool buttonLeft) {
