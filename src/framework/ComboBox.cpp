@@ -67,7 +67,8 @@ void TCustomComboBox::CreateParams(TCreateParams& params) {
   TWinControl::CreateParams(params);
   params.baseClassName = "COMBOBOX";
   static const DWORD kStyles[] = {CBS_DROPDOWN, CBS_SIMPLE, CBS_DROPDOWNLIST};
-  params.style |= kStyles[style_] | CBS_AUTOHSCROLL | WS_VSCROLL;
+  // The combo box's own erase and paint leave its edit and list children alone.
+  params.style |= kStyles[style_] | CBS_AUTOHSCROLL | WS_VSCROLL | WS_CLIPCHILDREN;
   params.height = CreationHeight();
   if (biDiMode_ == bdRightToLeft) params.exStyle |= WS_EX_LEFTSCROLLBAR | WS_EX_RTLREADING | WS_EX_RIGHT;
 }

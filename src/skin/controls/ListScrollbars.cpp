@@ -29,8 +29,6 @@ TListBarSkin::~TListBarSkin() { FreeBar(); }
 void TListBarSkin::AttachWindow(HWND list, TSkinData* skin, TWinSkinForm*) {
   if (attached_ || !list || !IsWindow(list)) return;
   TSkinControl::AttachWindow(list, skin, nullptr);
-  bar_ = new TWScrollbar(nullptr);
-  bar_->BindWindow(this, list, sbkVertical);
   Follow();
 }
 
@@ -57,10 +55,15 @@ void TListBarSkin::FreeBar() {
 }
 
 void TListBarSkin::Follow() {
-  if (!bar_ || !handle_ || !IsWindow(handle_)) return;
+  if (!handle_ || !IsWindow(handle_)) return;
   if (!IsWindowVisible(handle_)) {
-    bar_->HideBar();
+    if (bar_) bar_->HideBar();
     return;
+  }
+  // Made when the list first shows: a list that never drops costs no window.
+  if (!bar_) {
+    bar_ = new TWScrollbar(nullptr);
+    bar_->BindWindow(this, handle_, sbkVertical);
   }
   bar_->Reposition(handle_);
   if (Topmost() && bar_->Shown() && bar_->HandleAllocated())
@@ -101,7 +104,10 @@ void TListBarSkin::AfterMessage(TMessage& message) {
 
 // After the list's own paint: its bar may have come or gone with the items.
 void TListBarSkin::DrawControl(HDC, const RECT&) {
-  if (!bar_) return;
+  if (!bar_) {
+    Follow();
+    return;
+  }
   const bool hasBar = (GetWindowLongPtrW(handle_, GWL_STYLE) & WS_VSCROLL) != 0;
   if (hasBar != bar_->Shown()) Follow();
   else if (bar_->Shown()) bar_->InvalidateBar();

@@ -3,7 +3,8 @@
 // (a window of its own over everything, shown and hidden on each drop-down) and
 // TSkinScrollbarH for the list that a simple combo box always shows inside itself. Each
 // subclasses the list window and keeps one TWScrollbar overlay over the list's native
-// vertical bar, made once and shown or hidden with the list, so nothing is made per drop-down.
+// vertical bar, made when the list first shows and then shown or hidden with it, so nothing is
+// made per drop-down.
 #include <windows.h>
 
 #include "skin/controls/SkinControl.h"
@@ -25,6 +26,7 @@ public:
   void RestoreControl() override;
   void SkinChanged() override;
 
+  // The overlay; null until the list has shown.
   TWScrollbar* Bar() const { return bar_; }
 
 protected:

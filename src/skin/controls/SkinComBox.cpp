@@ -122,6 +122,14 @@ void TSkinComBox::SkinChanged() {
   if (listSkin_) listSkin_->SkinChanged();
   if (listBarSkin_) listBarSkin_->SkinChanged();
   TSkinControl::SkinChanged();
+  RepaintAll();
+}
+
+// The combo box's erase paints over its edit and list children without invalidating them:
+// they repaint with it.
+void TSkinComBox::RepaintAll() {
+  if (!handle_ || !IsWindow(handle_)) return;
+  RedrawWindow(handle_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
 }
 
 // ---- messages
@@ -141,7 +149,7 @@ LRESULT TSkinComBox::EditHook(UINT msg, WPARAM wParam, LPARAM lParam) {
 
 void TSkinComBox::SetPressed(bool on) {
   SetMouseState(kMousePressed, on);
-  Repaint();
+  RepaintAll();
 }
 
 void TSkinComBox::MouseMove(LPARAM position) {
@@ -151,11 +159,11 @@ void TSkinComBox::MouseMove(LPARAM position) {
   if (Hot()) {
     if (!over || !enabled) {
       SetMouseState(kMouseHot, false);
-      Repaint();
+      RepaintAll();
     }
   } else if (over && enabled) {
     SetMouseState(kMouseHot, true);
-    Repaint();
+    RepaintAll();
   }
   // A bare window has no framework to report the pointer leaving.
   if (!host_) RequestMouseLeave();
@@ -167,7 +175,7 @@ void TSkinComBox::AfterMessage(TMessage& message) {
   case WM_KILLFOCUS: return;
   case WM_MOUSEMOVE: MouseMove(message.LParam); return;
   case WM_DRAWITEM:
-  case WM_NCPAINT: Repaint(); return;
+  case WM_NCPAINT: RepaintAll(); return;
   case WM_LBUTTONDOWN:
   case WM_LBUTTONDBLCLK: SetPressed(true); return;
   case WM_LBUTTONUP: SetPressed(false); return;
@@ -175,7 +183,7 @@ void TSkinComBox::AfterMessage(TMessage& message) {
   case WM_MOUSELEAVE:
     if (Hot()) {
       SetMouseState(kMouseHot, false);
-      Repaint();
+      RepaintAll();
     }
     return;
   case CN_COMMAND:
@@ -186,6 +194,9 @@ void TSkinComBox::AfterMessage(TMessage& message) {
       if (Pressed()) SetPressed(false);
     }
     return;
+  case WM_ENABLE:
+  case WM_SETTEXT:
+  case CM_ENABLEDCHANGED: RepaintAll(); return;
   default: break;
   }
   TSkinControl::AfterMessage(message);

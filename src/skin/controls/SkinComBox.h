@@ -54,6 +54,7 @@ private:
   LRESULT EditHook(UINT msg, WPARAM wParam, LPARAM lParam);
   void MouseMove(LPARAM position);
   void SetPressed(bool on);
+  void RepaintAll();
   ComboState State() const;
 
   void DrawClassic(HDC dc, const RECT& rect, bool buttonLeft);

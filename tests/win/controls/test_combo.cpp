@@ -277,6 +277,34 @@ TEST_F(SkinnedCombo, ClickingTheArrowDropsTheListWithItsBarSkinnedAndChoosingByM
   EXPECT_EQ(changes, 2);
 }
 
+TEST_F(SkinnedCombo, EditAndListChildrenKeepTheirTextThroughTheSkinsRepaints) {
+  TComboBox* dropDown = AddCombo(csDropDown, 20, 20);
+  TComboBox* simple = AddCombo(csSimple, 20, 60, 90);
+  SkinOn();
+  FocusElsewhere();
+  auto textPixels = [](HWND child) {
+    RECT r;
+    GetClientRect(child, &r);
+    const Bitmap pixels = ReadClientPixels(child, r);
+    // Text is dark on the window's light ground.
+    return CountPixels(pixels, [&](Pixel p) { return ClearlyDarkerThan(PixelOf(GetSysColor(COLOR_WINDOW)), p); });
+  };
+  COMBOBOXINFO edit{}, list{};
+  edit.cbSize = list.cbSize = sizeof(COMBOBOXINFO);
+  ASSERT_TRUE(GetComboBoxInfo(dropDown->Handle(), &edit));
+  ASSERT_TRUE(GetComboBoxInfo(simple->Handle(), &list));
+  EXPECT_GT(textPixels(edit.hwndItem), 0) << "the drop-down's edit shows its text";
+  EXPECT_GT(textPixels(list.hwndList), 0) << "the simple combo box's list shows its items";
+  // A repaint for the hot button does not wipe the edit.
+  TSkinComBox* skinner = SkinnerOf(dropDown);
+  ASSERT_NE(skinner, nullptr);
+  const RECT& button = skinner->ButtonRect();
+  input::MoveTo(ScreenPoint(dropDown->Handle(), (button.left + button.right) / 2, (button.top + button.bottom) / 2));
+  ASSERT_TRUE(PumpUntil([&] { return skinner->Hot(); }, "the button to light"));
+  Pump();
+  EXPECT_GT(textPixels(edit.hwndItem), 0);
+}
+
 TEST_F(SkinnedCombo, SimpleComboListGetsItsBarSkinnedInsideTheComboBox) {
   TComboBox* combo = AddCombo(csSimple, 20, 20, 90);
   SkinOn();
@@ -343,11 +371,14 @@ TEST_F(SkinnedCombo, TwoHundredDropDownsLeaveTheGuiObjectCountsFlat) {
   TSkinComBox* skinner = SkinnerOf(combo);
   ASSERT_NE(skinner, nullptr);
   ASSERT_NE(skinner->ListBarSkin(), nullptr);
-  TWScrollbar* bar = skinner->ListBarSkin()->Bar();
+  EXPECT_EQ(skinner->ListBarSkin()->Bar(), nullptr) << "no overlay before the list first drops";
+  TWScrollbar* bar = nullptr;
   GuiObjectCounts first{};
   for (int i = 1; i <= 200; ++i) {
     combo->SetDroppedDown(true);
     Pump();
+    if (i == 1) bar = skinner->ListBarSkin()->Bar();
+    ASSERT_NE(bar, nullptr);
     ASSERT_TRUE(bar->Shown()) << "drop-down " << i;
     combo->SetDroppedDown(false);
     Pump();
