@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include "framework/ComboBox.h"
 #include "framework/Controls.h"
 #include "framework/ExtCtrls.h"
 #include "framework/Menus.h"
@@ -26,6 +27,7 @@ std::map<std::string, TComponentFactory>& ClassRegistry() {
     add(static_cast<TGroupBox*>(nullptr));
     add(static_cast<TRadioButton*>(nullptr));
     add(static_cast<TCheckBox*>(nullptr));
+    add(static_cast<TComboBox*>(nullptr));
     add(static_cast<TPanel*>(nullptr));
     add(static_cast<TMainMenu*>(nullptr));
     add(static_cast<TPopupMenu*>(nullptr));

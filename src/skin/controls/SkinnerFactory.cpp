@@ -3,6 +3,7 @@
 #include "skin/controls/SkinBox.h"
 #include "skin/controls/SkinButton.h"
 #include "skin/controls/SkinCheckBox.h"
+#include "skin/controls/SkinComBox.h"
 #include "skin/controls/SkinControl.h"
 #include "skin/controls/SkinEdit.h"
 #include "skin/controls/SkinGroupBox.h"
@@ -22,6 +23,7 @@ TSkinControl* BuiltInSkinner(SkinnerKind kind, TComponent* owner) {
   case SkinnerKind::Box: return new TSkinBox(owner);
   case SkinnerKind::Edit: return new TSkinEdit(owner);
   case SkinnerKind::Scrollbar: return new TSkinScrollbar(owner);
+  case SkinnerKind::ComboBox: return new TSkinComBox(owner);
   default: return nullptr;
   }
 }

@@ -30,6 +30,8 @@ public:
   // Lays the overlay over the kind's native bar of the scrolled control; owner supplies the
   // skin. The overlay lives in the scrolled control's parent window.
   void Bind(TSkinControl* owner, TWinControl* scrolled, TScrollBarKind kind);
+  // The same over a bare native window (a combo box's list), in the skin's face colour.
+  void BindWindow(TSkinControl* owner, HWND scrolled, TScrollBarKind kind);
   // Re-reads window's native bar and shows, moves or hides the overlay to match.
   void Reposition(HWND window);
   void HideBar();
