@@ -1,0 +1,56 @@
+#include "skin/controls/SkinProgress.h"
+
+#include <commctrl.h>
+
+#include "core/controls/ProgressGeometry.h"
+#include "core/image/Blit.h"
+#include "core/image/PixelOps.h"
+#include "skin/data/WinSkinData.h"
+
+namespace vcu {
+
+const TClassInfo& TSkinProgress::ClassInfo() {
+  static const TClassInfo info("TSkinProgress", &TSkinControl::ClassInfo(), {});
+  return info;
+}
+
+TSkinProgress::TSkinProgress(TComponent* owner) : TSkinControl(owner) {}
+
+bool TSkinProgress::HasElement() const { return skin_ && skin_->Progress && !skin_->Progress->Bitmap.Empty(); }
+
+bool TSkinProgress::BeforeMessage(TMessage& message) {
+  switch (message.Msg) {
+  case WM_PAINT:
+    if (!HasElement()) return true; // the native bar paints
+    PaintInPlace(message);
+    return false;
+  case WM_ERASEBKGND:
+    message.Result = 1;
+    return false;
+  default: return TSkinControl::BeforeMessage(message);
+  }
+}
+
+void TSkinProgress::DrawControl(HDC dc, const RECT& rect) {
+  if (!HasElement()) return;
+  const int width = rect.right - rect.left, height = rect.bottom - rect.top;
+  const bool vertical = (GetWindowLongPtrW(handle_, GWL_STYLE) & PBS_VERTICAL) != 0;
+  if (!buffer_.Prepare(width, height)) return;
+  const WorkSize work = ProgressWorkSize(width, height, vertical);
+  const int position = static_cast<int>(SendMessageW(handle_, PBM_GETPOS, 0, 0));
+  const int upper = static_cast<int>(SendMessageW(handle_, PBM_GETRANGE, FALSE, 0));
+  const int filled = ProgressFilledWidth(work.width, position, upper);
+  const Pixel face = PixelFromRgb(ResolveColour(FaceColour()));
+  const TDataSkinObject* chunk = skin_->ProgressChunk.get();
+  if (!vertical) {
+    ComposeProgress(buffer_.Pixels(), *skin_->Progress, chunk, filled, face);
+  } else {
+    Bitmap lying(work.width, work.height, PixelFormat::Bits32, &AllocateHeapPixels);
+    ComposeProgress(lying, *skin_->Progress, chunk, filled, face);
+    RotateBitmapLeft(lying); // the left end becomes the bottom: it fills upward
+    CopyPixels(buffer_.Pixels(), 0, 0, lying, lying.Bounds());
+  }
+  buffer_.CopyTo(dc, rect.left, rect.top);
+}
+
+} // namespace vcu
