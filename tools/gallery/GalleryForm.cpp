@@ -1,5 +1,6 @@
 #include "GalleryForm.h"
 
+#include "framework/ComCtrls.h"
 #include "framework/StdCtrls.h"
 #include "skin/data/WinSkinData.h"
 
@@ -17,6 +18,7 @@ TNotifyEvent TfrmGallery::MethodAddress(const std::string& name) {
       {"SkinToggleClick", &TfrmGallery::SkinToggleClick},
       {"StatusLineClick", &TfrmGallery::StatusLineClick},
       {"ExitClick", &TfrmGallery::ExitClick},
+      {"ValueChange", &TfrmGallery::ValueChange},
   };
   for (const auto& [handlerName, method] : handlers)
     if (name == handlerName) return [this, method](TObject* sender) { (this->*method)(sender); };
@@ -59,5 +61,11 @@ void TfrmGallery::StatusLineClick(TObject* sender) {
 }
 
 void TfrmGallery::ExitClick(TObject*) { Close(); }
+
+void TfrmGallery::ValueChange(TObject* sender) {
+  const int value = static_cast<TTrackBar*>(sender)->Position();
+  if (auto* progress = dynamic_cast<TProgressBar*>(FindComponent("prgValue"))) progress->SetPosition(value);
+  SetStatus("Value: " + std::to_string(value));
+}
 
 } // namespace vcu

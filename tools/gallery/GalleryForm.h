@@ -24,6 +24,8 @@ private:
   void StatusLineClick(TObject* sender);
   void ExitClick(TObject* sender);
   void SetStatus(const std::string& text);
+  // Values group: the track bar's value moves the progress bar and shows in the status line.
+  void ValueChange(TObject* sender);
 };
 
 } // namespace vcu

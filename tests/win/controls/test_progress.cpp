@@ -6,6 +6,9 @@
 
 #include <commctrl.h>
 
+#include <iterator>
+#include <vector>
+
 #include "ButtonTesting.h"
 #include "SkinnedForms.h"
 #include "core/controls/ProgressGeometry.h"

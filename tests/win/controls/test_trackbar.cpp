@@ -171,7 +171,9 @@ TEST_F(SkinnedTrackBar, CustomDrawStagesAnsweredAndTheSkinMarkPassedOnUntouched)
   SkinOn();
   HWND h = bar->Handle();
   HDC memory = CreateCompatibleDC(nullptr);
-  HBITMAP pixels = CreateCompatibleBitmap(GetDC(nullptr), 200, 40);
+  HDC screen = GetDC(nullptr);
+  HBITMAP pixels = CreateCompatibleBitmap(screen, 200, 40);
+  ReleaseDC(nullptr, screen);
   HGDIOBJ old = SelectObject(memory, pixels);
   const struct {
     DWORD stage;

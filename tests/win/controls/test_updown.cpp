@@ -6,6 +6,10 @@
 
 #include <commctrl.h>
 
+#include <iterator>
+#include <memory>
+#include <vector>
+
 #include "ButtonTesting.h"
 #include "RealInput.h"
 #include "SkinnedForms.h"

@@ -5,6 +5,8 @@
 
 #include <commctrl.h>
 
+#include <vector>
+
 #include "SkinnedForms.h"
 #include "framework/ComCtrls.h"
 #include "framework/StdCtrls.h"
@@ -60,6 +62,7 @@ protected:
     return true;
   }
   Bitmap Pixels() {
+    SetFocus(form_.Handle()); // no caret or focus rectangle in the pixels
     RedrawWindow(form_.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
     Pump();
     RECT client;
