@@ -35,6 +35,7 @@ TCustomUpDown::TCustomUpDown(TComponent* owner) : TWinControl(owner) { SetBounds
 
 void TCustomUpDown::CreateParams(TCreateParams& params) {
   TWinControl::CreateParams(params);
+  tracking_ = false; // a new window: its position is not ours until it has been given it
   params.baseClassName = UPDOWN_CLASSA;
   params.style |= UDS_ARROWKEYS | UDS_SETBUDDYINT | UDS_NOTHOUSANDS;
   if (associate_) params.style |= UDS_ALIGNRIGHT;
@@ -45,6 +46,7 @@ void TCustomUpDown::InitializeWindow() {
   TWinControl::InitializeWindow();
   ApplyRange();
   SendMessageA(Handle(), UDM_SETPOS32, 0, position_);
+  tracking_ = true;
   if (associate_) SendMessageA(Handle(), UDM_SETBUDDY, reinterpret_cast<WPARAM>(associate_->Handle()), 0);
 }
 
@@ -97,17 +99,17 @@ void TCustomUpDown::SetPosition(int value) {
 // The native control changes its position on timers, keys and messages alike; comparing after
 // each message catches every change in one place.
 void TCustomUpDown::Dispatch(TMessage& message) {
-  if (inDispatch_ || !HandleAllocated()) {
+  if (inDispatch_ || !tracking_ || !HandleAllocated()) {
     TWinControl::Dispatch(message);
     return;
   }
-  inDispatch_ = true;
+  inDispatch_ = true; // also over the query below, which comes through here too
   const int before = position_;
   TWinControl::Dispatch(message);
+  const bool alive = HandleAllocated() && message.Msg != WM_NCDESTROY && message.Msg != WM_DESTROY;
+  if (alive) position_ = static_cast<int>(SendMessageA(Handle(), UDM_GETPOS32, 0, 0));
   inDispatch_ = false;
-  if (!HandleAllocated() || message.Msg == WM_NCDESTROY || message.Msg == WM_DESTROY) return;
-  position_ = static_cast<int>(SendMessageA(Handle(), UDM_GETPOS32, 0, 0));
-  if (position_ != before) Click();
+  if (alive && position_ != before) Click();
 }
 
 // ---- track bar
@@ -132,6 +134,7 @@ TTrackBar::TTrackBar(TComponent* owner) : TWinControl(owner) {
 
 void TTrackBar::CreateParams(TCreateParams& params) {
   TWinControl::CreateParams(params);
+  tracking_ = false; // a new window: its position is not ours until it has been given it
   params.baseClassName = TRACKBAR_CLASSA;
   if (orientation_ == trVertical) params.style |= TBS_VERT;
   if (tickStyle_ == tsAuto) params.style |= TBS_AUTOTICKS;
@@ -144,6 +147,7 @@ void TTrackBar::InitializeWindow() {
   SendMessageA(Handle(), TBM_SETRANGEMAX, FALSE, max_);
   SendMessageA(Handle(), TBM_SETTICFREQ, frequency_, 0);
   SendMessageA(Handle(), TBM_SETPOS, TRUE, position_);
+  tracking_ = true;
 }
 
 void TTrackBar::SetMin(int value) {
@@ -177,17 +181,17 @@ void TTrackBar::SetPosition(int value) {
 // The thumb moves on mouse, keys and messages; comparing after each message reports every
 // move once, whichever way it came.
 void TTrackBar::Dispatch(TMessage& message) {
-  if (inDispatch_ || !HandleAllocated()) {
+  if (inDispatch_ || !tracking_ || !HandleAllocated()) {
     TWinControl::Dispatch(message);
     return;
   }
-  inDispatch_ = true;
+  inDispatch_ = true; // also over the query below, which comes through here too
   const int before = position_;
   TWinControl::Dispatch(message);
+  const bool alive = HandleAllocated() && message.Msg != WM_NCDESTROY && message.Msg != WM_DESTROY;
+  if (alive) position_ = static_cast<int>(SendMessageA(Handle(), TBM_GETPOS, 0, 0));
   inDispatch_ = false;
-  if (!HandleAllocated() || message.Msg == WM_NCDESTROY || message.Msg == WM_DESTROY) return;
-  position_ = static_cast<int>(SendMessageA(Handle(), TBM_GETPOS, 0, 0));
-  if (position_ != before && onChange_) onChange_(this);
+  if (alive && position_ != before && onChange_) onChange_(this);
 }
 
 // ---- progress bar

@@ -40,6 +40,7 @@ private:
   int min_ = 0, max_ = 100, position_ = 0;
   TUDOrientation orientation_ = udVertical;
   bool inDispatch_ = false;
+  bool tracking_ = false; // the window has its initial values; changes are reported
 };
 
 class TUpDown : public TCustomUpDown {
@@ -85,6 +86,7 @@ private:
   TTickStyle tickStyle_ = tsAuto;
   TNotifyEvent onChange_;
   bool inDispatch_ = false;
+  bool tracking_ = false; // the window has its initial values; changes are reported
 };
 
 enum TProgressBarOrientation { pbHorizontal, pbVertical };
