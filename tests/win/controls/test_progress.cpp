@@ -4,6 +4,8 @@
 // when skinning goes off.
 #include <gtest/gtest.h>
 
+#include <windows.h>
+
 #include <commctrl.h>
 
 #include <iterator>

@@ -5,6 +5,8 @@
 // real drag moving the position, and the focus given back after a skin change.
 #include <gtest/gtest.h>
 
+#include <windows.h>
+
 #include <commctrl.h>
 
 #include "ButtonTesting.h"
@@ -78,17 +80,17 @@ protected:
     RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
     Pump();
   }
-  // The tick rows (below the thumb of a horizontal bar, right of a vertical one's) hold dark
-  // pixels: the native control drew its ticks.
+  // The tick rows (below the thumb of a horizontal bar, right of a vertical one's) hold pixels
+  // other than the background: the native control drew its ticks there.
   int TickPixels(HWND h, bool vertical) {
     const Bitmap shown = ClientOf(h);
     const RECT thumb = ThumbOf(h);
     const Pixel back = shown.At(shown.Width() - 1, shown.Height() - 1);
-    int dark = 0;
+    int ticks = 0;
     for (int y = 0; y < shown.Height(); ++y)
       for (int x = 0; x < shown.Width(); ++x)
-        if ((vertical ? x >= thumb.right : y >= thumb.bottom) && ClearlyDarkerThan(back, shown.At(x, y))) ++dark;
-    return dark;
+        if ((vertical ? x >= thumb.right : y >= thumb.bottom) && shown.At(x, y) != back) ++ticks;
+    return ticks;
   }
 };
 

@@ -4,6 +4,8 @@
 // button on a half spins the control while that half shows its pressed frame.
 #include <gtest/gtest.h>
 
+#include <windows.h>
+
 #include <commctrl.h>
 
 #include <iterator>
@@ -130,10 +132,12 @@ TEST_F(SkinnedUpDown, HoldingTheDownHalfSpinsAndShowsItsPressedFrameThenHot) {
   ASSERT_TRUE(PumpUntil([&] { return !(GetKeyState(VK_LBUTTON) & 0x8000) && GetCapture() != h; }, "the release"));
   Pump();
   const int stopped = spin->Position();
+  RECT client;
+  GetClientRect(h, &client);
   EXPECT_GT(clicks, 2) << "OnClick runs for each step";
-  EXPECT_EQ(FirstDifference(held, ComposedSpin(data_, 17, 30, false, spinNormal, spinPressed)), "")
+  EXPECT_EQ(FirstDifference(held, ComposedSpin(data_, client.right, client.bottom, false, spinNormal, spinPressed)), "")
       << "down shows frame 6, up frame 1";
-  EXPECT_EQ(FirstDifference(ClientOf(h), ComposedSpin(data_, 17, 30, false, spinNormal, spinHot)), "")
+  EXPECT_EQ(FirstDifference(ClientOf(h), ComposedSpin(data_, client.right, client.bottom, false, spinNormal, spinHot)), "")
       << "released under the pointer: down shows its hot frame 8";
   Pump();
   EXPECT_EQ(spin->Position(), stopped) << "the spinning stops with the release";

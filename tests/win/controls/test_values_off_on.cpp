@@ -3,6 +3,8 @@
 // GDI and USER object counts flat.
 #include <gtest/gtest.h>
 
+#include <windows.h>
+
 #include <commctrl.h>
 
 #include <vector>

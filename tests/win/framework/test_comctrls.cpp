@@ -4,6 +4,8 @@
 // name (the up-down's Associate naming an edit declared later).
 #include <gtest/gtest.h>
 
+#include <windows.h>
+
 #include <commctrl.h>
 
 #include <string>
