@@ -45,9 +45,10 @@ void TCustomUpDown::CreateParams(TCreateParams& params) {
 void TCustomUpDown::InitializeWindow() {
   TWinControl::InitializeWindow();
   ApplyRange();
+  // The buddy first: setting the position writes it into the buddy's text.
+  if (associate_) SendMessageA(Handle(), UDM_SETBUDDY, reinterpret_cast<WPARAM>(associate_->Handle()), 0);
   SendMessageA(Handle(), UDM_SETPOS32, 0, position_);
   tracking_ = true;
-  if (associate_) SendMessageA(Handle(), UDM_SETBUDDY, reinterpret_cast<WPARAM>(associate_->Handle()), 0);
 }
 
 void TCustomUpDown::ApplyRange() {
@@ -92,8 +93,11 @@ int TCustomUpDown::Position() const {
 }
 
 void TCustomUpDown::SetPosition(int value) {
+  if (HWND h = ExistingHandle(*this)) {
+    SendMessageA(h, UDM_SETPOS32, 0, value);
+    return; // the message's own dispatch reports the change
+  }
   position_ = value;
-  if (HWND h = ExistingHandle(*this)) SendMessageA(h, UDM_SETPOS32, 0, value);
 }
 
 // The native control changes its position on timers, keys and messages alike; comparing after
