@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "core/image/Blit.h"
-#include "core/image/Slicing.h"
+#include "core/image/Transparency.h"
 
 namespace vcu {
 
@@ -69,13 +69,16 @@ std::vector<Rect> SpinArrowLines(const Rect& half, SpinDirection direction) {
   return lines;
 }
 
-void ComposeSpinHalf(Bitmap& canvas, const Rect& half, SpinDirection direction, int state, const Bitmap& strip,
-                     const Bitmap& glyphs, const SpinFallbackColours& colours) {
+void ComposeSpinHalf(Bitmap& canvas, const Rect& half, SpinDirection direction, int state, const Bitmap& frame,
+                     const Bitmap& glyph, const SpinFallbackColours& colours) {
   if (half.Empty()) return;
-  const int index = SpinFrameIndex(state, direction);
-  if (!strip.Empty()) {
-    DrawPlaced(canvas, StretchedFrameImage(half, strip, index, 8), true);
-    if (!glyphs.Empty()) DrawPlaced(canvas, CentredFrameImage(half, glyphs, index, 8), true);
+  if (!frame.Empty()) {
+    DrawTransparent(canvas, half, frame, kKeyColour);
+    if (!glyph.Empty()) {
+      // Centred with div 2: an oversized glyph overhangs both sides alike.
+      const int x = half.left + (half.Width() - glyph.Width()) / 2, y = half.top + (half.Height() - glyph.Height()) / 2;
+      DrawTransparent(canvas, RectOfSize(x, y, glyph.Width(), glyph.Height()), glyph, kKeyColour);
+    }
     return;
   }
   FillRect(canvas, half, colours.darkShadow);

@@ -10,6 +10,9 @@ namespace vcu {
 
 enum class SpinDirection { Up = 0, Down = 1, Left = 2, Right = 3 };
 
+// Frames in the skin's up-down strips and their glyph strips.
+constexpr int kSpinFrames = 8;
+
 // Button states, as frame offsets within a group of four.
 enum SpinState { spinNormal = 1, spinPressed = 2, spinDisabled = 3, spinHot = 4 };
 
@@ -42,10 +45,10 @@ struct SpinFallbackColours {
   Pixel face, shadow, darkShadow;
 };
 
-// Draws one half into the canvas: with a strip of eight frames, its frame stretched to the
-// half (magenta see-through), then the same frame of the glyph strip (if not empty) at its own
-// size centred on the half; without a strip, the plain button.
-void ComposeSpinHalf(Bitmap& canvas, const Rect& half, SpinDirection direction, int state, const Bitmap& strip,
-                     const Bitmap& glyphs, const SpinFallbackColours& colours);
+// Draws one half into the canvas: with the skin's frame for the half (already stretched to
+// its size), that frame magenta see-through, then the glyph frame (if not empty) at its own
+// size centred on the half; without a frame, the plain button.
+void ComposeSpinHalf(Bitmap& canvas, const Rect& half, SpinDirection direction, int state, const Bitmap& frame,
+                     const Bitmap& glyph, const SpinFallbackColours& colours);
 
 } // namespace vcu

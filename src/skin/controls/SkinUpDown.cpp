@@ -5,6 +5,7 @@
 #include "core/controls/UpDownRules.h"
 #include "core/image/Blit.h"
 #include "core/image/PixelOps.h"
+#include "core/image/Slicing.h"
 #include "skin/data/WinRect.h"
 #include "skin/data/WinSkinData.h"
 
@@ -86,6 +87,11 @@ int TSkinUpDown::HalfUnderPointer(const RECT& rect) const {
   return inside(halves.first) ? 1 : inside(halves.second) ? 2 : 0;
 }
 
+void TSkinUpDown::SkinChanged() {
+  frames_.Clear();
+  TSkinControl::SkinChanged();
+}
+
 void TSkinUpDown::DrawControl(HDC dc, const RECT& rect) {
   if (!skin_) return;
   RECT r = rect;
@@ -111,17 +117,28 @@ void TSkinUpDown::DrawControl(HDC dc, const RECT& rect) {
   const bool enabled = (style & WS_DISABLED) == 0;
   const bool horizontal = horizontal_ || (style & UDS_HORZ) != 0;
   const TDataSkinBorder* element = (horizontal ? skin_->UpDownHorz : skin_->UpDownVert).get();
-  static const Bitmap none;
-  const Bitmap& strip = element ? element->Bitmap : none;
-  const Bitmap& glyphs = element ? element->Bitmap2 : none;
   const SpinFallbackColours colours{SkinPixel(FaceColour()), SkinPixel(skin_->ColourButtonShadow),
                                     SkinPixel(skin_->ColourButtonDkShadow)};
   const SpinHalves halves = SplitSpin(Rect{0, 0, width, height}, horizontal);
   auto over = [&p](const Rect& h) { return p.x >= h.left && p.x < h.right && p.y >= h.top && p.y < h.bottom; };
-  ComposeSpinHalf(canvas, halves.first, halves.firstDirection,
-                  SpinHalfState(enabled, over(halves.first), Pressed(), Hot()), strip, glyphs, colours);
-  ComposeSpinHalf(canvas, halves.second, halves.secondDirection,
-                  SpinHalfState(enabled, over(halves.second), Pressed(), Hot()), strip, glyphs, colours);
+  auto draw = [&](const Rect& half, SpinDirection direction) {
+    const int state = SpinHalfState(enabled, over(half), Pressed(), Hot());
+    static const Bitmap none;
+    const Bitmap* frame = &none;
+    const Bitmap* glyph = &none;
+    if (element && !element->Bitmap.Empty() && !half.Empty()) {
+      const int index = SpinFrameIndex(state, direction);
+      frame = &frames_.Stretched(element->Bitmap, half.Width(), half.Height(), index, kSpinFrames);
+      const Bitmap& glyphs = element->Bitmap2;
+      if (!glyphs.Empty()) {
+        const Rect cut = FrameRect(glyphs, index, kSpinFrames, false);
+        glyph = &frames_.Stretched(glyphs, cut.Width(), cut.Height(), index, kSpinFrames);
+      }
+    }
+    ComposeSpinHalf(canvas, half, direction, state, *frame, *glyph, colours);
+  };
+  draw(halves.first, halves.firstDirection);
+  draw(halves.second, halves.secondDirection);
   buffer_.CopyTo(dc, r.left, r.top);
 }
 

@@ -3,6 +3,7 @@
 // strips (a plain button with a line arrow without them) in place of the native paint. The
 // native control keeps its behaviour: a press still starts it spinning. Inside an edit the
 // edit's white is extended under the buttons, which keep clear of the edit's border.
+#include "skin/controls/FrameCache.h"
 #include "skin/controls/PaintBuffer.h"
 #include "skin/controls/SkinControl.h"
 
@@ -19,6 +20,7 @@ public:
   void SetInEdit(bool value) { inEdit_ = value; }
   bool Horizontal() const { return horizontal_; }
   void SetHorizontal(bool value) { horizontal_ = value; }
+  void SkinChanged() override;
 
 protected:
   bool BeforeMessage(TMessage& message) override;
@@ -33,6 +35,7 @@ private:
   bool horizontal_ = false;
   int hotHalf_ = 0;
   TPaintBuffer buffer_;
+  TFrameCache frames_;
 };
 
 } // namespace vcu

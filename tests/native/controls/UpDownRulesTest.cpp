@@ -91,25 +91,33 @@ TEST(SpinArrowLines, NineByFiveWedgePointingTheRightWay) {
   }
 }
 
-TEST(ComposeSpinHalf, StripFrameStretchedThenGlyphCentredOrPlainButton) {
-  // Strip of 8 frames 2x2, frame n filled with colour n; glyphs 8 frames 1x1 with magenta in
-  // every frame but 6.
-  Bitmap strip(16, 2, PixelFormat::Bits32, &AllocateHeapPixels), glyphs(8, 1, PixelFormat::Bits32, &AllocateHeapPixels);
+TEST(ComposeSpinHalf, FrameKeyedThenGlyphCentredOrPlainButton) {
   const Pixel key = MakePixel(0xFF, 0, 0xFF);
-  for (int n = 0; n < 8; ++n) {
-    FillRect(strip, Rect{2 * n, 0, 2 * n + 2, 2}, static_cast<Pixel>(n + 1));
-    glyphs.Set(n, 0, n == 5 ? Pixel{0x777777} : key);
-  }
+  Bitmap frame(10, 5, PixelFormat::Bits32, &AllocateHeapPixels), glyph(3, 1, PixelFormat::Bits32, &AllocateHeapPixels);
+  frame.Fill(6);
+  frame.Set(1, 1, key);
+  glyph.Fill(0x777777);
+  glyph.Set(0, 0, key);
   const SpinFallbackColours colours{0xAAAAAA, 0x555555, 0x111111};
   Bitmap canvas(10, 10, PixelFormat::Bits32, &AllocateHeapPixels);
   canvas.Fill(0xFFFFFF);
-  ComposeSpinHalf(canvas, Rect{0, 5, 10, 10}, SpinDirection::Down, spinPressed, strip, glyphs, colours);
+  ComposeSpinHalf(canvas, Rect{0, 5, 10, 10}, SpinDirection::Down, spinPressed, frame, glyph, colours);
   EXPECT_EQ(canvas.At(0, 5), Pixel{6});
   EXPECT_EQ(canvas.At(9, 9), Pixel{6});
-  EXPECT_EQ(canvas.At(4, 7), Pixel{0x777777}); // the glyph centred (div 2) on the half
-  EXPECT_EQ(canvas.At(0, 4), Pixel{0xFFFFFF}); // nothing outside the half
-  ComposeSpinHalf(canvas, Rect{0, 0, 10, 5}, SpinDirection::Up, spinNormal, strip, glyphs, colours);
-  EXPECT_EQ(canvas.At(4, 2), Pixel{1}); // glyph frame 1 is all key: the frame shows through
+  EXPECT_EQ(canvas.At(1, 6), Pixel{0xFFFFFF}) << "the frame's key pixel shows what was under it";
+  // The glyph at x = (10 - 3) / 2, y = 5 + (5 - 1) / 2; its key pixel shows the frame.
+  EXPECT_EQ(canvas.At(3, 7), Pixel{6});
+  EXPECT_EQ(canvas.At(4, 7), Pixel{0x777777});
+  EXPECT_EQ(canvas.At(5, 7), Pixel{0x777777});
+  EXPECT_EQ(canvas.At(6, 7), Pixel{6});
+  EXPECT_EQ(canvas.At(0, 4), Pixel{0xFFFFFF}) << "nothing outside the half";
+  // A glyph wider than a narrow half overhangs both sides alike, clipped to the canvas.
+  Bitmap wide(8, 1, PixelFormat::Bits32, &AllocateHeapPixels);
+  wide.Fill(0x123456);
+  ComposeSpinHalf(canvas, Rect{0, 0, 4, 5}, SpinDirection::Up, spinNormal, frame, wide, colours);
+  EXPECT_EQ(canvas.At(0, 2), Pixel{0x123456});
+  EXPECT_EQ(canvas.At(5, 2), Pixel{0x123456});
+  EXPECT_EQ(canvas.At(6, 2), Pixel{0xFFFFFF});
 
   // Without a strip: dark outline, face or shadow inside, dark arrow.
   Bitmap plain(17, 12, PixelFormat::Bits32, &AllocateHeapPixels);

@@ -10,6 +10,7 @@
 
 #include <iterator>
 #include <memory>
+#include <tuple>
 #include <vector>
 
 #include "ButtonTesting.h"
@@ -17,6 +18,7 @@
 #include "SkinnedForms.h"
 #include "core/controls/UpDownRules.h"
 #include "core/image/Blit.h"
+#include "core/image/Slicing.h"
 #include "framework/ComCtrls.h"
 #include "framework/StdCtrls.h"
 #include "skin/controls/SkinUpDown.h"
@@ -35,10 +37,13 @@ Bitmap ComposedSpin(const TSkinData& skin, int width, int height, bool horizonta
   const SpinFallbackColours colours{PixelOfColour(skin.ColourButtonFace), PixelOfColour(skin.ColourButtonShadow),
                                     PixelOfColour(skin.ColourButtonDkShadow)};
   const SpinHalves halves = SplitSpin(Rect{0, 0, width, height}, horizontal);
-  ComposeSpinHalf(canvas, halves.first, halves.firstDirection, firstState, element ? element->Bitmap : none,
-                  element ? element->Bitmap2 : none, colours);
-  ComposeSpinHalf(canvas, halves.second, halves.secondDirection, secondState, element ? element->Bitmap : none,
-                  element ? element->Bitmap2 : none, colours);
+  for (const auto& [half, direction, state] : {std::tuple{halves.first, halves.firstDirection, firstState},
+                                               std::tuple{halves.second, halves.secondDirection, secondState}}) {
+    const int index = SpinFrameIndex(state, direction);
+    const Bitmap frame = element ? StretchedFrameImage(half, element->Bitmap, index, kSpinFrames).image : none;
+    const Bitmap glyph = element ? CentredFrameImage(half, element->Bitmap2, index, kSpinFrames).image : none;
+    ComposeSpinHalf(canvas, half, direction, state, frame, glyph, colours);
+  }
   return canvas;
 }
 
