@@ -70,22 +70,14 @@ void ComposeChunks(Bitmap& work, const TDataSkinObject& chunk, int filled) {
 
 } // namespace
 
-void ComposeProgress(Bitmap& work, const TDataSkinObject& progress, const TDataSkinObject* chunk, int filled,
+void ComposeProgress(Bitmap& work, const Bitmap& trough, const Bitmap& bar, const TDataSkinObject* chunk, int filled,
                      Pixel face) {
   work.Fill(face);
-  const Bitmap& strip = progress.Bitmap;
-  if (strip.Empty() || work.Empty()) return;
-  const Rect whole = work.Bounds();
-  if (progress.Style == 1) {
-    DrawPlaced(work, SlicedFrameImage(whole, strip, progress.Margins(), 1, 1, false, false), true);
-    if (chunk) ComposeChunks(work, *chunk, filled);
-    return;
-  }
-  const bool tile = progress.Tile != 0;
-  DrawPlaced(work, SlicedFrameImage(whole, strip, progress.Margins(), 1, 2, tile, false), true);
-  if (filled > 0)
-    DrawPlaced(work, SlicedFrameImage(Rect{0, 0, filled, whole.bottom}, strip, progress.Margins(), 2, 2, tile, false),
-               true);
+  if (work.Empty()) return;
+  DrawKeyed(work, trough, 0, 0);
+  if (filled <= 0) return;
+  if (!bar.Empty()) DrawKeyed(work, bar, 0, 0);
+  else if (chunk) ComposeChunks(work, *chunk, filled);
 }
 
 } // namespace vcu

@@ -30,9 +30,11 @@ ChannelLayout ThreePartStretch(const Rect& rect, const Bitmap& bitmap, int count
 // the filled width, for i = 0 .. filled / chunkWidth; the strip goes at (left + 2, offset).
 int ChunkCopies(int filled, int chunkWidth);
 
-// The whole bar composed into work (already sized to the work size): fill with face, trough,
-// filled part. progress is the two-frame or one-frame element; chunk may be null.
-void ComposeProgress(Bitmap& work, const TDataSkinObject& progress, const TDataSkinObject* chunk, int filled,
+// The whole bar composed into work (already sized to the work size): fill with face, the
+// trough (the element's first frame sliced to the work size), then the filled part: the bar
+// (the second frame sliced to the filled width) when not empty, else the chunks of chunk when
+// given. Every image is drawn with magenta see-through.
+void ComposeProgress(Bitmap& work, const Bitmap& trough, const Bitmap& bar, const TDataSkinObject* chunk, int filled,
                      Pixel face);
 
 } // namespace vcu

@@ -16,6 +16,11 @@ const TClassInfo& TSkinProgress::ClassInfo() {
 
 TSkinProgress::TSkinProgress(TComponent* owner) : TSkinControl(owner) {}
 
+void TSkinProgress::SkinChanged() {
+  frames_.Clear();
+  TSkinControl::SkinChanged();
+}
+
 bool TSkinProgress::HasElement() const { return skin_ && skin_->Progress && !skin_->Progress->Bitmap.Empty(); }
 
 bool TSkinProgress::BeforeMessage(TMessage& message) {
@@ -41,12 +46,19 @@ void TSkinProgress::DrawControl(HDC dc, const RECT& rect) {
   const int upper = static_cast<int>(SendMessageW(handle_, PBM_GETRANGE, FALSE, 0));
   const int filled = ProgressFilledWidth(work.width, position, upper);
   const Pixel face = PixelFromRgb(ResolveColour(FaceColour()));
-  const TDataSkinObject* chunk = skin_->ProgressChunk.get();
+  const TDataSkinBorder& progress = *skin_->Progress;
+  // The chunk look has a one-frame trough, stretched; the two-frame look slices both frames.
+  const bool chunkLook = progress.Style == 1;
+  const Bitmap& trough = chunkLook ? frames_.SlicedUntiled(progress, work.width, work.height, 1, 1)
+                                   : frames_.Sliced(progress, work.width, work.height, 1, 2);
+  static const Bitmap none;
+  const Bitmap& bar = !chunkLook && filled > 0 ? frames_.Sliced(progress, filled, work.height, 2, 2) : none;
+  const TDataSkinObject* chunk = chunkLook ? skin_->ProgressChunk.get() : nullptr;
   if (!vertical) {
-    ComposeProgress(buffer_.Pixels(), *skin_->Progress, chunk, filled, face);
+    ComposeProgress(buffer_.Pixels(), trough, bar, chunk, filled, face);
   } else {
     Bitmap lying(work.width, work.height, PixelFormat::Bits32, &AllocateHeapPixels);
-    ComposeProgress(lying, *skin_->Progress, chunk, filled, face);
+    ComposeProgress(lying, trough, bar, chunk, filled, face);
     RotateBitmapLeft(lying); // the left end becomes the bottom: it fills upward
     CopyPixels(buffer_.Pixels(), 0, 0, lying, lying.Bounds());
   }

@@ -1,6 +1,7 @@
 #pragma once
 // TSkinProgress: paints a progress bar entirely from the skin's Progress element (and its
 // chunks), in place of the native paint. A vertical bar is composed lying down and turned.
+#include "skin/controls/FrameCache.h"
 #include "skin/controls/PaintBuffer.h"
 #include "skin/controls/SkinControl.h"
 
@@ -11,6 +12,7 @@ public:
   explicit TSkinProgress(TComponent* owner);
   static const TClassInfo& ClassInfo();
   const TClassInfo& ClassType() const override { return ClassInfo(); }
+  void SkinChanged() override;
 
 protected:
   bool BeforeMessage(TMessage& message) override;
@@ -20,6 +22,7 @@ private:
   bool HasElement() const;
 
   TPaintBuffer buffer_;
+  TFrameCache frames_;
 };
 
 } // namespace vcu

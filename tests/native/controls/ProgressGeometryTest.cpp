@@ -5,6 +5,7 @@
 #include "core/controls/ProgressGeometry.h"
 #include "core/elements/SkinElements.h"
 #include "core/image/Blit.h"
+#include "core/image/Slicing.h"
 
 namespace vcu {
 namespace {
@@ -54,21 +55,25 @@ TDataSkinObject TwoFrameElement() {
 TEST(ComposeProgress, TroughOverAllBarOverTheFilledPart) {
   const TDataSkinObject e = TwoFrameElement();
   Bitmap work(40, 10, PixelFormat::Bits32, &AllocateHeapPixels);
+  const Bitmap trough = BuildSlicedBitmap(work.Bounds(), e.Bitmap, e.Margins(), 1, 2, false, false);
   for (int filled : {0, 15, 40}) {
-    ComposeProgress(work, e, nullptr, filled, 0xCCCCCC);
+    const Bitmap bar = BuildSlicedBitmap(Rect{0, 0, filled, 10}, e.Bitmap, e.Margins(), 2, 2, false, false);
+    ComposeProgress(work, trough, bar, nullptr, filled, 0xCCCCCC);
     for (int x = 0; x < 40; ++x) EXPECT_EQ(work.At(x, 5), Pixel(x < filled ? 2 : 1)) << filled << " at " << x;
   }
-  // An empty element bitmap leaves the face only.
-  TDataSkinObject none("Progress");
-  ComposeProgress(work, none, nullptr, 20, 0xCCCCCC);
+  // Magenta in the trough shows the face; no images leave the face only.
+  Bitmap keyed = trough;
+  keyed.Set(3, 3, MakePixel(0xFF, 0, 0xFF));
+  ComposeProgress(work, keyed, Bitmap(), nullptr, 0, 0xCCCCCC);
+  EXPECT_EQ(work.At(3, 3), Pixel{0xCCCCCC});
+  EXPECT_EQ(work.At(4, 3), Pixel{1});
+  ComposeProgress(work, Bitmap(), Bitmap(), nullptr, 20, 0xCCCCCC);
   EXPECT_EQ(work.At(0, 0), Pixel{0xCCCCCC});
 }
 
 TEST(ComposeProgress, ChunkLookTiledFromLeftWidthPlusTwoAndCentred) {
-  TDataSkinObject trough("Progress");
-  trough.Style = 1;
-  trough.Bitmap = Bitmap(4, 4, PixelFormat::Bits32, &AllocateHeapPixels);
-  trough.Bitmap.Fill(1);
+  Bitmap trough(40, 10, PixelFormat::Bits32, &AllocateHeapPixels);
+  trough.Fill(1);
   TDataSkinObject chunk("Progress.Chunk");
   chunk.Tile = 1;
   chunk.LeftWidth = 1;
@@ -76,7 +81,7 @@ TEST(ComposeProgress, ChunkLookTiledFromLeftWidthPlusTwoAndCentred) {
   chunk.Bitmap.Fill(9);
   chunk.Bitmap.Set(2, 0, 8); // the last column of each copy marks the step
   Bitmap work(40, 10, PixelFormat::Bits32, &AllocateHeapPixels);
-  ComposeProgress(work, trough, &chunk, 10, 0xCCCCCC);
+  ComposeProgress(work, trough, Bitmap(), &chunk, 10, 0xCCCCCC);
   // Strip 10 wide at x = 3, y = (10 - 4) / 2 = 3: copies at 3, 6, 9, 12 (the last cut at 13).
   EXPECT_EQ(work.At(2, 4), Pixel{1});
   EXPECT_EQ(work.At(3, 4), Pixel{9});
@@ -89,12 +94,15 @@ TEST(ComposeProgress, ChunkLookTiledFromLeftWidthPlusTwoAndCentred) {
 
   // Stretched chunks: a strip (filled right edge by height - 4) at (2, 2).
   chunk.Tile = 0;
-  ComposeProgress(work, trough, &chunk, 10, 0xCCCCCC);
+  ComposeProgress(work, trough, Bitmap(), &chunk, 10, 0xCCCCCC);
   EXPECT_EQ(work.At(1, 5), Pixel{1});
   EXPECT_EQ(work.At(2, 2), Pixel{9});
   EXPECT_EQ(work.At(11, 7), Pixel{9});
   EXPECT_EQ(work.At(12, 5), Pixel{1});
   EXPECT_EQ(work.At(5, 8), Pixel{1});
+  // No position: no chunks.
+  ComposeProgress(work, trough, Bitmap(), &chunk, 0, 0xCCCCCC);
+  EXPECT_EQ(work.At(2, 2), Pixel{1});
 }
 
 } // namespace

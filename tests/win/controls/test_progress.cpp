@@ -16,6 +16,7 @@
 #include "core/controls/ProgressGeometry.h"
 #include "core/image/Blit.h"
 #include "core/image/PixelOps.h"
+#include "core/image/Slicing.h"
 #include "framework/ComCtrls.h"
 #include "skin/controls/SkinProgress.h"
 #include "support/Pixels.h"
@@ -28,7 +29,15 @@ namespace {
 Bitmap ComposedBar(const TSkinData& skin, int width, int height, bool vertical, int filled) {
   const WorkSize work = ProgressWorkSize(width, height, vertical);
   Bitmap picture(work.width, work.height, PixelFormat::Bits32, &AllocateHeapPixels);
-  ComposeProgress(picture, *skin.Progress, skin.ProgressChunk.get(), filled, PixelOfColour(skin.ColourButtonFace));
+  const TDataSkinBorder& e = *skin.Progress;
+  const Rect whole{0, 0, work.width, work.height};
+  const bool chunkLook = e.Style == 1;
+  const Bitmap trough = BuildSlicedBitmap(whole, e.Bitmap, e.Margins(), 1, chunkLook ? 1 : 2, !chunkLook && e.Tile != 0, false);
+  const Bitmap bar = !chunkLook && filled > 0
+                         ? BuildSlicedBitmap(Rect{0, 0, filled, work.height}, e.Bitmap, e.Margins(), 2, 2, e.Tile != 0, false)
+                         : Bitmap();
+  ComposeProgress(picture, trough, bar, chunkLook ? skin.ProgressChunk.get() : nullptr, filled,
+                  PixelOfColour(skin.ColourButtonFace));
   if (vertical) RotateBitmapLeft(picture);
   return picture;
 }
