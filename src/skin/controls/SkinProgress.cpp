@@ -57,10 +57,10 @@ void TSkinProgress::DrawControl(HDC dc, const RECT& rect) {
   if (!vertical) {
     ComposeProgress(buffer_.Pixels(), trough, bar, chunk, filled, face);
   } else {
-    Bitmap lying(work.width, work.height, PixelFormat::Bits32, &AllocateHeapPixels);
-    ComposeProgress(lying, trough, bar, chunk, filled, face);
-    RotateBitmapLeft(lying); // the left end becomes the bottom: it fills upward
-    CopyPixels(buffer_.Pixels(), 0, 0, lying, lying.Bounds());
+    if (lying_.Width() != work.width || lying_.Height() != work.height)
+      lying_ = Bitmap(work.width, work.height, PixelFormat::Bits32, &AllocateHeapPixels);
+    ComposeProgress(lying_, trough, bar, chunk, filled, face);
+    RotateLeftInto(buffer_.Pixels(), lying_); // the left end becomes the bottom: it fills upward
   }
   buffer_.CopyTo(dc, rect.left, rect.top);
 }

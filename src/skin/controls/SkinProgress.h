@@ -1,6 +1,7 @@
 #pragma once
 // TSkinProgress: paints a progress bar entirely from the skin's Progress element (and its
 // chunks), in place of the native paint. A vertical bar is composed lying down and turned.
+#include "core/image/Bitmap.h"
 #include "skin/controls/FrameCache.h"
 #include "skin/controls/PaintBuffer.h"
 #include "skin/controls/SkinControl.h"
@@ -23,6 +24,7 @@ private:
 
   TPaintBuffer buffer_;
   TFrameCache frames_;
+  Bitmap lying_; // a vertical bar's picture before it is turned, kept for its size
 };
 
 } // namespace vcu
