@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include "framework/ComboBox.h"
+#include "framework/ComCtrls.h"
 #include "framework/Controls.h"
 #include "framework/ExtCtrls.h"
 #include "framework/Menus.h"
@@ -32,6 +33,9 @@ std::map<std::string, TComponentFactory>& ClassRegistry() {
     add(static_cast<TMainMenu*>(nullptr));
     add(static_cast<TPopupMenu*>(nullptr));
     add(static_cast<TMenuItem*>(nullptr));
+    add(static_cast<TUpDown*>(nullptr));
+    add(static_cast<TTrackBar*>(nullptr));
+    add(static_cast<TProgressBar*>(nullptr));
     return standard;
   }();
   return registry;

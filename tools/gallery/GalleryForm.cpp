@@ -4,6 +4,7 @@
 
 #include "SkinChoice.h"
 #include "framework/Menus.h"
+#include "framework/ComCtrls.h"
 #include "framework/StdCtrls.h"
 #include "skin/data/WinSkinData.h"
 
@@ -23,6 +24,7 @@ TNotifyEvent TfrmGallery::MethodAddress(const std::string& name) {
       {"ExitClick", &TfrmGallery::ExitClick},
       {"SkinChoiceClick", &TfrmGallery::SkinChoiceClick},
       {"SkinOpenClick", &TfrmGallery::SkinOpenClick},
+      {"ValueChange", &TfrmGallery::ValueChange},
   };
   for (const auto& [handlerName, method] : handlers)
     if (name == handlerName) return [this, method](TObject* sender) { (this->*method)(sender); };
@@ -152,5 +154,11 @@ void TfrmGallery::StatusLineClick(TObject* sender) {
 }
 
 void TfrmGallery::ExitClick(TObject*) { Close(); }
+
+void TfrmGallery::ValueChange(TObject* sender) {
+  const int value = static_cast<TTrackBar*>(sender)->Position();
+  if (auto* progress = dynamic_cast<TProgressBar*>(FindComponent("prgValue"))) progress->SetPosition(value);
+  SetStatus("Value: " + std::to_string(value));
+}
 
 } // namespace vcu

@@ -45,6 +45,8 @@ private:
   void FollowSkinTextColour();
 
   std::vector<std::uint8_t> storedSkin_;
+  // Values group: the track bar's value moves the progress bar and shows in the status line.
+  void ValueChange(TObject* sender);
 };
 
 } // namespace vcu

@@ -7,8 +7,11 @@
 #include "skin/controls/SkinControl.h"
 #include "skin/controls/SkinEdit.h"
 #include "skin/controls/SkinGroupBox.h"
+#include "skin/controls/SkinProgress.h"
 #include "skin/controls/SkinRadioButton.h"
 #include "skin/controls/SkinScrollbar.h"
+#include "skin/controls/SkinTrackBar.h"
+#include "skin/controls/SkinUpDown.h"
 #include "framework/Controls.h"
 
 namespace vcu {
@@ -24,6 +27,9 @@ TSkinControl* BuiltInSkinner(SkinnerKind kind, TComponent* owner) {
   case SkinnerKind::Edit: return new TSkinEdit(owner);
   case SkinnerKind::Scrollbar: return new TSkinScrollbar(owner);
   case SkinnerKind::ComboBox: return new TSkinComBox(owner);
+  case SkinnerKind::UpDown: return new TSkinUpDown(owner);
+  case SkinnerKind::TrackBar: return new TSkinTrackBar(owner);
+  case SkinnerKind::Progress: return new TSkinProgress(owner);
   default: return nullptr;
   }
 }
