@@ -6,7 +6,9 @@
 
 #include "framework/Controls.h"
 #include "framework/ExtCtrls.h"
+#include "framework/ListView.h"
 #include "framework/Menus.h"
+#include "framework/StatusBar.h"
 #include "framework/StdCtrls.h"
 
 namespace vcu {
@@ -30,6 +32,12 @@ std::map<std::string, TComponentFactory>& ClassRegistry() {
     add(static_cast<TMainMenu*>(nullptr));
     add(static_cast<TPopupMenu*>(nullptr));
     add(static_cast<TMenuItem*>(nullptr));
+    add(static_cast<TStatusBar*>(nullptr));
+    add(static_cast<TStatusPanel*>(nullptr));
+    add(static_cast<THeaderControl*>(nullptr));
+    add(static_cast<THeaderSection*>(nullptr));
+    add(static_cast<TListView*>(nullptr));
+    add(static_cast<TListColumn*>(nullptr));
     return standard;
   }();
   return registry;

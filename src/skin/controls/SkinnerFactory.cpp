@@ -6,8 +6,12 @@
 #include "skin/controls/SkinControl.h"
 #include "skin/controls/SkinEdit.h"
 #include "skin/controls/SkinGroupBox.h"
+#include "skin/controls/SkinHeader.h"
+#include "skin/controls/SkinListView.h"
 #include "skin/controls/SkinRadioButton.h"
 #include "skin/controls/SkinScrollbar.h"
+#include "skin/controls/SkinSizer.h"
+#include "skin/controls/SkinStatusBar.h"
 #include "framework/Controls.h"
 
 namespace vcu {
@@ -22,6 +26,10 @@ TSkinControl* BuiltInSkinner(SkinnerKind kind, TComponent* owner) {
   case SkinnerKind::Box: return new TSkinBox(owner);
   case SkinnerKind::Edit: return new TSkinEdit(owner);
   case SkinnerKind::Scrollbar: return new TSkinScrollbar(owner);
+  case SkinnerKind::StatusBar: return new TSkinStatusBar(owner);
+  case SkinnerKind::Header: return new TSkinHeader(owner);
+  case SkinnerKind::Sizer: return new TSkinSizer(owner);
+  case SkinnerKind::ListView: return new TSkinListView(owner);
   default: return nullptr;
   }
 }
@@ -41,6 +49,7 @@ SkinnerMaker SetSkinnerMaker(SkinnerMaker next) {
 void AttachSkinner(SkinnerKind kind, TSkinControl& skinner, TWinSkinForm* form, TSkinData* skin, bool takeColor) {
   switch (kind) {
   case SkinnerKind::Scrollbar:
+  case SkinnerKind::ListView:
     // A maker put in by a test may stand a plain skinner in for the scrolled kind.
     if (auto* scrolled = dynamic_cast<TSkinScrollbar*>(&skinner)) {
       scrolled->AttachScrolled(dynamic_cast<TWinControl*>(skinner.Owner()), skin, form);
