@@ -24,6 +24,11 @@ private:
   void StatusLineClick(TObject* sender);
   void ExitClick(TObject* sender);
   void SetStatus(const std::string& text);
+
+  // Lists and status bar: rows for the list view, clicks on header sections and list
+  // columns named in the status bar, the owner-drawn panel painted.
+  void Loaded() override;
+  void WireListsAndStatus();
 };
 
 } // namespace vcu
