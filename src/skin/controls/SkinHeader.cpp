@@ -5,6 +5,7 @@
 #include <commctrl.h>
 
 #include "core/controls/HeaderRules.h"
+#include "framework/Graphics.h"
 #include "skin/data/WinSkinData.h"
 
 namespace vcu {

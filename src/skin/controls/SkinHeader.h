@@ -5,6 +5,7 @@
 #include <vector>
 
 #include <windows.h>
+#include <commctrl.h>
 
 #include "core/image/Rect.h"
 #include "skin/controls/FrameCache.h"

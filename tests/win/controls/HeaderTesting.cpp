@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include <windows.h>
 #include <commctrl.h>
 
 #include "core/image/Slicing.h"

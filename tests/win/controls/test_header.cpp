@@ -5,6 +5,7 @@
 // dialog.
 #include <gtest/gtest.h>
 
+#include <windows.h>
 #include <commctrl.h>
 
 #include <cstdlib>

@@ -4,6 +4,7 @@
 // USER object counts flat.
 #include <gtest/gtest.h>
 
+#include <windows.h>
 #include <commctrl.h>
 
 #include <string>

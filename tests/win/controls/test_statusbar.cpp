@@ -4,6 +4,7 @@
 // right-to-left swap, owner drawing after the skin, and the native bar given back.
 #include <gtest/gtest.h>
 
+#include <windows.h>
 #include <commctrl.h>
 
 #include <string>

@@ -3,6 +3,7 @@
 // panels drawn through OnDrawPanel, and all of them read from a stored layout.
 #include <gtest/gtest.h>
 
+#include <windows.h>
 #include <commctrl.h>
 
 #include <string>
