@@ -55,6 +55,9 @@ bool TSkinHeader::BeforeMessage(TMessage& message) {
     if (!HasHeaderbar()) return true; // nothing of the skin's covers the native background
     message.Result = 1;
     return false;
+  case WM_MOUSEMOVE:
+    updatePending_ = GetUpdateRect(handle_, nullptr, FALSE) != FALSE;
+    return true;
   default:
     return TSkinControl::BeforeMessage(message);
   }
@@ -65,6 +68,9 @@ void TSkinHeader::AfterMessage(TMessage& message) {
   case WM_MOUSEMOVE: {
     const int x = static_cast<short>(LOWORD(message.LParam)), y = static_cast<short>(HIWORD(message.LParam));
     const int hot = NewHotItem(itemRects_, hotItem_, x, y);
+    // A themed native header invalidates itself for its own hot tracking, which the skin's
+    // look does not show; with no button held nothing else of it changes on a move.
+    if (!updatePending_ && !(message.WParam & (MK_LBUTTON | MK_RBUTTON | MK_MBUTTON))) ValidateRect(handle_, nullptr);
     if (hot >= 0) {
       hotItem_ = hot;
       Repaint();

@@ -38,6 +38,9 @@ private:
   void DrawItem(HDC canvas, int index, const RECT& p, HIMAGELIST images);
 
   int hotItem_ = -1;
+  // The window had a part waiting to be painted before the mouse move reached the native
+  // control.
+  bool updatePending_ = false;
   std::vector<Rect> itemRects_;
   TPaintBuffer buffer_;
   TFrameCache frames_;

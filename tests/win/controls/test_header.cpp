@@ -20,6 +20,7 @@
 #include "framework/ListView.h"
 #include "skin/controls/SkinHeader.h"
 #include "skin/controls/SkinSizer.h"
+#include "skin/form/SkinManage.h"
 #include "support/Pixels.h"
 #include "support/Pump.h"
 
@@ -94,7 +95,8 @@ TEST_F(SkinnedHeader, TextPlacedByTheSectionsAlignment) {
     switch (header_->Sections(i)->Alignment()) {
     case taLeftJustify: EXPECT_GE(before, 3); EXPECT_LE(before, 5); break;         // starts 3 in
     case taRightJustify: EXPECT_GE(after, 2); EXPECT_LE(after, 5); break;          // ends 2 in
-    case taCenter: EXPECT_LE(std::abs(before - after), 3) << before << " " << after; break;
+    // Centred: the glyphs' side bearings leave a few pixels of play either way.
+    case taCenter: EXPECT_LE(std::abs(before - after), 5) << before << " " << after; break;
     }
   }
 }
@@ -168,6 +170,9 @@ TEST_F(SkinnedHeader, WithoutHeaderbarPaintIsConsumedAndEraseGoesToTheNativeCont
 }
 
 TEST_F(SkinnedHeader, SizeGripOfAPlainDialogIsPaintedFlat) {
+  // A face colour of its own, so the skin's fill cannot pass for the native grip's background.
+  data_.ColourButtonFace = 0x3264C8;
+  const Pixel face = PixelOfColour(data_.ColourButtonFace);
   SkinOn();
   HWND dialog = CreateWindowExW(0, L"#32770", L"Plain", WS_POPUP | WS_VISIBLE | WS_CAPTION, 200, 200, 200, 150, form_.Handle(),
                                 nullptr, GetModuleHandleW(nullptr), nullptr);
@@ -175,20 +180,18 @@ TEST_F(SkinnedHeader, SizeGripOfAPlainDialogIsPaintedFlat) {
   HWND grip = CreateWindowExW(0, L"scrollbar", L"", WS_CHILD | WS_VISIBLE | SBS_SIZEGRIP, 170, 100, 20, 20, dialog, nullptr,
                               GetModuleHandleW(nullptr), nullptr);
   ASSERT_NE(grip, nullptr);
-  Pump();
-  const Pixel face = PixelOfColour(data_.ColourButtonFace);
-  const Bitmap native = ClientPixels(grip);
-  ASSERT_NE(CountOf(native, face), native.Width() * native.Height()) << "the native grip must show marks";
-  auto* sizer = new TSkinSizer(RunningSkinner(form_.Handle()));
-  sizer->AttachWindow(grip, &data_, RunningSkinner(form_.Handle()));
+  // The plain dialog is skinned as it shows; its grip gets the flat skinner.
+  ASSERT_TRUE(PumpUntil([&] { return dynamic_cast<TSkinSizer*>(SkinnerOf(dialog, grip)) != nullptr; }, "the grip's skinner"));
   RedrawWindow(grip, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
   Pump();
   const Bitmap flat = ClientPixels(grip);
   EXPECT_EQ(CountOf(flat, face), flat.Width() * flat.Height());
-  delete sizer;
-  RedrawWindow(grip, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+
+  ASSERT_TRUE(SwitchSkinning(data_, false));
   Pump();
-  EXPECT_EQ(FirstDifference(ClientPixels(grip), native), "");
+  EXPECT_EQ(SkinnerOf(dialog, grip), nullptr);
+  EXPECT_EQ(RunningSkinner(dialog), nullptr);
+  EXPECT_EQ(SendMessageW(grip, SKINMSG_QUERY, 0, 0), 0) << "the grip's own procedure answers again";
   DestroyWindow(dialog);
 }
 
