@@ -113,7 +113,10 @@ void TStatusBar::RemovePanel(TStatusPanel* panel) {
 
 void TStatusBar::SetSimplePanel(bool value) {
   simplePanel_ = value;
-  if (HandleAllocated()) SendMessageA(Handle(), SB_SIMPLE, value, 0);
+  if (!HandleAllocated()) return;
+  SendMessageA(Handle(), SB_SIMPLE, value, 0);
+  // The native bar keeps the simple text only while it is in simple mode.
+  if (value) SetSimpleText(simpleText_);
   Invalidate();
 }
 
