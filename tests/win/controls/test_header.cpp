@@ -8,6 +8,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <memory>
 #include <string>
@@ -125,6 +126,69 @@ TEST_F(SkinnedHeader, RealMouseRepaintsOncePerHotChangeAndLeavingClearsIt) {
   Pump();
   EXPECT_EQ(paints, 2);
   header_->WindowProc.Remove(id);
+}
+
+TEST_F(SkinnedHeader, ImageOnlyWithTextAndWhenNarrowerThanTheCell) {
+  HIMAGELIST images = ImageList_Create(16, 16, ILC_COLOR24, 1, 0);
+  {
+    HDC screen = GetDC(nullptr);
+    HDC dc = CreateCompatibleDC(screen);
+    HBITMAP red = CreateCompatibleBitmap(screen, 16, 16);
+    HGDIOBJ old = SelectObject(dc, red);
+    const RECT all{0, 0, 16, 16};
+    SetDCBrushColor(dc, RGB(255, 0, 0));
+    FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
+    SelectObject(dc, old);
+    ImageList_Add(images, red, nullptr);
+    DeleteObject(red);
+    DeleteDC(dc);
+    ReleaseDC(nullptr, screen);
+  }
+  HWND hwnd = header_->Handle();
+  SendMessageW(hwnd, HDM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images));
+  struct Case {
+    const char* text;
+    int width;
+    bool imageShown;
+  };
+  const Case cases[] = {{"Name", 100, true}, {"", 100, false}, {"Name", 16, false}, {"Name", 17, true}};
+  SkinOn();
+  for (const Case& c : cases) {
+    header_->Sections(0)->SetText(c.text);
+    header_->Sections(0)->SetWidth(c.width);
+    HDITEMW item{};
+    item.mask = HDI_FORMAT | HDI_IMAGE;
+    SendMessageW(hwnd, HDM_GETITEMW, 0, reinterpret_cast<LPARAM>(&item));
+    item.fmt |= HDF_IMAGE;
+    item.iImage = 0;
+    SendMessageW(hwnd, HDM_SETITEMW, 0, reinterpret_cast<LPARAM>(&item));
+    const Bitmap shown = Shown();
+    const int red = CountOf(shown, MakePixel(255, 0, 0));
+    if (c.imageShown) {
+      EXPECT_GT(red, 0) << "'" << c.text << "' in " << c.width;
+      // Left-aligned: the image starts 3 pixels in.
+      int first = shown.Width();
+      for (int y = 0; y < shown.Height(); ++y)
+        for (int x = 0; x < shown.Width(); ++x)
+          if (shown.At(x, y) == MakePixel(255, 0, 0)) first = std::min(first, x);
+      EXPECT_EQ(first, Item(0).left + 3) << "'" << c.text << "' in " << c.width;
+    } else {
+      EXPECT_EQ(red, 0) << "'" << c.text << "' in " << c.width;
+    }
+  }
+  SendMessageW(hwnd, HDM_SETIMAGELIST, 0, 0);
+  ImageList_Destroy(images);
+}
+
+TEST_F(SkinnedHeader, ClickingASectionWithTheRealMouseReportsIt) {
+  std::string clicked;
+  header_->Sections(2)->SetText("Unit");
+  header_->SetOnSectionClick([&clicked](THeaderControl*, THeaderSection* section) { clicked = section->Text(); });
+  SkinOn();
+  const RECT third = Item(2);
+  input::Click(ScreenPoint((third.left + third.right) / 2, 10));
+  ASSERT_TRUE(PumpUntil([&] { return !clicked.empty(); }, "the section click"));
+  EXPECT_EQ(clicked, "Unit");
 }
 
 // A native header under a counting window procedure, skinned on top: what the skinner passes

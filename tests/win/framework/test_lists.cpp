@@ -165,6 +165,30 @@ TEST_F(Lists, HeaderSectionsAndListColumnsAndRowsAreNativeItems) {
   EXPECT_EQ(SendMessageA(list->HeaderHandle(), HDM_GETITEMCOUNT, 0, 0), 2);
 }
 
+TEST_F(Lists, TheSkinMarkOnTheNotifyNumberIsNoNotification) {
+  // The skin engine's mark travels on CN_NOTIFY's number with an lParam that is no pointer.
+  constexpr LPARAM kMark = 16802;
+  auto* header = new THeaderControl(&form_);
+  header->SetParent(&form_);
+  header->AddSection("A", 50);
+  int sectionClicks = 0, columnClicks = 0;
+  header->SetOnSectionClick([&](THeaderControl*, THeaderSection*) { ++sectionClicks; });
+  auto* list = new TListView(&form_);
+  list->SetParent(&form_);
+  list->AddColumn("A", 50);
+  list->SetOnColumnClick([&](TCustomListView*, TListColumn*) { ++columnClicks; });
+  header->Perform(CN_NOTIFY, 0, kMark);
+  list->Perform(CN_NOTIFY, 0, kMark);
+  EXPECT_EQ(sectionClicks + columnClicks, 0);
+  // A real notification is still read.
+  NMHEADERA click{};
+  click.hdr.hwndFrom = header->Handle();
+  click.hdr.code = HDN_ITEMCLICKA;
+  click.iItem = 0;
+  header->Perform(CN_NOTIFY, 0, reinterpret_cast<LPARAM>(&click));
+  EXPECT_EQ(sectionClicks, 1);
+}
+
 TEST_F(Lists, ReadFromAStoredLayout) {
   TListsForm form(nullptr);
   ReadComponentLayout(form, R"(object Form1: TListsForm
