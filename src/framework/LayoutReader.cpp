@@ -8,7 +8,9 @@
 #include "framework/ComCtrls.h"
 #include "framework/Controls.h"
 #include "framework/ExtCtrls.h"
+#include "framework/ListView.h"
 #include "framework/Menus.h"
+#include "framework/StatusBar.h"
 #include "framework/StdCtrls.h"
 
 namespace vcu {
@@ -36,6 +38,12 @@ std::map<std::string, TComponentFactory>& ClassRegistry() {
     add(static_cast<TUpDown*>(nullptr));
     add(static_cast<TTrackBar*>(nullptr));
     add(static_cast<TProgressBar*>(nullptr));
+    add(static_cast<TStatusBar*>(nullptr));
+    add(static_cast<TStatusPanel*>(nullptr));
+    add(static_cast<THeaderControl*>(nullptr));
+    add(static_cast<THeaderSection*>(nullptr));
+    add(static_cast<TListView*>(nullptr));
+    add(static_cast<TListColumn*>(nullptr));
     return standard;
   }();
   return registry;

@@ -296,6 +296,14 @@ void TWinControl::Dispatch(TMessage& message) {
   case WM_ERASEBKGND: WMEraseBkgnd(message); return;
   case WM_COMMAND: WMCommand(message); return;
   case WM_NOTIFY: WMNotify(message); return;
+  case WM_DRAWITEM: {
+    // An owner-drawn control (not a menu item) draws itself.
+    const auto* request = reinterpret_cast<const DRAWITEMSTRUCT*>(message.LParam);
+    TWinControl* child = request && request->CtlType != ODT_MENU ? FindControl(request->hwndItem) : nullptr;
+    if (child && child != this) message.Result = child->Perform(CN_DRAWITEM, message.WParam, message.LParam);
+    else DefaultHandler(message);
+    return;
+  }
   case WM_CTLCOLOREDIT:
   case WM_CTLCOLORSTATIC:
   case WM_CTLCOLORBTN: WMCtlColor(message); return;

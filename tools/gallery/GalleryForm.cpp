@@ -1,10 +1,15 @@
 #include "GalleryForm.h"
 
+#include <cstdio>
+#include <string>
+
 #include <commdlg.h>
 
 #include "SkinChoice.h"
-#include "framework/Menus.h"
 #include "framework/ComCtrls.h"
+#include "framework/ListView.h"
+#include "framework/Menus.h"
+#include "framework/StatusBar.h"
 #include "framework/StdCtrls.h"
 #include "skin/data/WinSkinData.h"
 
@@ -35,6 +40,8 @@ TSkinData* TfrmGallery::SkinData() const { return dynamic_cast<TSkinData*>(FindC
 
 void TfrmGallery::SetStatus(const std::string& text) {
   if (auto* status = dynamic_cast<TLabel*>(FindComponent("lblStatus"))) status->SetCaption(text);
+  if (auto* bar = dynamic_cast<TStatusBar*>(FindComponent("sbStatus")); bar && bar->PanelCount() > 0)
+    bar->Panels(0)->SetText(text);
 }
 
 void TfrmGallery::CommandClick(TObject* sender) {
@@ -159,6 +166,38 @@ void TfrmGallery::ValueChange(TObject* sender) {
   const int value = static_cast<TTrackBar*>(sender)->Position();
   if (auto* progress = dynamic_cast<TProgressBar*>(FindComponent("prgValue"))) progress->SetPosition(value);
   SetStatus("Value: " + std::to_string(value));
+}
+
+// ---- lists and status bar
+
+void TfrmGallery::Loaded() {
+  TForm::Loaded();
+  WireListsAndStatus();
+}
+
+void TfrmGallery::WireListsAndStatus() {
+  if (auto* header = dynamic_cast<THeaderControl*>(FindComponent("hdrFields")))
+    header->SetOnSectionClick([this](THeaderControl*, THeaderSection* section) { SetStatus("Section: " + section->Text()); });
+  if (auto* list = dynamic_cast<TListView*>(FindComponent("lvRecords"))) {
+    list->SetOnColumnClick([this](TCustomListView*, TListColumn* column) { SetStatus("Column: " + column->Caption()); });
+    static const char* const modes[] = {"Finger", "Card", "Password"};
+    for (int i = 0; i < 30; ++i) {
+      char time[16];
+      std::snprintf(time, sizeof time, "%02d:%02d:%02d", 8 + i / 6, (i * 7) % 60, (i * 13) % 60);
+      list->AddItem("User " + std::to_string(100 + i), {time, modes[i % 3]});
+    }
+  }
+  if (auto* bar = dynamic_cast<TStatusBar*>(FindComponent("sbStatus")))
+    bar->SetOnDrawPanel([](TStatusBar*, TStatusPanel* panel, HDC dc, const RECT& rect) {
+      if (panel->Style() != psOwnerDraw) return;
+      // A small level meter: a green bar two thirds across, the rest left as it is.
+      RECT level = rect;
+      InflateRect(&level, -2, -2);
+      level.right = level.left + (level.right - level.left) * 2 / 3;
+      const COLORREF old = SetDCBrushColor(dc, RGB(40, 160, 60));
+      FillRect(dc, &level, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
+      SetDCBrushColor(dc, old);
+    });
 }
 
 } // namespace vcu

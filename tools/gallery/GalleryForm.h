@@ -47,6 +47,11 @@ private:
   std::vector<std::uint8_t> storedSkin_;
   // Values group: the track bar's value moves the progress bar and shows in the status line.
   void ValueChange(TObject* sender);
+
+  // Lists and status bar: rows for the list view, clicks on header sections and list
+  // columns named in the status bar, the owner-drawn panel painted.
+  void Loaded() override;
+  void WireListsAndStatus();
 };
 
 } // namespace vcu
