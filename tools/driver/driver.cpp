@@ -45,14 +45,15 @@
 //   gallery-restore           Escape closes what is open, a double click on the title restores
 //   gallery-skin <name>       its Skin menu chooses the built-in skin (default, midnight): the
 //                             window switches live, its region follows the skin
-//   gallery-combo             the first combo box's arrow clicked: its list drops down
+//   gallery-combo             the editable combo box's arrow clicked: its list drops down
 //   gallery-header-hot        Escape closes the list, the pointer onto the header's second
 //                             section: it shows hot
-//   gallery-updown-hold       the left button held down on the first up-down's lower half
+//   gallery-updown-hold       the left button held down on the buddied up-down's lower half
 //   gallery-release           the pointer moved away and the button released
 //
 // Exit status: 0 done, 1 the step could not be played, 2 wrong use.
 #include <windows.h>
+#include <commctrl.h>
 #include <shellapi.h>
 
 #include <algorithm>
@@ -433,20 +434,20 @@ bool GalleryRestore(HWND gallery, const Arguments&) {
   return true;
 }
 
-// The index-th window of the class among the gallery's descendants.
-HWND GalleryControl(HWND gallery, const wchar_t* className, int index) {
+// The first window of the class among the gallery's descendants for which the test holds.
+HWND GalleryControl(HWND gallery, const wchar_t* className, bool (*test)(HWND) = nullptr) {
   struct Walk {
     const wchar_t* className;
-    int left;
+    bool (*test)(HWND);
     HWND found;
-  } walk{className, index, nullptr};
+  } walk{className, test, nullptr};
   EnumChildWindows(
       gallery,
       [](HWND child, LPARAM data) -> BOOL {
         auto& w = *reinterpret_cast<Walk*>(data);
         wchar_t name[64] = {};
         GetClassNameW(child, name, 64);
-        if (lstrcmpiW(name, w.className) != 0 || w.left-- > 0) return TRUE;
+        if (lstrcmpiW(name, w.className) != 0 || (w.test && !w.test(child))) return TRUE;
         w.found = child;
         return FALSE;
       },
@@ -482,7 +483,11 @@ bool GallerySkin(HWND gallery, const Arguments& a) {
 
 bool GalleryCombo(HWND gallery, const Arguments&) {
   if (!CloseMenus(gallery)) return false;
-  HWND combo = GalleryControl(gallery, L"TComboBox", 0);
+  // The editable drop-down one, enabled, laid out left to right.
+  HWND combo = GalleryControl(gallery, L"TComboBox", [](HWND w) {
+    return (GetWindowLongPtrW(w, GWL_STYLE) & 3) == CBS_DROPDOWN && IsWindowEnabled(w) &&
+           !(GetWindowLongPtrW(w, GWL_EXSTYLE) & WS_EX_LEFTSCROLLBAR);
+  });
   if (!combo) return false;
   SetForegroundWindow(gallery);
   RECT r{};
@@ -496,7 +501,7 @@ bool GalleryCombo(HWND gallery, const Arguments&) {
 
 bool GalleryHeaderHot(HWND gallery, const Arguments&) {
   input::Key(VK_ESCAPE);
-  HWND header = GalleryControl(gallery, L"THeaderControl", 0);
+  HWND header = GalleryControl(gallery, L"THeaderControl");
   if (!header) return false;
   RECT r{};
   GetWindowRect(header, &r);
@@ -507,7 +512,8 @@ bool GalleryHeaderHot(HWND gallery, const Arguments&) {
 }
 
 bool GalleryUpDownHold(HWND gallery, const Arguments&) {
-  HWND upDown = GalleryControl(gallery, L"TUpDown", 0);
+  // The one with a buddy edit, whose number the screenshot shows going down.
+  HWND upDown = GalleryControl(gallery, L"TUpDown", [](HWND w) { return SendMessageW(w, UDM_GETBUDDY, 0, 0) != 0; });
   if (!upDown) return false;
   RECT r{};
   GetWindowRect(upDown, &r);

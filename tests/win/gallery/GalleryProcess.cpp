@@ -81,18 +81,22 @@ GalleryProcess::~GalleryProcess() {
 }
 
 HWND GalleryProcess::Control(const std::string& className, int index) const {
+  int left = index;
+  return ControlWhere(className, [&left](HWND) { return left-- == 0; });
+}
+
+HWND GalleryProcess::ControlWhere(const std::string& className, const std::function<bool(HWND)>& test) const {
   struct Walk {
     const std::string& className;
-    int left;
+    const std::function<bool(HWND)>& test;
     HWND found = nullptr;
-  } walk{className, index};
+  } walk{className, test};
   if (!window_) return nullptr;
   EnumChildWindows(
       window_,
       [](HWND child, LPARAM data) -> BOOL {
         auto& w = *reinterpret_cast<Walk*>(data);
-        if (!SameClass(child, w.className)) return TRUE;
-        if (w.left-- > 0) return TRUE;
+        if (!SameClass(child, w.className) || !w.test(child)) return TRUE;
         w.found = child;
         return FALSE;
       },

@@ -1,6 +1,7 @@
 #pragma once
 // The gallery started as a separate program, its window and controls found as a user's tools
 // see them (by window class and order), and the program closed again at the end.
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -22,6 +23,8 @@ public:
   // The index-th window of the class (case ignored) among all the gallery's descendants, in
   // the order the system lists them; null when there is none.
   HWND Control(const std::string& className, int index = 0) const;
+  // The first window of the class for which the test holds.
+  HWND ControlWhere(const std::string& className, const std::function<bool(HWND)>& test) const;
   // Brings the gallery to the front, so real input goes to it.
   void Activate() const;
   // A visible dialog window of the gallery's ("#32770": its message boxes and file dialogs)
