@@ -1,5 +1,5 @@
-// The whole load of our default skin as the program does it at start-up: LZH decode, archive
-// directory, INI parse, every element with its bitmaps, and the derived images.
+// The whole load of a skin of ours as the program does it at start-up or at a live switch: LZH
+// decode, archive directory, INI parse, every element with its bitmaps, and the derived images.
 #include <benchmark/benchmark.h>
 
 #include "core/elements/SkinElementsLoader.h"
@@ -12,31 +12,33 @@
 namespace vcu {
 namespace {
 
-// The default skin packed as the build packs it: version 40000, the INI last.
+// A skin folder packed as the build packs it: version 40000, the INI last.
+std::vector<std::uint8_t> PackedSkin(const char* skin) {
+  const MemoryEntries folder = ReadFolderEntries(std::string(VCU_SOURCE_DIR) + "/skins/" + skin);
+  std::vector<SkinArchiveEntry> entries;
+  for (const std::string& name : folder.Names())
+    if (name.find(".ini") == std::string::npos) entries.push_back({name, {}});
+  entries.push_back({"skin.ini", {}});
+  for (SkinArchiveEntry& entry : entries) folder.ExtractEntry(entry.name, entry.data);
+  return LzhEncode(WriteSkinArchive(entries, 40000));
+}
+
 const std::vector<std::uint8_t>& PackedDefaultSkin() {
-  static const std::vector<std::uint8_t> packed = [] {
-    const MemoryEntries folder = ReadFolderEntries(std::string(VCU_SOURCE_DIR) + "/skins/default");
-    std::vector<SkinArchiveEntry> entries;
-    for (const std::string& name : folder.Names())
-      if (name.find(".ini") == std::string::npos) entries.push_back({name, {}});
-    entries.push_back({"skin.ini", {}});
-    for (SkinArchiveEntry& entry : entries) folder.ExtractEntry(entry.name, entry.data);
-    return LzhEncode(WriteSkinArchive(entries, 40000));
-  }();
+  static const std::vector<std::uint8_t> packed = PackedSkin("default");
   return packed;
 }
 
-void BM_LoadDefaultSkin(benchmark::State& state) {
-  const std::vector<std::uint8_t>& packed = PackedDefaultSkin();
+void BM_LoadSkin(benchmark::State& state, const char* skin) {
+  const std::vector<std::uint8_t> packed = PackedSkin(skin);
   for (auto _ : state) {
     TSkinElements elements;
-    if (!LoadSkinArchive(packed.data(), packed.size(), BuiltinImages{}, elements))
-      state.SkipWithError("the default skin did not load");
+    if (!LoadSkinArchive(packed.data(), packed.size(), BuiltinImages{}, elements)) state.SkipWithError("the skin did not load");
     benchmark::DoNotOptimize(elements.ComboArrow.get());
   }
   state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * packed.size()));
 }
-BENCHMARK(BM_LoadDefaultSkin)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_LoadSkin, default, "default")->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_LoadSkin, midnight, "midnight")->Unit(benchmark::kMicrosecond);
 
 // The element reading alone, from an archive already expanded and an INI already parsed.
 void BM_ReadDefaultSkinElements(benchmark::State& state) {
