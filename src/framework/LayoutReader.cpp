@@ -5,8 +5,10 @@
 #include <windows.h>
 
 #include "framework/Controls.h"
+#include "framework/Buttons.h"
 #include "framework/ExtCtrls.h"
 #include "framework/Menus.h"
+#include "framework/ScrollBar.h"
 #include "framework/StdCtrls.h"
 
 namespace vcu {
@@ -27,6 +29,9 @@ std::map<std::string, TComponentFactory>& ClassRegistry() {
     add(static_cast<TRadioButton*>(nullptr));
     add(static_cast<TCheckBox*>(nullptr));
     add(static_cast<TPanel*>(nullptr));
+    add(static_cast<TBitBtn*>(nullptr));
+    add(static_cast<TSpeedButton*>(nullptr));
+    add(static_cast<TScrollBar*>(nullptr));
     add(static_cast<TMainMenu*>(nullptr));
     add(static_cast<TPopupMenu*>(nullptr));
     add(static_cast<TMenuItem*>(nullptr));

@@ -299,6 +299,13 @@ void TWinControl::Dispatch(TMessage& message) {
   case WM_CTLCOLOREDIT:
   case WM_CTLCOLORSTATIC:
   case WM_CTLCOLORBTN: WMCtlColor(message); return;
+  case WM_HSCROLL:
+  case WM_VSCROLL: ReflectToChild(message, reinterpret_cast<HWND>(message.LParam)); return;
+  case WM_DRAWITEM: {
+    const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(message.LParam);
+    ReflectToChild(message, item && item->CtlType != ODT_MENU ? item->hwndItem : nullptr);
+    return;
+  }
   case CN_CTLCOLOREDIT:
   case CN_CTLCOLORSTATIC:
   case CN_CTLCOLORBTN: CNCtlColor(message); return;
@@ -371,6 +378,12 @@ void TWinControl::WMNotify(TMessage& message) {
 
 void TWinControl::WMCtlColor(TMessage& message) {
   TWinControl* child = FindControl(reinterpret_cast<HWND>(message.LParam));
+  if (child && child != this) message.Result = child->Perform(CN_BASE + message.Msg, message.WParam, message.LParam);
+  else DefaultHandler(message);
+}
+
+void TWinControl::ReflectToChild(TMessage& message, HWND window) {
+  TWinControl* child = window ? FindControl(window) : nullptr;
   if (child && child != this) message.Result = child->Perform(CN_BASE + message.Msg, message.WParam, message.LParam);
   else DefaultHandler(message);
 }

@@ -1,5 +1,6 @@
 #include "GalleryForm.h"
 
+#include "framework/ScrollBar.h"
 #include "framework/StdCtrls.h"
 #include "skin/data/WinSkinData.h"
 
@@ -17,6 +18,8 @@ TNotifyEvent TfrmGallery::MethodAddress(const std::string& name) {
       {"SkinToggleClick", &TfrmGallery::SkinToggleClick},
       {"StatusLineClick", &TfrmGallery::StatusLineClick},
       {"ExitClick", &TfrmGallery::ExitClick},
+      {"ButtonClick", &TfrmGallery::ButtonClick},
+      {"ScrollChange", &TfrmGallery::ScrollChange},
   };
   for (const auto& [handlerName, method] : handlers)
     if (name == handlerName) return [this, method](TObject* sender) { (this->*method)(sender); };
@@ -59,5 +62,17 @@ void TfrmGallery::StatusLineClick(TObject* sender) {
 }
 
 void TfrmGallery::ExitClick(TObject*) { Close(); }
+
+// ---- buttons and bars
+
+void TfrmGallery::ButtonClick(TObject* sender) {
+  auto* control = static_cast<TControl*>(sender);
+  SetStatus("Clicked: " + (control->Caption().empty() ? control->Name() : control->Caption()));
+}
+
+void TfrmGallery::ScrollChange(TObject* sender) {
+  auto* bar = static_cast<TScrollBar*>(sender);
+  SetStatus(bar->Name() + " at " + std::to_string(bar->Position()));
+}
 
 } // namespace vcu

@@ -24,6 +24,10 @@ private:
   void StatusLineClick(TObject* sender);
   void ExitClick(TObject* sender);
   void SetStatus(const std::string& text);
+
+  // Buttons and bars: a button names itself, a scroll bar shows its position.
+  void ButtonClick(TObject* sender);
+  void ScrollChange(TObject* sender);
 };
 
 } // namespace vcu
