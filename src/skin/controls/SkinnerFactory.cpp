@@ -1,13 +1,17 @@
 #include "skin/controls/SkinnerFactory.h"
 
+#include "skin/controls/SkinBitButton.h"
 #include "skin/controls/SkinBox.h"
 #include "skin/controls/SkinButton.h"
 #include "skin/controls/SkinCheckBox.h"
 #include "skin/controls/SkinControl.h"
 #include "skin/controls/SkinEdit.h"
 #include "skin/controls/SkinGroupBox.h"
+#include "skin/controls/SkinMenuButton.h"
 #include "skin/controls/SkinRadioButton.h"
+#include "skin/controls/SkinScControl.h"
 #include "skin/controls/SkinScrollbar.h"
+#include "skin/controls/SkinSpeedButton.h"
 #include "framework/Controls.h"
 
 namespace vcu {
@@ -22,6 +26,10 @@ TSkinControl* BuiltInSkinner(SkinnerKind kind, TComponent* owner) {
   case SkinnerKind::Box: return new TSkinBox(owner);
   case SkinnerKind::Edit: return new TSkinEdit(owner);
   case SkinnerKind::Scrollbar: return new TSkinScrollbar(owner);
+  case SkinnerKind::BitButton: return new TSkinBitButton(owner);
+  case SkinnerKind::SpeedButton: return new TSkinSpeedButton(owner);
+  case SkinnerKind::MenuButton: return new TSkinMenuButton(owner);
+  case SkinnerKind::ScControl: return new TSkinScControl(owner);
   default: return nullptr;
   }
 }

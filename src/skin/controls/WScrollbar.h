@@ -17,8 +17,9 @@ namespace vcu {
 
 class TSkinControl;
 
-// Which native bar of the scrolled window is covered.
-enum TScrollBarKind : std::uint8_t { sbkHorizontal = 0, sbkVertical = 1 };
+// Which native bar is covered: one of a scrolled window's, or a stand-alone scroll-bar
+// control (its direction from the control's Kind).
+enum TScrollBarKind : std::uint8_t { sbkHorizontal = 0, sbkVertical = 1, sbkControl = 2 };
 
 class TWScrollbar : public TCustomPanel {
 public:
@@ -27,8 +28,9 @@ public:
   static const TClassInfo& ClassInfo();
   const TClassInfo& ClassType() const override { return ClassInfo(); }
 
-  // Lays the overlay over the kind's native bar of the scrolled control; owner supplies the
-  // skin. The overlay lives in the scrolled control's parent window.
+  // Lays the overlay over the kind's native bar of the scrolled control (for sbkControl, over
+  // the scroll-bar control itself); owner supplies the skin. The overlay lives in the
+  // scrolled control's parent window.
   void Bind(TSkinControl* owner, TWinControl* scrolled, TScrollBarKind kind);
   // Re-reads window's native bar and shows, moves or hides the overlay to match.
   void Reposition(HWND window);
@@ -56,7 +58,10 @@ protected:
 
 private:
   bool ReadBar(SCROLLBARINFO& info) const;
-  bool Vertical() const { return kind_ == sbkVertical; }
+  bool Vertical() const { return vertical_; }
+  // A stand-alone control's bar worked out from its scroll information; minimumThumb as at
+  // paint time, without it as at press time.
+  bool ReadControlBar(SCROLLBARINFO& info, bool minimumThumb) const;
   // The coordinate along the bar's axis of a point.
   int Along(POINT p) const { return Vertical() ? p.y : p.x; }
   void ShowAt(const RECT& screenBar);
@@ -79,6 +84,7 @@ private:
   TWinControl* scrolledControl_ = nullptr;
   TSkinControl* owner_ = nullptr;
   TScrollBarKind kind_ = sbkVertical;
+  bool vertical_ = true;
   RECT barRect_{0, 0, 0, 0};
   bool shown_ = false;
   bool pressed_ = false;

@@ -311,6 +311,8 @@ void TControlClassifier::ClassChain(TControl* control) {
   }
   if (Is(control, "TStatusBar")) { if (Gate(gateStatusBar)) Make(SkinnerKind::StatusBar, control); return; }
   if (Is(control, "TProgressBar")) { if (Gate(gateProgress)) Make(SkinnerKind::Progress, control); return; }
+  // A stand-alone scroll-bar control: one skinned overlay over it.
+  if (Is(control, "TScrollBar")) { if (Gate(gateScrollbar)) Make(SkinnerKind::ScControl, control); return; }
   if (Is(control, "TScrollBox")) { if (Gate(gateScrollbar)) Make(SkinnerKind::ScControl, control); return; }
   if (upper == "TTNTCOMBOBOX" || Is(control, "TCustomComboBox")) { if (Gate(gateCombo)) Make(SkinnerKind::ComboBox, control); return; }
   if (Is(control, "TDateTimePicker")) {
