@@ -11,11 +11,12 @@ const std::vector<std::string> kLayoutNames{"blGlyphLeft", "blGlyphRight", "blGl
 
 template <class C>
 std::vector<TPropInfo> GlyphProperties() {
-  return {ObjectProperty("Glyph", &C::Glyph),
-          IntegerProperty("NumGlyphs", &C::NumGlyphs, &C::SetNumGlyphs),
-          IntegerProperty("Margin", &C::Margin, &C::SetMargin),
-          IntegerProperty("Spacing", &C::Spacing, &C::SetSpacing),
-          EnumProperty("Layout", kLayoutNames, &C::Layout, &C::SetLayout)};
+  // The getters live in TGlyphSettings: the class is named so the object is reached as a C.
+  return {ObjectProperty<C, TBitmap>("Glyph", &C::Glyph),
+          IntegerProperty<C, int>("NumGlyphs", &C::NumGlyphs, &C::SetNumGlyphs),
+          IntegerProperty<C, int>("Margin", &C::Margin, &C::SetMargin),
+          IntegerProperty<C, int>("Spacing", &C::Spacing, &C::SetSpacing),
+          EnumProperty<C, TButtonLayout>("Layout", kLayoutNames, &C::Layout, &C::SetLayout)};
 }
 
 GlyphSide SideOf(TButtonLayout layout) {
@@ -150,13 +151,21 @@ void TBitBtn::DrawItem(const DRAWITEMSTRUCT& item) {
 
 // ---- TSpeedButton
 
-const TClassInfo& TSpeedButton::ClassInfo() {
+namespace {
+
+std::vector<TPropInfo> SpeedButtonProperties() {
   std::vector<TPropInfo> props = GlyphProperties<TSpeedButton>();
   props.push_back(BoolProperty("Flat", &TSpeedButton::Flat, &TSpeedButton::SetFlat));
   props.push_back(IntegerProperty("GroupIndex", &TSpeedButton::GroupIndex, &TSpeedButton::SetGroupIndex));
   props.push_back(BoolProperty("Down", &TSpeedButton::Down, &TSpeedButton::SetDown));
   props.push_back(BoolProperty("AllowAllUp", &TSpeedButton::AllowAllUp, &TSpeedButton::SetAllowAllUp));
-  static const TClassInfo info("TSpeedButton", &TGraphicControl::ClassInfo(), std::move(props));
+  return props;
+}
+
+} // namespace
+
+const TClassInfo& TSpeedButton::ClassInfo() {
+  static const TClassInfo info("TSpeedButton", &TGraphicControl::ClassInfo(), SpeedButtonProperties());
   return info;
 }
 

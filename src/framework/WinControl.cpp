@@ -322,6 +322,7 @@ void TWinControl::Dispatch(TMessage& message) {
     if (RouteMouseToChild(message)) return;
     break;
   case WM_LBUTTONDOWN:
+  case WM_LBUTTONDBLCLK:
   case WM_LBUTTONUP:
     if (RouteMouseToChild(message)) return;
     break;
@@ -489,8 +490,9 @@ bool TWinControl::RouteMouseToChild(TMessage& message) {
   POINT p{GET_X_LPARAM(message.LParam), GET_Y_LPARAM(message.LParam)};
   TControl* target = mouseControl_;
   if (!target) {
-    // Only a press starts routing; the child then gets every mouse message up to the release.
-    if (message.Msg != WM_LBUTTONDOWN) return false;
+    // Only a press starts routing (the second press of a double click too); the child then
+    // gets every mouse message up to the release.
+    if (message.Msg != WM_LBUTTONDOWN && message.Msg != WM_LBUTTONDBLCLK) return false;
     TControl* hit = ControlAtPos(p);
     if (!hit || !hit->Enabled()) return false;
     target = mouseControl_ = hit;

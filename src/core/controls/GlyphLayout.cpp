@@ -104,19 +104,16 @@ void ComposeGlyphCell(Bitmap& target, int x, int y, const Bitmap& glyph, int cel
   Pixel key = glyph.At(left, height - 1);
   if (grey) key = Grey(key);
   // Only the part of the cell that lands on the target is visited.
-  const int fromX = x < 0 ? -x : 0, fromY = y < 0 ? -y : 0;
-  const int toX = std::min<std::int64_t>(cellWidth, std::int64_t{target.Width()} - x) > 0
-                      ? static_cast<int>(std::min<std::int64_t>(cellWidth, std::int64_t{target.Width()} - x))
-                      : 0;
-  const int toY = std::min<std::int64_t>(height, std::int64_t{target.Height()} - y) > 0
-                      ? static_cast<int>(std::min<std::int64_t>(height, std::int64_t{target.Height()} - y))
-                      : 0;
-  for (int row = fromY; row < toY; ++row) {
-    const Pixel* source = glyph.Row(row) + left;
-    Pixel* dest = target.Row(y + row) + x;
-    for (int col = fromX; col < toX; ++col) {
+  const std::int64_t fromX = std::max<std::int64_t>(0, -std::int64_t{x});
+  const std::int64_t fromY = std::max<std::int64_t>(0, -std::int64_t{y});
+  const std::int64_t toX = std::min<std::int64_t>(cellWidth, std::int64_t{target.Width()} - x);
+  const std::int64_t toY = std::min<std::int64_t>(height, std::int64_t{target.Height()} - y);
+  for (std::int64_t row = fromY; row < toY; ++row) {
+    const Pixel* source = glyph.Row(static_cast<int>(row)) + left;
+    Pixel* dest = target.Row(static_cast<int>(y + row));
+    for (std::int64_t col = fromX; col < toX; ++col) {
       const Pixel p = grey ? Grey(source[col]) : source[col];
-      if (p != key) dest[col] = p;
+      if (p != key) dest[x + col] = p;
     }
   }
 }

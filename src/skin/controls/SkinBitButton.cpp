@@ -23,6 +23,17 @@ const TBitmap* TSkinBitButton::ReadGlyph() const {
   return dynamic_cast<const TBitmap*>(GetObjectProp(Control(), name));
 }
 
+bool TSkinBitButton::BeforeMessage(TMessage& message) {
+  if (message.Msg == CN_DRAWITEM && message.LParam && handle_) {
+    const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(message.LParam);
+    RECT r;
+    if (GetWindowRect(handle_, &r)) DrawControl(item.hDC, RECT{0, 0, r.right - r.left, r.bottom - r.top});
+    message.Result = TRUE;
+    return false;
+  }
+  return TSkinButton::BeforeMessage(message);
+}
+
 void TSkinBitButton::DrawControl(HDC dc, const RECT& rect) {
   if (!skin_ || skin_->Buttons.Bitmap.Empty()) return;
   ReadWindowState();

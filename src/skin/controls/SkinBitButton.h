@@ -22,6 +22,8 @@ public:
   void SetGlyphProperty(const std::string& name) { glyphProperty_ = name; }
 
 protected:
+  // The owner drawing the native button asks for (on focus and state changes) is the skin's.
+  bool BeforeMessage(TMessage& message) override;
   void DrawControl(HDC dc, const RECT& rect) override;
 
   // The control whose properties are read: the host, or the window-less host.
