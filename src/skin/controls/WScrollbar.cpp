@@ -41,7 +41,7 @@ void TWScrollbar::CreateParams(TCreateParams& params) {
   params.exStyle |= WS_EX_TOOLWINDOW;
 }
 
-void TWScrollbar::Bind(TSkinControl* owner, TWinControl* scrolled, TScrollBarKind kind) {
+void TWScrollbar::Bind(TSkinControl* owner, TWinControl* scrolled, TOverlayKind kind) {
   owner_ = owner;
   scrolledControl_ = scrolled;
   scrolled_ = scrolled ? scrolled->Handle() : nullptr;

@@ -19,7 +19,7 @@ class TSkinControl;
 
 // Which native bar is covered: one of a scrolled window's, or a stand-alone scroll-bar
 // control (its direction from the control's Kind).
-enum TScrollBarKind : std::uint8_t { sbkHorizontal = 0, sbkVertical = 1, sbkControl = 2 };
+enum TOverlayKind : std::uint8_t { sbkHorizontal = 0, sbkVertical = 1, sbkControl = 2 };
 
 class TWScrollbar : public TCustomPanel {
 public:
@@ -31,7 +31,7 @@ public:
   // Lays the overlay over the kind's native bar of the scrolled control (for sbkControl, over
   // the scroll-bar control itself); owner supplies the skin. The overlay lives in the
   // scrolled control's parent window.
-  void Bind(TSkinControl* owner, TWinControl* scrolled, TScrollBarKind kind);
+  void Bind(TSkinControl* owner, TWinControl* scrolled, TOverlayKind kind);
   // Re-reads window's native bar and shows, moves or hides the overlay to match.
   void Reposition(HWND window);
   void HideBar();
@@ -48,7 +48,7 @@ public:
   bool Pressed() const { return pressed_; }
   int HotPart() const { return hotPart_; }
   int ArrowSize() const { return arrowSize_; }
-  TScrollBarKind Kind() const { return kind_; }
+  TOverlayKind Kind() const { return kind_; }
   // The native bar in the scrolled control's client coordinates, as last placed.
   const RECT& BarRect() const { return barRect_; }
 
@@ -83,7 +83,7 @@ private:
   HWND scrolled_ = nullptr;
   TWinControl* scrolledControl_ = nullptr;
   TSkinControl* owner_ = nullptr;
-  TScrollBarKind kind_ = sbkVertical;
+  TOverlayKind kind_ = sbkVertical;
   bool vertical_ = true;
   RECT barRect_{0, 0, 0, 0};
   bool shown_ = false;
