@@ -204,6 +204,12 @@ void TWScrollbar::OnLButtonDown(TMessage& message) {
   pressed_ = false;
   ReleaseCapture();
   InvalidateBar();
+  // The native loop had the mouse, and with it any leave request: asked anew, the leave comes
+  // (at once when the pointer is already elsewhere) and the hot part ends with it.
+  if (TrackMouseEventFunc track = TrackMouseEventProc()) {
+    TRACKMOUSEEVENT request{sizeof request, TME_LEAVE, Handle(), 0};
+    track(&request);
+  }
 }
 
 void TWScrollbar::Orphan() {
