@@ -101,12 +101,11 @@ int main(int argc, char** argv) {
   TSkinSpeedButton* speedSkinner = nullptr;
   TSkinScControl* barSkinner = nullptr;
   const bool skinned = PumpUntil([&] {
-    TWinSkinForm* skinner = nullptr;
+    // The speed button has no window: its skinner is found by the control it belongs to.
     if (!(bitSkinner = SkinnerOf(window, bit->Handle()))) return false;
     barSkinner = dynamic_cast<TSkinScControl*>(SkinnerOf(window, bar->Handle()));
     for (TSkinControl* c : TSkinManage::Instance()->FindSkinForm(window)->SkinnedControls())
       if (c->Owner() == speed) speedSkinner = dynamic_cast<TSkinSpeedButton*>(c);
-    (void)skinner;
     return barSkinner && speedSkinner && barSkinner->Bar() && barSkinner->Bar()->Shown();
   });
   if (!skinned) {
