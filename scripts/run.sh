@@ -30,6 +30,7 @@ kit=$BUILD_ROOT/win64/src/kit-sim/kitsim.dll
 driver=$BUILD_ROOT/win64/tools/driver/driver.exe
 skincycle=$BUILD_ROOT/win64/tools/skincycle/skincycle.exe
 gallery=$BUILD_ROOT/win64/tools/gallery/gallery.exe
+midnight=$BUILD_ROOT/win64/tools/gallery/midnight.skn
 menushots=$BUILD_ROOT/win64/tools/menushots/menushots.exe
 out=$root/out
 
@@ -126,6 +127,16 @@ else
   status=1
 fi
 
+# The same window switched live to our second skin: its skin data reads the skin file.
+live=$out/29-main-midnight-live
+if wine "$skincycle" "$(winepath -w "$live.bmp")" --skin "$(winepath -w "$midnight")"; then
+  convert "$live.bmp" "$live.png"
+  rm -f "$live.bmp"
+  echo "   screenshot $live.png"
+else
+  status=1
+fi
+
 # The gallery writes its ready file once it shows itself as asked, and closes itself when the
 # file is taken away: skinned, with its skinned menus driven open by real input, then with
 # skinning switched off by its own View menu command (the native menu bar back).
@@ -152,6 +163,16 @@ if gallery_start; then
   step 26 gallery-dropdown gallery-dropdown
   step 27 gallery-context gallery-context
   step 28 gallery-maximised gallery-maximise
+  echo "== driver gallery-restore"
+  wine "$driver" gallery-restore || status=1
+  step 30 gallery-combo-dropped gallery-combo
+  step 31 gallery-header-hot gallery-header-hot
+  step 32 gallery-updown-pressed gallery-updown-hold
+  echo "== driver gallery-release"
+  wine "$driver" gallery-release || status=1
+  # Every window and control switched live to the other skin, and back.
+  step 33 gallery-midnight-live gallery-skin midnight
+  step 34 gallery-default-again gallery-skin default
 fi
 gallery_stop
 if gallery_start --unskinned; then shot 21 gallery-unskinned; fi

@@ -66,6 +66,7 @@ void TControl::SetParent(TWinControl* parent) {
   Perform(CM_PARENTFONTCHANGED);
   Perform(CM_PARENTCOLORCHANGED);
   Invalidate();
+  RequestAlign(); // an aligned control placed on a parent at run time takes its place at once
 }
 
 void TControl::SetBounds(int left, int top, int width, int height) {

@@ -4,11 +4,15 @@
 
 #include <windows.h>
 
+#include "framework/ComboBox.h"
+#include "framework/ComCtrls.h"
 #include "framework/Controls.h"
 #include "framework/Buttons.h"
 #include "framework/ExtCtrls.h"
+#include "framework/ListView.h"
 #include "framework/Menus.h"
 #include "framework/ScrollBar.h"
+#include "framework/StatusBar.h"
 #include "framework/StdCtrls.h"
 
 namespace vcu {
@@ -28,6 +32,7 @@ std::map<std::string, TComponentFactory>& ClassRegistry() {
     add(static_cast<TGroupBox*>(nullptr));
     add(static_cast<TRadioButton*>(nullptr));
     add(static_cast<TCheckBox*>(nullptr));
+    add(static_cast<TComboBox*>(nullptr));
     add(static_cast<TPanel*>(nullptr));
     add(static_cast<TBitBtn*>(nullptr));
     add(static_cast<TSpeedButton*>(nullptr));
@@ -35,6 +40,15 @@ std::map<std::string, TComponentFactory>& ClassRegistry() {
     add(static_cast<TMainMenu*>(nullptr));
     add(static_cast<TPopupMenu*>(nullptr));
     add(static_cast<TMenuItem*>(nullptr));
+    add(static_cast<TUpDown*>(nullptr));
+    add(static_cast<TTrackBar*>(nullptr));
+    add(static_cast<TProgressBar*>(nullptr));
+    add(static_cast<TStatusBar*>(nullptr));
+    add(static_cast<TStatusPanel*>(nullptr));
+    add(static_cast<THeaderControl*>(nullptr));
+    add(static_cast<THeaderSection*>(nullptr));
+    add(static_cast<TListView*>(nullptr));
+    add(static_cast<TListColumn*>(nullptr));
     return standard;
   }();
   return registry;

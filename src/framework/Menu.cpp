@@ -164,7 +164,10 @@ void TPopupMenu::Popup(int x, int y) {
   if (onPopup_) onPopup_(this);
   HWND owner = WindowHandle();
   if (!owner || !IsWindow(owner)) {
+    // The form of the control it opens for, else the form that owns the menu: that form (and
+    // whatever draws its menus) hears the owner-draw requests.
     TForm* form = GetParentForm(dynamic_cast<TControl*>(popupComponent_));
+    if (!form) form = dynamic_cast<TForm*>(Owner());
     owner = form && form->HandleAllocated() ? form->Handle() : PopupOwnerWindow();
   }
   UINT flags = TPM_RETURNCMD | TPM_RIGHTBUTTON | (IsRightToLeft() ? TPM_RIGHTALIGN | TPM_LAYOUTRTL : TPM_LEFTALIGN);

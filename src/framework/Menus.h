@@ -242,8 +242,9 @@ public:
   void SetPopupComponent(TComponent* component) { popupComponent_ = component; }
   void SetOnPopup(TNotifyEvent handler) { onPopup_ = std::move(handler); }
   // Shows the menu at the screen point and runs the chosen item's OnClick before returning.
-  // Its owner window (which hears the owner-draw requests) is WindowHandle when set, else a
-  // hidden window of the framework's.
+  // Its owner window (which hears the owner-draw requests) is WindowHandle when set, else the
+  // form of the popup component or the form owning the menu, else a hidden window of the
+  // framework's.
   virtual void Popup(int x, int y);
 
 protected:

@@ -42,6 +42,14 @@
 //                             the Icons sub-menu: both stay open
 //   gallery-context           Escape closes what is open, a right click opens the context menu
 //   gallery-maximise          Escape closes what is open, a double click on the title maximises
+//   gallery-restore           Escape closes what is open, a double click on the title restores
+//   gallery-skin <name>       its Skin menu chooses the built-in skin (default, midnight): the
+//                             window switches live, its region follows the skin
+//   gallery-combo             the first combo box's arrow clicked: its list drops down
+//   gallery-header-hot        Escape closes the list, the pointer onto the header's second
+//                             section: it shows hot
+//   gallery-updown-hold       the left button held down on the first up-down's lower half
+//   gallery-release           the pointer moved away and the button released
 //
 // Exit status: 0 done, 1 the step could not be played, 2 wrong use.
 #include <windows.h>
@@ -417,6 +425,107 @@ bool GalleryMaximise(HWND gallery, const Arguments&) {
   return true;
 }
 
+bool GalleryRestore(HWND gallery, const Arguments&) {
+  if (!CloseMenus(gallery)) return false;
+  input::DoubleClick(TitlePoint(gallery));
+  if (!WaitFor([gallery] { return IsZoomed(gallery) == FALSE; })) return Fail(L"the gallery was not restored");
+  LetItPaint();
+  return true;
+}
+
+// The index-th window of the class among the gallery's descendants.
+HWND GalleryControl(HWND gallery, const wchar_t* className, int index) {
+  struct Walk {
+    const wchar_t* className;
+    int left;
+    HWND found;
+  } walk{className, index, nullptr};
+  EnumChildWindows(
+      gallery,
+      [](HWND child, LPARAM data) -> BOOL {
+        auto& w = *reinterpret_cast<Walk*>(data);
+        wchar_t name[64] = {};
+        GetClassNameW(child, name, 64);
+        if (lstrcmpiW(name, w.className) != 0 || w.left-- > 0) return TRUE;
+        w.found = child;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&walk));
+  if (!walk.found) Fail(std::wstring(L"no ") + className + L" in the gallery");
+  return walk.found;
+}
+
+// Midnight cuts the lower corners out of the window's region; the default skin does not.
+bool LowerCornerCut(HWND window) {
+  RECT r{};
+  GetWindowRect(window, &r);
+  HRGN region = CreateRectRgn(0, 0, 0, 0);
+  const bool cut = GetWindowRgn(window, region) != ERROR && !PtInRegion(region, 0, r.bottom - r.top - 1);
+  DeleteObject(region);
+  return cut;
+}
+
+bool GallerySkin(HWND gallery, const Arguments& a) {
+  if (a.size() != 1 || (a[0] != L"default" && a[0] != L"midnight")) return Fail(L"gallery-skin default|midnight");
+  if (!CloseMenus(gallery)) return false;
+  SetForegroundWindow(gallery);
+  input::KeyWith(VK_MENU, 'K');
+  if (!WaitFor([gallery] { return FindPopupMenu(gallery) != nullptr; })) return Fail(L"Alt+K opened no menu");
+  Sleep(200);
+  const bool midnight = a[0] == L"midnight";
+  input::Key(midnight ? 'M' : 'D');
+  if (!WaitFor([gallery, midnight] { return LowerCornerCut(gallery) == midnight; }))
+    return Fail(L"the window did not take the skin's region");
+  Sleep(700); // the repaint of every control after the switch
+  return true;
+}
+
+bool GalleryCombo(HWND gallery, const Arguments&) {
+  if (!CloseMenus(gallery)) return false;
+  HWND combo = GalleryControl(gallery, L"TComboBox", 0);
+  if (!combo) return false;
+  SetForegroundWindow(gallery);
+  RECT r{};
+  GetWindowRect(combo, &r);
+  input::Click(POINT{r.right - 8, (r.top + r.bottom) / 2});
+  if (!WaitFor([combo] { return SendMessageW(combo, CB_GETDROPPEDSTATE, 0, 0) != 0; }))
+    return Fail(L"the combo box's list did not drop down");
+  LetItPaint();
+  return true;
+}
+
+bool GalleryHeaderHot(HWND gallery, const Arguments&) {
+  input::Key(VK_ESCAPE);
+  HWND header = GalleryControl(gallery, L"THeaderControl", 0);
+  if (!header) return false;
+  RECT r{};
+  GetWindowRect(header, &r);
+  // Sections are laid out from the left; a third of the way in lies in the second.
+  input::MoveTo(POINT{r.left + (r.right - r.left) * 2 / 5, (r.top + r.bottom) / 2});
+  LetItPaint();
+  return true;
+}
+
+bool GalleryUpDownHold(HWND gallery, const Arguments&) {
+  HWND upDown = GalleryControl(gallery, L"TUpDown", 0);
+  if (!upDown) return false;
+  RECT r{};
+  GetWindowRect(upDown, &r);
+  input::Press(POINT{(r.left + r.right) / 2, r.bottom - (r.bottom - r.top) / 4});
+  Sleep(600); // long enough for the control's own repeat to start
+  return true;
+}
+
+bool GalleryRelease(HWND gallery, const Arguments&) {
+  RECT r{};
+  GetWindowRect(gallery, &r);
+  const POINT away{r.left + 20, r.bottom - 40};
+  input::MoveTo(away);
+  input::Release(away);
+  LetItPaint();
+  return true;
+}
+
 struct GalleryStep {
   const wchar_t* name;
   bool (*play)(HWND gallery, const Arguments& arguments);
@@ -426,6 +535,12 @@ constexpr GalleryStep kGallerySteps[] = {
     {L"gallery-dropdown", GalleryDropDown},
     {L"gallery-context", GalleryContext},
     {L"gallery-maximise", GalleryMaximise},
+    {L"gallery-restore", GalleryRestore},
+    {L"gallery-skin", GallerySkin},
+    {L"gallery-combo", GalleryCombo},
+    {L"gallery-header-hot", GalleryHeaderHot},
+    {L"gallery-updown-hold", GalleryUpDownHold},
+    {L"gallery-release", GalleryRelease},
 };
 
 struct Step {
@@ -493,6 +608,7 @@ int main() {
                               "set <option> <value>|restart|dismiss|log|close|hover-close|press-close|"
                               "release-away|minimize|restore|system-menu|escape|blank-ip|deactivate|hover-button|press-button|"
                               "release-button-away|disable-button|enable-button|type-option <text>|tab <n>|fill-log|scroll-log|"
-                              "gallery-dropdown|gallery-context|gallery-maximise\n", stderr);
+                              "gallery-dropdown|gallery-context|gallery-maximise|gallery-restore|gallery-skin <name>|\n"
+                              "gallery-combo|gallery-header-hot|gallery-updown-hold|gallery-release\n", stderr);
   return status;
 }

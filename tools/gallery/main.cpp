@@ -1,15 +1,19 @@
-// gallery [--unskinned] [--ready-file <path>]: the gallery window, skinned with our default
-// skin (--unskinned: skinning switched off once it is on, as View > Skinned does).
+// gallery [--skin <file>] [--unskinned] [--ready-file <path>]: the gallery window, skinned with
+// our default skin, or with the skin file given (read through the window's skin data before it
+// shows, as a program that names a SkinFile reads it); --unskinned: skinning switched off once
+// it is on, as View > Skinned does.
 // With --ready-file the window writes the file once it is shown as asked (skinned or not),
 // and closes itself when the file is removed: a headless run takes its screenshot in between.
 #include <windows.h>
 
 #include <cstdio>
+#include <stdexcept>
 #include <string>
 
 #include "GalleryForm.h"
 #include "skin/data/ProgramResources.h"
 #include "skin/data/SkinComponents.h"
+#include "skin/data/WinSkinData.h"
 #include "skin/form/SkinManage.h"
 #include "skin/form/WinSkinForm.h"
 
@@ -18,6 +22,7 @@ namespace {
 
 constexpr UINT_PTR kWatchTimer = 1;
 std::string readyFile;
+std::string skinFile;
 bool readyWritten = false;
 bool unskinned = false;
 bool switchedOff = false;
@@ -59,6 +64,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   for (int i = 1; i < __argc; ++i) {
     std::string arg = __argv[i];
     if (arg == "--ready-file" && i + 1 < __argc) readyFile = __argv[++i];
+    else if (arg == "--skin" && i + 1 < __argc) skinFile = __argv[++i];
     else if (arg == "--unskinned") unskinned = true;
   }
   Application->Initialize();
@@ -66,6 +72,16 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   StartSkinEngine(Application->Title());
   try {
     auto* form = Application->CreateForm<TfrmGallery>();
+    form->RememberStoredSkin();
+    if (!skinFile.empty()) {
+      // A file that is missing or cannot be read would leave the window unskinned for good
+      // (the skin data then refuses to switch on), so it ends the run instead.
+      TSkinData* skin = form->SkinData();
+      if (!skin) throw std::runtime_error("the gallery window has no skin data");
+      skin->SetSkinFile(skinFile);
+      if (skin->SkinEmpty) throw std::runtime_error("cannot read the skin file " + skinFile);
+      form->RememberStoredSkin();
+    }
     HWND window = form->Handle();
     SendMessageA(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(LoadProgramIcon(
         GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON))));

@@ -5,6 +5,7 @@ with the magenta key are mixed with the face colour where they are partly
 covered."""
 
 from canvas import Canvas, mix, outlined, strip, transposed_strip, vertical_ramp
+import geometry as G
 import palette as P
 
 
@@ -21,11 +22,11 @@ class Look:
         return lambda x, y: ramp[max(0, min(height - 1, y - first_row))]
 
 
-NORMAL = Look(P.WHITE, (232, 235, 240), P.SHADOW, P.ARROW_INK)
-PRESSED = Look((64, 140, 224), (38, 110, 198), P.ACCENT_DARK, P.WHITE)
+NORMAL = Look(P.RAISED_TOP, P.RAISED_BOTTOM, P.SHADOW, P.ARROW_INK)
+PRESSED = Look(P.PRESSED_TOP, P.PRESSED_BOTTOM, P.ACCENT_DARK, P.ON_ACCENT)
 DISABLED = Look(P.DISABLED_FILL, P.DISABLED_FILL, P.DISABLED_LINE, P.DISABLED_INK)
-HOT = Look((240, 246, 254), P.ACCENT_TINT_DEEP, P.ACCENT, P.ACCENT_DARK)
-FOCUSED = Look(P.WHITE, (232, 235, 240), P.ACCENT, P.ARROW_INK)
+HOT = Look(P.HOT_TOP, P.ACCENT_TINT_DEEP, P.ACCENT, P.ACCENT_DARK)
+FOCUSED = Look(P.RAISED_TOP, P.RAISED_BOTTOM, P.ACCENT, P.ARROW_INK)
 
 # The order the engine's four-state strips use: normal, pressed, disabled, hot.
 FOUR_STATES = (NORMAL, PRESSED, DISABLED, HOT)
@@ -33,7 +34,8 @@ FOUR_STATES = (NORMAL, PRESSED, DISABLED, HOT)
 
 # -- push button, check box, radio button ------------------------------------------
 
-BUTTON_W, BUTTON_H = 12, 22  # corners of radius 3 stay inside skin.ini's 4-pixel margins
+# The corners stay inside skin.ini's margins.
+BUTTON_W, BUTTON_H, BUTTON_RADIUS = G.BUTTON_W, G.BUTTON_H, G.BUTTON_RADIUS
 
 
 def push_button():
@@ -41,49 +43,77 @@ def push_button():
     frames = []
     for look in (NORMAL, PRESSED, DISABLED, HOT, FOCUSED):
         f = Canvas(BUTTON_W, BUTTON_H)
-        f.rounded_rect(0, 0, BUTTON_W, BUTTON_H, 3, look.fill(BUTTON_H), look.outline, under=P.FACE)
+        f.rounded_rect(0, 0, BUTTON_W, BUTTON_H, BUTTON_RADIUS, look.fill(BUTTON_H), look.outline,
+                       under=P.FACE)
         if look is FOCUSED:
-            f.rounded_outline(1, 1, BUTTON_W - 2, BUTTON_H - 2, 2, P.ACCENT_TINT_DEEP)
+            f.rounded_outline(1, 1, BUTTON_W - 2, BUTTON_H - 2, BUTTON_RADIUS - 1, P.ACCENT_TINT_DEEP)
         frames.append(f)
     return strip(frames)
 
 
-MARK = 13  # check box and radio button images are 13 x 13
+MARK = G.MARK  # check box and radio button images are MARK x MARK
+
+
+def _mark_frames(unchecked, checked, grey=None):
+    """The order of a check or radio strip. Each argument makes one frame
+    from a state name: "normal", "hot", "pressed" or "disabled". A basic
+    strip is 1 unchecked, 2 checked, 3 unchecked disabled, 4 checked
+    disabled (also the grey state); an extended one has four frames per
+    value (normal, hot, pressed, disabled): unchecked, checked, then grey
+    for a check box."""
+    if not G.EXTENDED_MARKS:
+        return [unchecked("normal"), checked("normal"), unchecked("disabled"), checked("disabled")]
+    values = [unchecked, checked] + ([grey] if grey else [])
+    return [make(state) for make in values for state in ("normal", "hot", "pressed", "disabled")]
 
 
 def check_box():
-    """Frames: 1 unchecked, 2 checked, 3 unchecked disabled, 4 checked
-    disabled (also shown for the grey, indeterminate state)."""
-    def frame(fill, outline, tick=None):
+    def frame(fill, outline, mark=None):
         f = Canvas(MARK, MARK)
-        f.rounded_rect(0, 0, MARK, MARK, 2.5, fill, outline, under=P.FACE)
-        if tick:
-            f.stroke([(3.3, 6.6), (5.6, 9.0), (9.8, 4.2)], 1.6, tick)
+        f.rounded_rect(0, 0, MARK, MARK, MARK * 2.5 / 13, fill, outline, under=P.FACE)
+        s = MARK / 13.0
+        if mark == "tick":
+            f.stroke([(3.3 * s, 6.6 * s), (5.6 * s, 9.0 * s), (9.8 * s, 4.2 * s)], 1.6 * s, P.ON_ACCENT)
+        elif mark == "dash":
+            f.stroke([(3.5 * s, 6.5 * s), (9.5 * s, 6.5 * s)], 1.6 * s, P.ON_ACCENT)
         return f
-    return strip([
-        frame(P.WHITE, P.SHADOW),
-        frame(P.ACCENT, P.ACCENT_DARK, P.WHITE),
-        frame(P.DISABLED_FILL, P.DISABLED_LINE),
-        frame(P.DISABLED_LINE, (186, 193, 203), P.WHITE),
-    ])
+
+    def off(state):
+        return {"normal": frame(P.FIELD, P.SHADOW),
+                "hot": frame(P.FIELD, P.ACCENT),
+                "pressed": frame(P.ACCENT_TINT_DEEP, P.ACCENT),
+                "disabled": frame(P.DISABLED_FILL, P.DISABLED_LINE)}[state]
+
+    def on(mark):
+        return lambda state: {"normal": frame(P.ACCENT, P.ACCENT_DARK, mark),
+                              "hot": frame(P.ACCENT_LIGHT, P.ACCENT, mark),
+                              "pressed": frame(P.ACCENT_DARK, P.ACCENT_DARK, mark),
+                              "disabled": frame(P.DISABLED_LINE, P.DISABLED_MARK_LINE, mark)}[state]
+    return strip(_mark_frames(off, on("tick"), on("dash")))
 
 
 def radio_button():
-    """Frames: 1 off, 2 on, 3 off disabled, 4 on disabled."""
     def frame(outline, fill, dot=None):
         f = Canvas(MARK, MARK)
         c = MARK / 2.0
         f.ellipse(c, c, c, c, outline, under=P.FACE)
         f.ellipse(c, c, c - 1, c - 1, fill)
         if dot:
-            f.ellipse(c, c, 2.6, 2.6, dot)
+            f.ellipse(c, c, 2.6 * (MARK / 13), 2.6 * (MARK / 13), dot)
         return f
-    return strip([
-        frame(P.SHADOW, P.WHITE),
-        frame(P.ACCENT, P.WHITE, P.ACCENT),
-        frame(P.DISABLED_LINE, P.DISABLED_FILL),
-        frame(P.DISABLED_LINE, P.DISABLED_FILL, P.DISABLED_INK),
-    ])
+
+    def off(state):
+        return {"normal": frame(P.SHADOW, P.FIELD),
+                "hot": frame(P.ACCENT, P.FIELD),
+                "pressed": frame(P.ACCENT, P.ACCENT_TINT_DEEP),
+                "disabled": frame(P.DISABLED_LINE, P.DISABLED_FILL)}[state]
+
+    def on(state):
+        return {"normal": frame(P.ACCENT, P.FIELD, P.ACCENT),
+                "hot": frame(P.ACCENT_LIGHT, P.FIELD, P.ACCENT_LIGHT),
+                "pressed": frame(P.ACCENT, P.ACCENT_TINT_DEEP, P.ACCENT),
+                "disabled": frame(P.DISABLED_LINE, P.DISABLED_FILL, P.DISABLED_INK)}[state]
+    return strip(_mark_frames(off, on))
 
 
 # -- group box, tabs, status bar, tool bar ---------------------------------------
@@ -132,9 +162,9 @@ def tab_pane():
 
 def status_bar_edges():
     """Frames: 1 lowered panel, 2 raised panel, 3 panel without bevel."""
-    lowered = outlined(10, 10, (244, 246, 249), P.HAIRLINE)
+    lowered = outlined(10, 10, P.LOWERED, P.HAIRLINE)
     raised = Canvas(10, 10, P.FACE)
-    raised.hline(0, 9, 0, P.WHITE)
+    raised.hline(0, 9, 0, P.BEVEL_LIGHT)
     raised.hline(0, 9, 9, P.HAIRLINE)
     flat = Canvas(10, 10, P.FACE)
     return strip([lowered, raised, flat])
@@ -181,7 +211,7 @@ def sunk_edge():
     line with a white ring, like the edit frames the engine draws."""
     frames = []
     for look in FOUR_STATES:
-        ring = P.DISABLED_FILL if look is DISABLED else P.WHITE
+        ring = P.DISABLED_FILL if look is DISABLED else P.FIELD
         f = Canvas(8, 8, ring)
         f.frame(0, 0, 8, 8, P.ACCENT if look is PRESSED else look.outline)
         frames.append(f)
@@ -196,7 +226,7 @@ def extra_images():
     frames = []
     for look in FOUR_STATES:
         f = Canvas(EXTRA, EXTRA)
-        ink = P.WHITE if look is PRESSED else (P.TEXT if look is NORMAL else look.ink)
+        ink = P.ON_ACCENT if look is PRESSED else (P.TEXT if look is NORMAL else look.ink)
         f.stroke([(3.2, 4.8), (6.0, 7.6), (8.8, 4.8)], 1.5, ink, under=look.middle)
         frames.append(f)
     grip = Canvas(EXTRA, EXTRA)
@@ -207,7 +237,8 @@ def extra_images():
 
 
 def header_bar():
-    """Column headers. Frames: 1 normal, 2 hot, 3 pressed, 4 disabled, 5 sorted."""
+    """Column headers. Frames: 1 normal, 2 hot, 3 pressed, 4 disabled, 5 sorted
+    (the skin's HEADER_FRAMES first ones)."""
     w, h = 12, 20
 
     def frame(fill, bottom, rows=1, divider=True):
@@ -218,14 +249,14 @@ def header_bar():
         if divider:
             f.vline(w - 1, 4, h - 5, P.HAIRLINE)
         return f
-    plain = Look(P.WHITE, (240, 242, 246), None, None).fill(h)
+    plain = Look(P.RAISED_TOP, P.HEADER_BOTTOM, None, None).fill(h)
     return strip([
-        frame(plain, (206, 212, 221)),
+        frame(plain, P.HEADER_LINE),
         frame(HOT.fill(h), P.ACCENT_LIGHT),
         frame(P.ACCENT_TINT_DEEP, P.ACCENT, divider=False),
         frame(P.DISABLED_FILL, P.DISABLED_LINE),
         frame(plain, P.ACCENT, rows=2),
-    ])
+    ][:G.HEADER_FRAMES])
 
 
 # -- scroll bars -----------------------------------------------------------------
@@ -246,10 +277,10 @@ def _up_arrow(state):
     ink, under = P.ARROW_INK, P.TRACK
     if state == "pressed":
         f.rounded_rect(3, 2, 12, 13, 2, P.ACCENT, under=P.TRACK)
-        ink, under = P.WHITE, P.ACCENT
+        ink, under = P.ON_ACCENT, P.ACCENT
     elif state == "hot":
-        f.rounded_rect(3, 2, 12, 13, 2, (216, 223, 232), under=P.TRACK)
-        ink, under = P.DK_SHADOW, (216, 223, 232)
+        f.rounded_rect(3, 2, 12, 13, 2, P.ARROW_HOT, under=P.TRACK)
+        ink, under = P.DK_SHADOW, P.ARROW_HOT
     elif state == "disabled":
         ink = P.DISABLED_INK
     f.stroke([(5.6, 10.2), (9.0, 6.8), (12.4, 10.2)], 1.5, ink, under)
@@ -257,9 +288,9 @@ def _up_arrow(state):
 
 
 def _vertical_grip(state):
-    thumb, line = {"normal": (P.THUMB, (170, 180, 195)),
+    thumb, line = {"normal": (P.THUMB, P.GRIP),
                    "pressed": (P.ACCENT, P.ACCENT_LIGHT),
-                   "hot": (P.THUMB_HOT, (142, 154, 173))}[state]
+                   "hot": (P.THUMB_HOT, P.GRIP_HOT)}[state]
     f = Canvas(BAR, BAR)
     for y in (6, 8, 10):
         f.hline(7, 10, y, line)
@@ -289,7 +320,7 @@ def _vertical_track_frames():
         f.vline(0, 0, 7, P.HAIRLINE)
         return f
     normal = frame(P.TRACK)
-    return [normal, normal, frame((244, 245, 248)), normal]
+    return [normal, normal, frame(P.TRACK_DISABLED), normal]
 
 
 def vert_scroll():
@@ -356,8 +387,8 @@ def trackbar_thumb(direction):
 def track_channel():
     """The groove a track-bar thumb slides in, 16 x 4; its ends are mixed
     with the face colour because it is copied opaquely."""
-    f = Canvas(16, 4, (214, 220, 229))
-    edge = (176, 185, 199)
+    f = Canvas(16, 4, P.CHANNEL)
+    edge = P.CHANNEL_EDGE
     f.hline(0, 15, 0, edge)
     f.hline(0, 15, 3, edge)
     f.vline(0, 0, 3, edge)
@@ -374,7 +405,7 @@ def track_channel_vertical():
 UPDOWN_W, UPDOWN_H = 16, 10
 # Flat fills for the halves: the engine scales a half to whatever size the
 # control has, and a scaled one-pixel outline would come out doubled or lost.
-UPDOWN_FILLS = ((232, 236, 241), P.ACCENT, P.DISABLED_FILL, P.ACCENT_TINT_DEEP)
+UPDOWN_FILLS = (P.UPDOWN_FILL, P.ACCENT, P.DISABLED_FILL, P.ACCENT_TINT_DEEP)
 
 
 def _updown_half(look, upper):
@@ -387,7 +418,7 @@ def _updown_half(look, upper):
 
 def _updown_glyph(look, upper):
     f = Canvas(7, 4)
-    ink = P.WHITE if look is PRESSED else (P.DK_SHADOW if look is NORMAL else look.ink)
+    ink = P.ON_ACCENT if look is PRESSED else (P.DK_SHADOW if look is NORMAL else look.ink)
     f.polygon([(0.0, 4.0), (3.5, 0.3), (7.0, 4.0)], ink, under=UPDOWN_FILLS[FOUR_STATES.index(look)])
     return f if upper else f.flipped()
 
@@ -415,22 +446,22 @@ def updown_horz_glyphs():
 
 
 PROGRESS_W, PROGRESS_H = 12, 14
-TROUGH = (226, 230, 236)
 
 
 def progress():
-    """Frame 1 the empty trough, frame 2 the filled bar."""
+    """Frame 1 the empty trough, frame 2 the filled bar; a chunked bar
+    (progress style 1) has only the trough."""
     trough = Canvas(PROGRESS_W, PROGRESS_H)
-    trough.rounded_rect(0, 0, PROGRESS_W, PROGRESS_H, 3, TROUGH, (184, 192, 204), under=P.FACE)
+    trough.rounded_rect(0, 0, PROGRESS_W, PROGRESS_H, 3, P.TROUGH, P.TROUGH_LINE, under=P.FACE)
     bar = Canvas(PROGRESS_W, PROGRESS_H)
-    fill = Look((92, 160, 234), (38, 110, 198), None, None).fill(PROGRESS_H)
+    fill = Look(P.BAR_TOP, P.PRESSED_BOTTOM, None, None).fill(PROGRESS_H)
     bar.rounded_rect(0, 0, PROGRESS_W, PROGRESS_H, 3, fill, P.ACCENT_DARK, under=P.FACE)
-    return strip([trough, bar])
+    return strip([trough, bar][:2 - G.PROGRESS_STYLE])
 
 
 def progress_chunk():
     """One block of the segmented bar: accent with a gap of trough colour."""
-    f = Canvas(8, 10, TROUGH)
-    fill = Look((92, 160, 234), (38, 110, 198), None, None).fill(10)
+    f = Canvas(8, 10, P.TROUGH)
+    fill = Look(P.BAR_TOP, P.PRESSED_BOTTOM, None, None).fill(10)
     f.fill(0, 0, 6, 10, fill)
     return f

@@ -5,7 +5,7 @@ import math
 
 from canvas import Canvas, vertical_ramp
 from control_art import track_channel, track_channel_vertical
-from window_art import CAPTION_BUTTON, CAPTION_GLYPHS
+from window_art import CAPTION_GLYPHS, GLYPH_BOX
 import palette as P
 
 MENU_GLYPH = 16
@@ -16,9 +16,9 @@ def menu_glyphs():
     mask colour): restore, maximise, minimise, close. Each glyph is the
     caption button's, cut to 16 x 16 and reduced to two colours."""
     out = Canvas(4 * MENU_GLYPH, MENU_GLYPH, P.WHITE)
-    inset = (CAPTION_BUTTON - MENU_GLYPH) // 2
+    inset = (GLYPH_BOX - MENU_GLYPH) // 2
     for i, name in enumerate(("restore", "maximise", "minimise", "close")):
-        button = Canvas(CAPTION_BUTTON, CAPTION_BUTTON, P.WHITE)
+        button = Canvas(GLYPH_BOX, GLYPH_BOX, P.WHITE)
         CAPTION_GLYPHS[name](button, P.BLACK, P.WHITE)
         out.blit(button.crop(inset, inset, MENU_GLYPH, MENU_GLYPH), i * MENU_GLYPH, 0)
     for row in out.px:

@@ -1,20 +1,18 @@
 """Art of the window frame: borders, title, caption buttons and menus.
 
-Geometry the program relies on: side and bottom borders 4 pixels, a title
-bar 30 pixels high, caption buttons 20 x 20 placed at y 5 (so they sit
-centred in the bar) and 24 pixels apart."""
+Geometry the program relies on (geometry.py, repeated in skin.ini): border
+sizes, the title bar height, and the caption buttons' size and Ycoord."""
 
-from canvas import Canvas, mix, outlined, strip, vertical_ramp
+from canvas import Canvas, mix, outlined, rounded_rect_test, strip, vertical_ramp
+import geometry as G
 import palette as P
 
-BORDER = 4
-TITLE_HEIGHT = 30
-CORNER_RADIUS = 7     # outer radius of the two rounded top corners
-TOP_END = 8           # unstretched end of the top border, holds the rest of a corner
-TOP_MIDDLE = 4        # stretched middle of the top border
-SIDE_MIDDLE = 2       # stretched middle of the side borders
-CAPTION_BUTTON = 20
-CAPTION_BUTTON_Y = 5  # Ycoord of the caption buttons in skin.ini
+BORDER = G.SIDE
+TITLE_HEIGHT = G.TITLE_HEIGHT
+CAPTION_WIDTH, CAPTION_HEIGHT = G.CAPTION_WIDTH, G.CAPTION_HEIGHT
+CAPTION_BUTTON_Y = G.CAPTION_BUTTON_Y  # Ycoord of the caption buttons in skin.ini
+# The glyphs are drawn for a 20 x 20 button; larger buttons centre them.
+GLYPH_BOX = 20
 # Lower than any menu bar, so the engine only ever stretches it upwards and
 # the hairline at its foot stays one pixel.
 MENU_BAR_HEIGHT = 12
@@ -34,76 +32,94 @@ class Chrome:
 
     def title(self, x, y):
         """Title bar colour at window row y: a light line under the outline,
-        then a gentle gradient."""
+        then a gentle gradient (with faint stripes where the skin has them)."""
         if y == 1:
             return self.gloss
-        return self.ramp[min(y, TITLE_HEIGHT - 1)]
+        colour = self.ramp[min(y, TITLE_HEIGHT - 1)]
+        if G.TITLE_STRIPE and x % G.TITLE_STRIPE == 0:
+            colour = mix(colour, self.gloss, 0.35)
+        return colour
+
+    def surface(self, x, y):
+        """The frame colour at window point (x, y): title rows, then the body."""
+        return self.title(x, y) if y < TITLE_HEIGHT else self.body
 
 
 ACTIVE = Chrome(True)
 INACTIVE = Chrome(False)
 
 
-def _window_top(chrome):
-    """The title-bar rows of a window just wide enough to hold both rounded
-    corners; the borders cut their pieces from it so the corners join up."""
-    width = 2 * (BORDER + TOP_END) + TOP_MIDDLE
-    top = Canvas(width, TITLE_HEIGHT)
+def _window(chrome):
+    """A window just large enough to hold every kept part of its four
+    borders; the borders are cut from it so that the corners join up."""
+    width = 2 * (BORDER + G.TOP_END) + G.TOP_MIDDLE
+    height = TITLE_HEIGHT + G.SIDE_MIDDLE + G.SIDE_FOOT
+    win = Canvas(width, height)
+    top, bottom = (True, True, False, False), (False, False, True, True)
+
+    def rounded(x, y, w, h, inset):
+        upper = rounded_rect_test(x, y, w, h, max(0.0, G.CORNER_RADIUS - inset), top)
+        lower = rounded_rect_test(x, y, w, h, max(0.0, G.BOTTOM_RADIUS - inset), bottom)
+        return lambda px, py: upper(px, py) and lower(px, py)
     # The desktop behind a corner is unknown, so corner pixels are kept whole
     # or left as key: the window region takes its shape from them.
-    top.rounded_rect(0, 0, width, TITLE_HEIGHT + CORNER_RADIUS, CORNER_RADIUS,
-                     chrome.title, chrome.outline, corners=(True, True, False, False))
-    return top
+    box = (0, 0, width, height)
+    win.cover(rounded(0, 0, width, height, 0), chrome.outline, None, box)
+    win.cover(rounded(1, 1, width - 2, height - 2, 1), chrome.surface, None, box)
+    # A dark hairline around the client keeps it crisp against the frame.
+    inner_bottom = height - G.BOTTOM
+    win.vline(BORDER - 1, TITLE_HEIGHT, inner_bottom, chrome.inner)
+    win.vline(width - BORDER, TITLE_HEIGHT, inner_bottom, chrome.inner)
+    win.hline(BORDER - 1, width - BORDER, inner_bottom, chrome.inner)
+    return win
 
 
-def _side_frame(chrome):
-    """Left border, one frame: title part, stretched body, bottom corner."""
-    height = TITLE_HEIGHT + SIDE_MIDDLE + BORDER
-    side = Canvas(BORDER, height)
-    side.blit(_window_top(chrome).crop(0, 0, BORDER, TITLE_HEIGHT), 0, 0)
-    for y in range(TITLE_HEIGHT, height):
-        side.set(0, y, chrome.outline)
-        side.fill(1, y, BORDER - 1, 1, chrome.body)
-    # A dark hairline along the client edge keeps the light client crisp;
-    # it turns the corner into the bottom border's hairline.
-    side.vline(BORDER - 1, TITLE_HEIGHT, height - BORDER, chrome.inner)
-    side.hline(0, BORDER - 1, height - 1, chrome.outline)
-    return side
+def _side(chrome, x):
+    win = _window(chrome)
+    return win.crop(x(win.width), 0, BORDER, win.height)
 
 
 def left_border():
-    return strip([_side_frame(ACTIVE), _side_frame(INACTIVE)])
+    """Two frames side by side: active, inactive window."""
+    return strip([_side(c, lambda w: 0) for c in (ACTIVE, INACTIVE)])
 
 
 def right_border():
-    return strip([_side_frame(ACTIVE).mirrored(), _side_frame(INACTIVE).mirrored()])
+    return strip([_side(c, lambda w: w - BORDER) for c in (ACTIVE, INACTIVE)])
 
 
 def top_border():
+    """Two frames one above the other: active, inactive window."""
     def frame(chrome):
-        return _window_top(chrome).crop(BORDER, 0, 2 * TOP_END + TOP_MIDDLE, TITLE_HEIGHT)
+        return _window(chrome).crop(BORDER, 0, 2 * G.TOP_END + G.TOP_MIDDLE, TITLE_HEIGHT)
     return strip([frame(ACTIVE), frame(INACTIVE)], vertical=True)
 
 
 def bottom_border():
+    """Two frames one above the other: its left end with the middle, then
+    its right end."""
     def frame(chrome):
-        f = Canvas(BORDER, BORDER, chrome.body)
-        f.hline(0, BORDER - 1, 0, chrome.inner)
-        f.hline(0, BORDER - 1, BORDER - 1, chrome.outline)
-        return f
+        win = _window(chrome)
+        y = win.height - G.BOTTOM
+        left = win.crop(BORDER, y, G.BOTTOM_END + G.BOTTOM_MIDDLE, G.BOTTOM)
+        out = Canvas(left.width + G.BOTTOM_END, G.BOTTOM)
+        out.blit(left, 0, 0)
+        out.blit(win.crop(win.width - BORDER - G.BOTTOM_END, y, G.BOTTOM_END, G.BOTTOM), left.width, 0)
+        return out
     return strip([frame(ACTIVE), frame(INACTIVE)], vertical=True)
 
 
-TEXT_BACK_END = 6
+TEXT_BACK_END = G.TEXT_BACK_END
 
 
 def title_text_back():
-    """A quiet, slightly darker plate behind the caption text; its ends are
-    drawn whole, the middle repeats under longer captions."""
+    """A quiet plate behind the caption text, a shade of the title; its ends
+    are drawn whole, the middle repeats under longer captions."""
     def frame(chrome):
         f = Canvas(2 * TEXT_BACK_END + 2, TITLE_HEIGHT)
-        plate = lambda x, y: mix(chrome.title(x, y), P.BLACK, 0.08)
-        f.rounded_rect(0, 6, f.width, 18, TEXT_BACK_END, plate, under=chrome.title)
+        plate = lambda x, y: mix(chrome.title(x, y), P.TEXT_PLATE, P.TEXT_PLATE_MIX)
+        f.rounded_rect(0, G.TEXT_BACK_TOP, f.width, G.TEXT_BACK_HEIGHT, TEXT_BACK_END, plate,
+                       under=chrome.title)
         return f
     return strip([frame(ACTIVE), frame(INACTIVE)], vertical=True)
 
@@ -115,25 +131,25 @@ def _caption_under(x, y):
     return ACTIVE.title(x, y + CAPTION_BUTTON_Y)
 
 
-def _glyph_close(c, ink, under):
-    c.stroke([(5.5, 5.5), (14.5, 14.5)], 1.35, ink, under)
-    c.stroke([(14.5, 5.5), (5.5, 14.5)], 1.35, ink, under)
+def _glyph_close(c, ink, under, dx=0, dy=0):
+    c.stroke([(dx + 5.5, dy + 5.5), (dx + 14.5, dy + 14.5)], 1.35, ink, under)
+    c.stroke([(dx + 14.5, dy + 5.5), (dx + 5.5, dy + 14.5)], 1.35, ink, under)
 
 
-def _glyph_maximise(c, ink, under):
-    c.frame(5, 5, 10, 10, ink)
+def _glyph_maximise(c, ink, under, dx=0, dy=0):
+    c.frame(dx + 5, dy + 5, 10, 10, ink)
 
 
-def _glyph_restore(c, ink, under):
-    c.hline(7, 14, 5, ink)        # the window behind: only its uncovered edges
-    c.vline(14, 5, 12, ink)
-    c.vline(7, 5, 6, ink)
-    c.hline(13, 14, 12, ink)
-    c.frame(5, 7, 8, 8, ink)      # the window in front
+def _glyph_restore(c, ink, under, dx=0, dy=0):
+    c.hline(dx + 7, dx + 14, dy + 5, ink)     # the window behind: only its uncovered edges
+    c.vline(dx + 14, dy + 5, dy + 12, ink)
+    c.vline(dx + 7, dy + 5, dy + 6, ink)
+    c.hline(dx + 13, dx + 14, dy + 12, ink)
+    c.frame(dx + 5, dy + 7, 8, 8, ink)        # the window in front
 
 
-def _glyph_minimise(c, ink, under):
-    c.hline(5, 14, 10, ink)
+def _glyph_minimise(c, ink, under, dx=0, dy=0):
+    c.hline(dx + 5, dx + 14, dy + 10, ink)
 
 
 HELP_MASK = [
@@ -149,12 +165,13 @@ HELP_MASK = [
 ]
 
 
-def _glyph_help(c, ink, under):
-    c.glyph(7, 5, HELP_MASK, ink, under)
+def _glyph_help(c, ink, under, dx=0, dy=0):
+    c.glyph(dx + 7, dy + 5, HELP_MASK, ink, under)
 
 
-# Glyphs of the window commands on a 20 x 20 button, 10 x 10 from (5, 5).
-# The program's menu glyph strip is cut from the same drawings.
+# Glyphs of the window commands on a 20 x 20 button, 10 x 10 from (5, 5),
+# or moved by (dx, dy). The program's menu glyph strip is cut from the same
+# drawings.
 CAPTION_GLYPHS = {
     "close": _glyph_close,
     "maximise": _glyph_maximise,
@@ -163,19 +180,23 @@ CAPTION_GLYPHS = {
     "help": _glyph_help,
 }
 
+CAPTION_STATES = ("normal", "pressed", "hot", "dim")
+
 
 def _caption_button(glyph, hot_fill, pressed_fill):
-    """Four frames: 1 normal, 2 pressed, 3 hot, 4 inactive window or disabled."""
+    """Frames: 1 normal, 2 pressed, 3 hot, 4 inactive window or disabled
+    (the skin's CAPTION_FRAMES first ones)."""
     frames = []
-    for state in ("normal", "pressed", "hot", "dim"):
-        f = Canvas(CAPTION_BUTTON, CAPTION_BUTTON)
+    dx, dy = (CAPTION_WIDTH - GLYPH_BOX) // 2, (CAPTION_HEIGHT - GLYPH_BOX) // 2
+    for state in CAPTION_STATES[:G.CAPTION_FRAMES]:
+        f = Canvas(CAPTION_WIDTH, CAPTION_HEIGHT)
         # A dim glyph stands on either title bar, so its edge is not mixed
         # with one of them: it is kept whole or left out.
         under = None if state == "dim" else _caption_under
         if state in ("pressed", "hot"):
             fill = pressed_fill if state == "pressed" else hot_fill
-            f.rounded_rect(0, 0, CAPTION_BUTTON, CAPTION_BUTTON, 3, fill, under=under)
-        glyph(f, P.CAPTION_INK_DIM if state == "dim" else P.CAPTION_INK, under)
+            f.rounded_rect(0, 0, CAPTION_WIDTH, CAPTION_HEIGHT, G.CAPTION_RADIUS, fill, under=under)
+        glyph(f, P.CAPTION_INK_DIM if state == "dim" else P.CAPTION_INK, under, dx, dy)
         frames.append(f)
     return strip(frames)
 
@@ -228,7 +249,7 @@ def mdi_controls():
             f = Canvas(MDI_BUTTON, MDI_BUTTON)
             if state == "pressed":
                 f.rounded_rect(0, 0, MDI_BUTTON, MDI_BUTTON, 2, P.ACCENT, P.ACCENT_DARK, under=P.MENU_BAR)
-                ink = P.WHITE
+                ink = P.ON_ACCENT
             elif state == "hot":
                 f.rounded_rect(0, 0, MDI_BUTTON, MDI_BUTTON, 2, P.ACCENT_TINT, P.ACCENT_LIGHT, under=P.MENU_BAR)
                 ink = P.ACCENT_DARK

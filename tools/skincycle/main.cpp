@@ -1,8 +1,9 @@
-// skincycle <file.bmp>: builds the real main window as the program does (the application
-// started, the stand-in terminal kit registered in this process, the window made from its
-// stored layout), waits until it is skinned, switches its skin data off and on again, waiting
-// each time for the skin manager to carry the request out, then saves the screen area of the
-// window as a 24-bit BMP file.
+// skincycle <file.bmp> [--skin FILE]: builds the real main window as the program does (the
+// application started, the stand-in terminal kit registered in this process, the window made
+// from its stored layout), waits until it is skinned, switches its skin data off and on again,
+// waiting each time for the skin manager to carry the request out, then saves the screen area
+// of the window as a 24-bit BMP file. With --skin, the running window is then switched live to
+// that skin file (its skin data reads the file) before the screen is saved.
 //
 // Exit status: 0 saved, 1 a step did not happen in time or the file could not be written,
 // 2 wrong use.
@@ -13,6 +14,7 @@
 #include <fstream>
 #include <functional>
 #include <memory>
+#include <string>
 
 #include "app/Main.h"
 #include "app/Startup.h"
@@ -70,7 +72,16 @@ bool SaveScreenArea(HWND window, const char* path) {
   return out.good() || Fail("the file could not be written");
 }
 
-bool Cycle(const char* path) {
+// The skin data reads the file and the manager carries the refresh out on its timer.
+bool SwitchLive(TSkinData& data, HWND window, const char* skinFile) {
+  data.SetSkinFile(skinFile);
+  if (data.SkinEmpty) return Fail("the skin file could not be read");
+  TSkinManage* manager = TSkinManage::Instance();
+  if (!PumpUntil([manager] { return !manager->TimerEnabled(); })) return Fail("the switch was not carried out");
+  return Skinned(window) || Fail("the window lost its skin in the switch");
+}
+
+bool Cycle(const char* path, const char* skinFile) {
   kitsim::ClassRegistration kit;
   auto* form = Application->CreateForm<TfrmMain>();
   HWND window = form->Handle();
@@ -84,6 +95,7 @@ bool Cycle(const char* path) {
   if (!PumpUntil([window] { return SkinnerOf(window) == nullptr; })) return Fail("skinning did not go off");
   data->SetActive(true);
   if (!PumpUntil([window] { return Skinned(window); })) return Fail("skinning did not come back");
+  if (skinFile && !SwitchLive(*data, window, skinFile)) return false;
   // Painted in full, then a moment for the screen to show it.
   RedrawWindow(window, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
   PumpUntil([start = GetTickCount()] { return GetTickCount() - start > 300; });
@@ -94,15 +106,16 @@ bool Cycle(const char* path) {
 } // namespace vcu
 
 int main(int argc, char** argv) {
-  if (argc != 2) {
-    std::fputs("usage: skincycle <file.bmp>\n", stderr);
+  const bool withSkin = argc == 4 && std::string(argv[2]) == "--skin";
+  if (argc != 2 && !withSkin) {
+    std::fputs("usage: skincycle <file.bmp> [--skin FILE]\n", stderr);
     return 2;
   }
   CoInitialize(nullptr);
   vcu::InitialiseApplication();
   bool saved = false;
   try {
-    saved = vcu::Cycle(argv[1]);
+    saved = vcu::Cycle(argv[1], withSkin ? argv[3] : nullptr);
   } catch (const std::exception& error) {
     std::fprintf(stderr, "skincycle: %s\n", error.what());
   }

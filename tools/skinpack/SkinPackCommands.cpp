@@ -10,6 +10,7 @@
 #include "core/storage/SkinArchiveFormat.h"
 #include "core/storage/SkinArchiveWriter.h"
 #include "core/storage/SkinReader.h"
+#include "core/skincheck/SkinCheck.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -154,6 +155,20 @@ void Extract(const std::string& skinFile, const std::string& folder) {
     if (written.insert(name).second)
       tools::WriteWholeFile((fs::path(folder) / name).string(), reader.Entry(i));
   }
+}
+
+int Check(const std::string& skin, std::FILE* out) {
+  std::error_code error;
+  std::vector<Finding> findings;
+  if (fs::is_directory(skin, error)) {
+    findings = CheckSkinFolder(skin);
+  } else {
+    const ByteBuffer file = tools::ReadWholeFile(skin);
+    findings = CheckSkinFile(file.data(), file.size());
+  }
+  for (const Finding& f : findings) std::fprintf(out, "%s\n", FindingLine(f).c_str());
+  std::fprintf(out, "%s: %s\n", OneLine(skin).c_str(), FindingsSummary(findings).c_str());
+  return HasErrors(findings) ? 1 : 0;
 }
 
 } // namespace skinpack

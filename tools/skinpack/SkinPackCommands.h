@@ -19,5 +19,10 @@ void List(const std::string& skinFile, std::FILE* out);
 // Writes every entry into `folder` (created if missing) under its lower-cased name.
 void Extract(const std::string& skinFile, const std::string& folder);
 
+// Prints what the engine will not be able to use in the skin folder or skin file `skin`: one
+// line per finding ("error: ..." or "warning: ..."), then a summary line. 1 when there are
+// errors, 0 otherwise (warnings alone included).
+int Check(const std::string& skin, std::FILE* out);
+
 } // namespace skinpack
 } // namespace vcu

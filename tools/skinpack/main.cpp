@@ -17,6 +17,9 @@ const char* const kUsage =
     "      print the archive version and every entry's size and name\n"
     "  skinpack extract FILE DIR\n"
     "      write every entry of FILE into DIR under its lower-cased name\n"
+    "  skinpack check DIR-or-FILE\n"
+    "      print what the engine cannot use in the skin (errors) and names it never reads,\n"
+    "      probably typos (warnings); exit 1 when there are errors\n"
     "  skinpack --help\n";
 
 struct UsageError {
@@ -65,6 +68,8 @@ int Run(const std::vector<std::string>& args) {
     vcu::skinpack::List(rest[0], stdout);
     return 0;
   }
+  if (command == "check" && rest.size() == 1)
+    return vcu::skinpack::Check(rest[0], stdout);
   if (command == "extract" && rest.size() == 2) {
     vcu::skinpack::Extract(rest[0], rest[1]);
     return 0;

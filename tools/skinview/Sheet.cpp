@@ -19,6 +19,9 @@ const Pixel kBackground = MakePixel(250, 250, 250);
 const Pixel kInk = MakePixel(30, 30, 40);
 const Pixel kSubtle = MakePixel(110, 115, 130);
 const Pixel kRule = MakePixel(210, 212, 218);
+const Pixel kErrorInk = MakePixel(190, 30, 30);
+// Finding lines widen the sheet up to this, and are cut beyond it.
+constexpr int kMaxSheetWidth = 2400;
 
 struct Placement {
   Rect rect;
@@ -157,16 +160,30 @@ int DrawSwatches(Bitmap* sheet, int top, int width, const TSkinColours& colours)
   return 2 * kLineHeight + rows * kSwatchRowHeight + kPad;
 }
 
+// The check's block: the summary, then errors (red) and warnings; its height.
+int DrawCheck(Bitmap* sheet, int top, const CheckLines& check) {
+  if (sheet) {
+    DrawLabel(*sheet, kPad, top, "CHECK: " + check.summary, kInk);
+    int y = top + kLineHeight;
+    for (const std::string& line : check.errors) DrawLabel(*sheet, kPad, y += kLineHeight, line, kErrorInk);
+    for (const std::string& line : check.warnings) DrawLabel(*sheet, kPad, y += kLineHeight, line, kSubtle);
+  }
+  return static_cast<int>(2 + check.errors.size() + check.warnings.size()) * kLineHeight + kPad;
+}
+
 } // namespace
 
 Bitmap RenderSheet(const std::string& title, const std::vector<ViewedImage>& images,
-                   const std::vector<std::string>& missing, const TSkinColours& colours) {
+                   const std::vector<std::string>& missing, const TSkinColours& colours,
+                   const CheckLines& check) {
   int width = kMinSheetWidth;
   for (const ViewedImage& v : images) width = std::max(width, Block(v, kMinSheetWidth).MinWidth());
+  for (const auto* lines : {&check.errors, &check.warnings})
+    for (const std::string& line : *lines) width = std::clamp(LabelWidth(line) + 2 * kPad, width, kMaxSheetWidth);
   std::vector<Block> blocks;
   blocks.reserve(images.size());
   const int header = 3 * kLineHeight + (missing.empty() ? 0 : kLineHeight);
-  int height = header + DrawSwatches(nullptr, 0, width, colours);
+  int height = header + DrawCheck(nullptr, 0, check) + DrawSwatches(nullptr, 0, width, colours);
   for (const ViewedImage& v : images) {
     blocks.emplace_back(v, width);
     height += blocks.back().Height();
@@ -180,6 +197,7 @@ Bitmap RenderSheet(const std::string& title, const std::vector<ViewedImage>& ima
     DrawLabel(sheet, kPad, kPad + 2 * kLineHeight + 2, text, kSubtle);
   }
   int top = header;
+  top += DrawCheck(&sheet, top, check);
   top += DrawSwatches(&sheet, top, width, colours);
   for (const Block& b : blocks) {
     b.Draw(sheet, top);

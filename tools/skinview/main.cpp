@@ -20,6 +20,7 @@
 #include "core/elements/SkinElementsLoader.h"
 #include "core/elements/SkinEntries.h"
 #include "core/image/Bmp.h"
+#include "core/skincheck/SkinCheck.h"
 #include "core/text/AsciiText.h"
 #include "WholeFile.h"
 
@@ -146,17 +147,35 @@ int FittingZoom(const Bitmap& sheet, int zoom) {
   return zoom;
 }
 
+// What skinpack check prints for the same skin, as the sheet shows it.
+CheckLines CheckForSheet(const std::string& path) {
+  std::error_code error;
+  std::vector<Finding> findings;
+  if (std::filesystem::is_directory(path, error)) {
+    findings = CheckSkinFolder(path);
+  } else {
+    const ByteBuffer file = tools::ReadWholeFile(path);
+    findings = CheckSkinFile(file.data(), file.size());
+  }
+  CheckLines lines;
+  for (const Finding& f : findings)
+    (f.severity == Severity::Error ? lines.errors : lines.warnings).push_back(FindingLine(f));
+  lines.summary = FindingsSummary(findings);
+  return lines;
+}
+
 int Run(const Arguments& a) {
   TSkinElements e;
   LoadSkin(a.skin, e);
+  const CheckLines check = CheckForSheet(a.skin);
   std::vector<std::string> missing;
   const std::vector<ViewedImage> images = ListImages(e, missing);
   const std::string title = e.SkinName.empty() ? std::filesystem::path(a.skin).filename().string() : e.SkinName;
-  const Bitmap sheet = RenderSheet(title, images, missing, e);
+  const Bitmap sheet = RenderSheet(title, images, missing, e, check);
   const Bitmap zoomed = Zoom(sheet, FittingZoom(sheet, a.zoom));
   WriteSheet(a.output, zoomed);
   std::cout << OneLine(a.output) << ": " << images.size() << " images, " << missing.size() << " empty slots, "
-            << zoomed.Width() << " x " << zoomed.Height() << "\n";
+            << zoomed.Width() << " x " << zoomed.Height() << ", check: " << check.summary << "\n";
   return 0;
 }
 

@@ -4,7 +4,15 @@
 #include <string>
 #include <vector>
 
+#include "core/elements/SkinKeys.h"
+
 namespace vcu {
+
+// A caption button's image and frame count; the MDI buttons' section and its image key.
+extern const char kCaptionFrameKey[];
+extern const char kCaptionImageKey[];
+extern const char kMdiSection[];
+extern const char kMdiImageKey[];
 
 class ElementReader;
 struct TSkinElements;
@@ -14,6 +22,17 @@ struct TSkinElements;
 // non-zero Visibility.
 std::vector<std::string> CaptionButtonSections(const ElementReader& reader,
                                                const std::vector<std::string>& sections);
+
+// By upper-case section name: the push-button sections ("BUTTONS", "BUTTON", "BUTTON.RADIO",
+// "BUTTON.CHECKBOX"), which are never caption buttons; the other "BUTTON..." sections; the
+// section of the MDI child's buttons.
+bool IsPushButtonSection(const std::string& upper);
+bool IsCaptionButtonSection(const std::string& upper);
+bool IsMdiControlsSection(const std::string& upper);
+
+// The keys read from a caption button section and from the MDI buttons' section.
+std::vector<SkinKey> CaptionButtonKeys();
+std::vector<SkinKey> MdiControlsKeys();
 
 void ReadCaptionButtons(ElementReader& reader, const std::vector<std::string>& sections,
                         TSkinElements& elements);

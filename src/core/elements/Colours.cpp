@@ -28,11 +28,16 @@ Colour ParseColour(std::string_view text, Colour fallback) {
   return RgbColour(parts[0], parts[1], parts[2]);
 }
 
+std::vector<std::string> RgbKeyNames(const std::string& key) {
+  return {key + "R", key + "G", key + "B"};
+}
+
 void ReadRGBKeys(const TQuickIni& ini, const std::string& section, const std::string& key,
                  Colour& colour) {
-  const int r = ini.ReadInteger(section, key + "R", -1);
-  const int g = ini.ReadInteger(section, key + "G", -1);
-  const int b = ini.ReadInteger(section, key + "B", -1);
+  const std::vector<std::string> names = RgbKeyNames(key);
+  const int r = ini.ReadInteger(section, names[0], -1);
+  const int g = ini.ReadInteger(section, names[1], -1);
+  const int b = ini.ReadInteger(section, names[2], -1);
   if (r >= 0 && g >= 0 && b >= 0) colour = RgbColour(r, g, b);
 }
 
@@ -64,10 +69,17 @@ constexpr ColourKey kColourKeys[] = {
     {"TitleTextNoActive", &TSkinColours::ColourTitleTextNoActive, 19},
 };
 
+constexpr const char* kColoursSection = "Colours";
+constexpr const char* kColourListKey = "color";
+constexpr const char* kCustomSection = "Customcolors";
+constexpr const char* kCustomKeyPrefix = "Color"; // then the entry's one digit
+
 bool IsColourListSection(const std::string& name) {
   const std::string upper = AsciiUpper(name);
-  return StartsWith(upper, "COLOUR") && upper != "COLOURS";
+  return StartsWith(upper, "COLOUR") && upper != AsciiUpper(kColoursSection);
 }
+
+std::string CustomColourKey(std::size_t entry) { return kCustomKeyPrefix + std::to_string(entry); }
 
 } // namespace
 
@@ -76,15 +88,29 @@ void ReadColours(const TQuickIni& ini, const std::vector<std::string>& sections,
   for (const ColourKey& k : kColourKeys) {
     const Colour fallback =
         k.systemIndex < 0 ? colours.ColourButtonFace : SystemColourValue(k.systemIndex);
-    colours.*k.field = ParseColour(ini.ReadString("Colours", k.key, ""), fallback);
+    colours.*k.field = ParseColour(ini.ReadString(kColoursSection, k.key, ""), fallback);
   }
   colours.ColourList.clear();
   for (const std::string& section : sections)
     if (IsColourListSection(section))
-      colours.ColourList.push_back(ParseColour(ini.ReadString(section, "color", ""), SystemColourValue(8)));
-  for (int i = 0; i < 10; ++i)
-    colours.CustomColours[i] =
-        ParseColour(ini.ReadString("Customcolors", "Color" + std::to_string(i), ""), 0xFFFFFF);
+      colours.ColourList.push_back(ParseColour(ini.ReadString(section, kColourListKey, ""), SystemColourValue(8)));
+  for (std::size_t i = 0; i < colours.CustomColours.size(); ++i)
+    colours.CustomColours[i] = ParseColour(ini.ReadString(kCustomSection, CustomColourKey(i), ""), 0xFFFFFF);
+}
+
+bool ColourSectionKeys(const std::string& upperName, std::vector<SkinKey>& keys) {
+  keys.clear();
+  if (upperName == AsciiUpper(kColoursSection)) {
+    for (const ColourKey& k : kColourKeys) keys.push_back({k.key, KeyKind::ColourText});
+  } else if (upperName == AsciiUpper(kCustomSection)) {
+    for (std::size_t i = 0; i < TSkinColours{}.CustomColours.size(); ++i)
+      keys.push_back({CustomColourKey(i), KeyKind::ColourText});
+  } else if (IsColourListSection(upperName)) {
+    keys.push_back({kColourListKey, KeyKind::ColourText});
+  } else {
+    return false;
+  }
+  return true;
 }
 
 } // namespace vcu

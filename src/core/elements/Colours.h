@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/elements/SkinKeys.h"
 #include "core/image/Colour.h"
 
 namespace vcu {
@@ -32,6 +33,8 @@ Colour ParseColour(std::string_view text, Colour fallback);
 // otherwise colour is left as it is.
 void ReadRGBKeys(const TQuickIni& ini, const std::string& section, const std::string& key,
                  Colour& colour);
+// The three key names ReadRGBKeys reads for key.
+std::vector<std::string> RgbKeyNames(const std::string& key);
 
 struct TSkinColours {
   Colour ColourWindowText = SystemColourValue(8);
@@ -62,5 +65,9 @@ struct TSkinColours {
 // INI's section list in file order.
 void ReadColours(const TQuickIni& ini, const std::vector<std::string>& sections,
                  TSkinColours& colours);
+
+// The colour sections ReadColours reads, by upper-case name ("COLOURS", "CUSTOMCOLORS", or a
+// "COLOUR..." list section), and the keys it looks up there; false for any other section.
+bool ColourSectionKeys(const std::string& upperName, std::vector<SkinKey>& keys);
 
 } // namespace vcu

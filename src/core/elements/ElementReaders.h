@@ -9,6 +9,7 @@
 
 #include "core/Errors.h"
 #include "core/elements/ElementSlots.h"
+#include "core/elements/SkinKeys.h"
 
 namespace vcu {
 
@@ -51,6 +52,44 @@ extern const ElementRule kPlainElement;
 extern const ElementRule kFramelessElement;
 // "Bitmap", no "Frame" and no colours, "Tile" above 1 becomes 1.
 extern const ElementRule kProgressElement;
+
+// The sections the fixed readers read: "Personality" (window borders, caption text, menu
+// bar), "Fonts" and "Buttons".
+extern const char* const kPersonalitySection;
+extern const char* const kFontsSection;
+extern const char* const kButtonsSection;
+// The window borders' keys in "Personality": the border's name ("Left", "Top", ...) followed
+// by one of these; the name alone is the image. "TopHeight"/"BotHeight" give the ends' sizes.
+extern const char* const kBorderFirstEndSuffix;
+extern const char* const kBorderSecondEndSuffix;
+extern const char* const kBorderFrameSuffix;
+extern const char* const kBorderStretchSuffix;
+extern const char* const kBorderTransSuffix;
+// Keys that name what a tool reports on: an element's left and top margins and frame count;
+// the caption plate and its left end; the menu bar; the images and frame counts of "Buttons".
+extern const char kLeftWidthKey[];
+extern const char kTopHeightKey[];
+extern const char kFrameKey[];
+extern const char kTitlePlateKey[];
+extern const char kTitlePlateLeftKey[];
+extern const char kMenuBarKey[];
+extern const char kButtonsImageKey[];
+extern const char kCheckImageKey[];
+extern const char kRadioImageKey[];
+extern const char kCheckFrameKey[];
+extern const char kRadioFrameKey[];
+
+// The keys each reader looks up, from the tables it reads by: an element section read by
+// rule; the group box label; "Personality"; "Fonts"; "Buttons".
+std::vector<SkinKey> RuleKeys(const ElementRule& rule);
+std::vector<SkinKey> BoxLabelKeys();
+std::vector<SkinKey> PersonalityKeys();
+std::vector<SkinKey> FontsKeys();
+std::vector<SkinKey> ButtonsKeys();
+
+// The archive entry an INI image value names: its file-name part (after the last backslash
+// or colon) when that ends in ".bmp", exactly; empty for a value that names no bitmap.
+std::string BitmapEntryName(const std::string& value);
 
 class ElementReader {
 public:

@@ -1,8 +1,7 @@
 #include <algorithm>
-#include <initializer_list>
-#include <utility>
 
 #include "core/elements/DerivedElements.h"
+#include "core/elements/SkinElementsLoader.h"
 #include "core/storage/QuickIni.h"
 
 namespace vcu {
@@ -24,22 +23,14 @@ void FixFrameCounts(const TQuickIni& ini, TSkinElements& e) {
   e.TitleText.Frame = 2;
   if (e.Progress) e.Progress->Frame = e.Progress->Style != 0 ? 1 : 2;
   if (e.Headerbar && e.Headerbar->Frame == 0) e.Headerbar->Frame = 5;
-  const std::initializer_list<std::pair<TDataSkinObject*, int>> fixed = {
-      {e.MenuBar.get(), 2},           {e.GroupBoxEdge.get(), 2},      {e.ToolbarGradient.get(), 1},
-      {e.ToolBars.get(), 5},          {e.Tabs.get(), 5},              {e.TabPane.get(), 1},
-      {e.StatusBarEdges.get(), 3},    {e.GroupBox.get(), 1},          {e.ComboButton.get(), 4},
-      {e.SunkEdge.get(), 4},          {e.ExtraImages.get(), 5},       {e.MenuItem.get(), 5},
-      {e.MenuBackground.get(), 1},    {e.Scrollbar.get(), 23},        {e.HorzScroll.get(), 4},
-      {e.VertScroll.get(), 4},        {e.UpDownVert.get(), 8},        {e.UpDownHorz.get(), 8},
-      {e.TrackbarThumbHorz.get(), 5}, {e.TrackbarThumbVert.get(), 5}, {e.TrackbarThumbLeft.get(), 5},
-      {e.TrackbarThumbRight.get(), 5}, {e.TrackbarThumbUp.get(), 5},  {e.TrackbarThumbDown.get(), 5},
-  };
-  for (const auto& [record, frames] : fixed)
-    if (record) record->Frame = frames;
-  if (e.HorzScrollThumb)
-    e.HorzScrollThumb->Frame = ini.ReadInteger("HorzScrollThumb", "FrameCount", 3);
-  if (e.VertScrollThumb)
-    e.VertScrollThumb->Frame = ini.ReadInteger("VertScrollThumb", "FrameCount", 3);
+  if (e.MenuBar) e.MenuBar->Frame = 2;
+  if (e.ToolbarGradient) e.ToolbarGradient->Frame = 1;
+  for (const ElementSection& s : ElementSections()) {
+    TDataSkinObject* record = s.Record(e);
+    if (!record) continue;
+    if (s.fixedFrames > 0) record->Frame = s.fixedFrames;
+    else if (s.frameCountKey) record->Frame = ini.ReadInteger(s.name, s.frameCountKey, 3);
+  }
 }
 
 } // namespace vcu

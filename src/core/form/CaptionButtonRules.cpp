@@ -68,6 +68,13 @@ Size2 CaptionButtonFrameSize(const TDataSkinSysButton& def) {
   return {def.Bitmap.Width() / std::max(def.Frame, 1), def.Bitmap.Height()};
 }
 
+bool IsKnownCaptionAlign(int align) {
+  // Keep with the cases of PlaceCaptionButton below.
+  for (const int known : {0, 1, 2, 3, 8, 9, 100})
+    if (align == known) return true;
+  return false;
+}
+
 Rect PlaceCaptionButton(const TDataSkinSysButton& def, int frameWidth, int frameHeight,
                         int windowWidth, const Rect& textRect, const BorderSizes& b,
                         int menuBarLeftWidth, int menuHeight) {

@@ -40,6 +40,10 @@ CaptionButtonVerdict JudgeCaptionButton(const TDataSkinSysButton& def, const Cap
 // 1; the full height).
 Size2 CaptionButtonFrameSize(const TDataSkinSysButton& def);
 
+// The Align values PlaceCaptionButton places by: 0, 1, 2, 3, 8, 9, and 100 for the MDI
+// child's buttons.
+bool IsKnownCaptionAlign(int align);
+
 // A button's rectangle by its Align value (window coordinates; frameWidth x frameHeight);
 // textRect is where the caption text went, menuBarLeftWidth the LeftWidth of the skin's menu
 // bar element (0 without one). Unknown Align values put the button at (0, 0).

@@ -57,9 +57,24 @@ void FlipBitmap(Bitmap& bitmap) {
     std::swap_ranges(bitmap.Row(top), bitmap.Row(top) + bitmap.Width(), bitmap.Row(bottom));
 }
 
+void RotateLeftInto(Bitmap& target, const Bitmap& source) {
+  if (source.Empty() || target.Width() != source.Height() || target.Height() != source.Width())
+    return;
+  const int last = source.Width() - 1;
+  // Target row y is source column last - y, read top to bottom.
+  for (int y = 0; y < target.Height(); ++y) {
+    Pixel* row = target.Row(y);
+    for (int x = 0; x < target.Width(); ++x)
+      row[x] = source.At(last - y, x);
+  }
+}
+
 void RotateBitmapLeft(Bitmap& bitmap) {
-  const int oldWidth = bitmap.Width();
-  Turn(bitmap, [oldWidth](int x, int y) { return std::make_pair(oldWidth - 1 - y, x); });
+  if (bitmap.Empty())
+    return;
+  Bitmap turned(bitmap.Height(), bitmap.Width(), bitmap.Format());
+  RotateLeftInto(turned, bitmap);
+  bitmap.Swap(turned);
 }
 
 void RotateBitmapRight(Bitmap& bitmap) {

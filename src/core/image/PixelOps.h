@@ -19,6 +19,9 @@ void MirrorBitmap(Bitmap& bitmap);
 void FlipBitmap(Bitmap& bitmap);
 // Quarter turn counter-clockwise: the old top edge becomes the left edge. Sides swap.
 void RotateBitmapLeft(Bitmap& bitmap);
+// The source turned a quarter counter-clockwise into target, which must already be the
+// source's height wide and its width high (otherwise nothing is written): no new pixels.
+void RotateLeftInto(Bitmap& target, const Bitmap& source);
 // Quarter turn clockwise: the old top edge becomes the right edge. Sides swap.
 void RotateBitmapRight(Bitmap& bitmap);
 

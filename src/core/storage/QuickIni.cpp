@@ -127,15 +127,16 @@ std::string TQuickIni::ReadString(const std::string& section, const std::string&
   return line->value;
 }
 
-std::int32_t TQuickIni::ReadInteger(const std::string& section, const std::string& key,
-                                    std::int32_t defaultValue) const {
-  std::string text = ReadString(section, key, "");
+bool TQuickIni::ParseInteger(std::string text, std::int32_t& value) {
   if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X'))
     text.replace(0, 2, "$");
+  return !text.empty() && text[0] == '$' ? ParseHex(text, value) : ParseDecimal(text, value);
+}
+
+std::int32_t TQuickIni::ReadInteger(const std::string& section, const std::string& key,
+                                    std::int32_t defaultValue) const {
   std::int32_t value = 0;
-  const bool ok = !text.empty() && text[0] == '$' ? ParseHex(text, value)
-                                                   : ParseDecimal(text, value);
-  return ok ? value : defaultValue;
+  return ParseInteger(ReadString(section, key, ""), value) ? value : defaultValue;
 }
 
 void TQuickIni::ReadSections(std::vector<std::string>* strings) const {
@@ -144,6 +145,24 @@ void TQuickIni::ReadSections(std::vector<std::string>* strings) const {
   strings->clear();
   for (const Section& s : sections_)
     strings->push_back(TrimControls(s.header.substr(1, s.header.size() - 2)));
+}
+
+std::vector<TQuickIni::EntryLine> TQuickIni::EntryLines() const {
+  std::vector<EntryLine> entries;
+  int section = -1;
+  for (const Line& line : lines_) {
+    if (IsSectionHeader(line.text)) {
+      ++section;
+      continue;
+    }
+    EntryLine e;
+    e.section = section;
+    e.hasEquals = line.hasEquals;
+    e.key = line.hasEquals ? TrimControls(line.text.substr(0, line.text.find('='))) : line.text;
+    e.value = line.value;
+    entries.push_back(std::move(e));
+  }
+  return entries;
 }
 
 } // namespace vcu

@@ -32,6 +32,21 @@ public:
   // EAssertionFailed.
   void ReadSections(std::vector<std::string>* strings) const;
 
+  // One entry line as written, for tools that look at the whole text rather than ask for
+  // keys: the index (in ReadSections order) of the section it stands in, -1 before the first
+  // header; its key trimmed but with its own letter case; its value.
+  struct EntryLine {
+    int section = -1;
+    std::string key;
+    std::string value;
+    bool hasEquals = false;
+  };
+  std::vector<EntryLine> EntryLines() const;
+
+  // The conversion of ReadInteger: decimal with an optional sign, or "$" / "0x" and
+  // hexadecimal digits, within 32 bits. False for any other text.
+  static bool ParseInteger(std::string text, std::int32_t& value);
+
 private:
   struct Line {
     std::string text; // trimmed

@@ -4,8 +4,11 @@
 #include <string>
 
 #include "core/text/AsciiText.h"
+#include "framework/Controls.h"
 #include "framework/Graphics.h"
+#include "skin/controls/SkinUpDown.h"
 #include "skin/data/WinSkinData.h"
+#include "skin/form/WinSkinForm.h"
 
 namespace vcu {
 namespace {
@@ -72,6 +75,11 @@ void TSkinEdit::FindUpDown() {
   for (HWND child = GetTopWindow(handle_); child; child = GetWindow(child, GW_HWNDNEXT)) {
     if (IsSpinClass(child)) {
       upDown_ = child;
+      // Owned by the edit's control (the form's list frees it with the others).
+      TComponent* owner = host_ ? static_cast<TComponent*>(host_) : static_cast<TComponent*>(form_);
+      auto* spin = new TSkinUpDown(owner);
+      spin->AttachWindow(child, skin_, form_);
+      spin->SetInEdit(true);
       return;
     }
   }

@@ -1,7 +1,7 @@
 #pragma once
 // TSkinEdit: the skinner of single-line edits. The edit paints its text as always; the skin
 // then redraws the sunken border around it in the skin's colours. A spin (up-down) child of
-// the edit is found and remembered for the up-down skinner.
+// the edit is found once and given an up-down skinner in its inside-an-edit mode.
 #include <windows.h>
 
 #include "skin/controls/SkinControl.h"

@@ -56,6 +56,17 @@ void TWScrollbar::Bind(TSkinControl* owner, TWinControl* scrolled, TOverlayKind 
   Reposition(scrolled_);
 }
 
+void TWScrollbar::BindWindow(TSkinControl* owner, HWND scrolled, TOverlayKind kind) {
+  owner_ = owner;
+  scrolledControl_ = nullptr;
+  scrolled_ = scrolled;
+  kind_ = kind;
+  if (owner_ && owner_->Skin()) SetColor(static_cast<TColor>(owner_->Skin()->ColourButtonFace));
+  if (!scrolled_ || !IsWindow(scrolled_)) return;
+  SetParentWindow(GetParent(scrolled_));
+  Reposition(scrolled_);
+}
+
 bool TWScrollbar::ReadBar(SCROLLBARINFO& info) const {
   GetScrollBarInfoFunc read = GetScrollBarInfoProc();
   if (!read || !scrolled_ || !IsWindow(scrolled_)) return false;

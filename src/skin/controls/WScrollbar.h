@@ -32,6 +32,8 @@ public:
   // the scroll-bar control itself); owner supplies the skin. The overlay lives in the
   // scrolled control's parent window.
   void Bind(TSkinControl* owner, TWinControl* scrolled, TOverlayKind kind);
+  // The same over a bare native window (a combo box's list), in the skin's face colour.
+  void BindWindow(TSkinControl* owner, HWND scrolled, TOverlayKind kind);
   // Re-reads window's native bar and shows, moves or hides the overlay to match.
   void Reposition(HWND window);
   void HideBar();

@@ -100,7 +100,7 @@ void TControlClassifier::SkinFormControls(TWinControl* form) {
   form_.FreeGoneControls();
   for (int i = 0; i < form->ComponentCount(); ++i)
     if (auto* control = dynamic_cast<TControl*>(form->Components(i))) SkinControl(control, form);
-  // Popup menus are made owner-drawn by the menu skinners.
+  if (Gate(gatePopupMenu)) form_.OwnerDrawPopupMenus();
   std::vector<TWinControl*> tabOrder;
   form->GetTabOrderList(tabOrder);
   for (TWinControl* control : tabOrder) {

@@ -6,6 +6,7 @@
 
 namespace vcu {
 TMdiClientHook::TMdiClientHook(TWinSkinForm& frame, HWND client) : frame_(frame), client_(client) {
+  if (TSkinData* skinData = frame_.SkinData()) menuUpdateAtSetUp_ = skinData->MenuUpdate();
   subclass_.Attach(client_, [this](UINT msg, WPARAM wParam, LPARAM lParam) { return ClientProc(msg, wParam, lParam); });
 }
 
@@ -38,6 +39,11 @@ LRESULT TMdiClientHook::ClientProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     // The child that becomes active decides; the skinned menu bar that follows it comes with
     // the menus.
     if (manager) manager->SetMdiMaximized(ActiveChildMaximized());
+    // The last child took its buttons and system-menu item off the menu: the bar follows.
+    if (!SendMessageW(client_, WM_MDIGETACTIVE, 0, 0) && frame_.SkinMenu()) {
+      if (skinData) skinData->SetMenuUpdate(menuUpdateAtSetUp_);
+      frame_.RebuildMenuBar();
+    }
     return result;
   }
   case WM_MDITILE:

@@ -31,6 +31,9 @@ private:
   TWinSkinForm& frame_;
   HWND client_;
   TWindowSubclass subclass_;
+  // The skin data's menu-update switch when the client was hooked: a child's creation turns
+  // it off, the last child's destruction gives it back.
+  bool menuUpdateAtSetUp_ = false;
 };
 
 } // namespace vcu

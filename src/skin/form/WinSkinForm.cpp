@@ -341,6 +341,12 @@ void TWinSkinForm::MenuReplaced() {
   PaintFrame();
 }
 
+void TWinSkinForm::RebuildMenuBar() {
+  if (!skinMenu_) return;
+  skinMenu_->RebuildMenuButtons();
+  PaintFrame();
+}
+
 bool TWinSkinForm::ShowsMdiButtons() const {
   HWND client = formKind_ == fmMdiFrame && skinMenu_ ? MdiClient() : nullptr;
   if (!client) return false;
@@ -360,6 +366,7 @@ void TWinSkinForm::RestoreWindow() {
   if (form_ && colorSaved_ && state_ != lsNcDestroying) form_->SetColor(savedColor_);
   if (form_ && madeOwnerDraw_ && form_->Menu()) form_->Menu()->SetOwnerDraw(false);
   madeOwnerDraw_ = false;
+  RestorePopupMenus();
   if (!frameSkinning_) {
     RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
     return;
@@ -690,6 +697,48 @@ const Bitmap* TWinSkinForm::BindItemBackground(HMENU menu) {
   return background && !background->Empty() ? background : nullptr;
 }
 
+TMenuItem* TWinSkinForm::FindFormMenuItem(UINT command, TMenu*& menu) const {
+  if (!form_) return nullptr;
+  if (TMenuItem* item = form_->Menu() ? form_->Menu()->FindItem(command, fkCommand) : nullptr) {
+    menu = form_->Menu();
+    return item;
+  }
+  TMenuItem* item = FindMenuItem(command);
+  TMenu* parent = item ? item->GetParentMenu() : nullptr;
+  for (TPopupMenu* popup : OwnedOwnerDrawnPopups())
+    if (parent == popup) {
+      menu = popup;
+      return item;
+    }
+  return nullptr;
+}
+
+std::vector<TPopupMenu*> TWinSkinForm::OwnedOwnerDrawnPopups() const {
+  std::vector<TPopupMenu*> owned;
+  if (!form_) return owned;
+  for (int i = 0; i < form_->ComponentCount(); ++i) {
+    auto* popup = dynamic_cast<TPopupMenu*>(form_->Components(i));
+    if (popup && std::find(ownerDrawnPopups_.begin(), ownerDrawnPopups_.end(), popup) != ownerDrawnPopups_.end())
+      owned.push_back(popup);
+  }
+  return owned;
+}
+
+void TWinSkinForm::OwnerDrawPopupMenus() {
+  if (!form_) return;
+  for (int i = 0; i < form_->ComponentCount(); ++i) {
+    auto* popup = dynamic_cast<TPopupMenu*>(form_->Components(i));
+    if (!popup || popup->OwnerDraw()) continue;
+    popup->SetOwnerDraw(true);
+    ownerDrawnPopups_.push_back(popup);
+  }
+}
+
+void TWinSkinForm::RestorePopupMenus() {
+  for (TPopupMenu* popup : OwnedOwnerDrawnPopups()) popup->SetOwnerDraw(false);
+  ownerDrawnPopups_.clear();
+}
+
 // Owner-drawn items of the window's menus that the window does not draw itself: system
 // commands and identifiers beyond the range of the window's own commands.
 LRESULT TWinSkinForm::OnMenuItem(UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -698,8 +747,8 @@ LRESULT TWinSkinForm::OnMenuItem(UINT msg, WPARAM wParam, LPARAM lParam) {
   const UINT type = measure ? reinterpret_cast<MEASUREITEMSTRUCT*>(lParam)->CtlType : reinterpret_cast<DRAWITEMSTRUCT*>(lParam)->CtlType;
   const UINT id = measure ? reinterpret_cast<MEASUREITEMSTRUCT*>(lParam)->itemID : reinterpret_cast<DRAWITEMSTRUCT*>(lParam)->itemID;
   if (type != ODT_MENU) return Default(msg, wParam, lParam);
-  if (TMenuItem* item = form_ && form_->Menu() ? form_->Menu()->FindItem(id, fkCommand) : nullptr)
-    return FrameworkMenuItem(*item, msg, lParam);
+  TMenu* owner = nullptr;
+  if (TMenuItem* item = FindFormMenuItem(id, owner)) return FrameworkMenuItem(*item, *owner, msg, lParam);
   if (!(skinMenu_ || GetMenu(window_)) || (id >= 1 && id <= 4095)) return Default(msg, wParam, lParam);
   wchar_t text[80] = {};
   MENUITEMINFOW info{};
@@ -731,8 +780,7 @@ LRESULT TWinSkinForm::OnMenuItem(UINT msg, WPARAM wParam, LPARAM lParam) {
 
 // An item of the form's menu: it measures itself (without its own measure handler), the skin
 // adds its room; drawing is the skin's, from the item's caption and state.
-LRESULT TWinSkinForm::FrameworkMenuItem(TMenuItem& item, UINT msg, LPARAM lParam) {
-  TMainMenu& menu = *form_->Menu();
+LRESULT TWinSkinForm::FrameworkMenuItem(TMenuItem& item, TMenu& menu, UINT msg, LPARAM lParam) {
   const TDataSkinObject* element = skinData_->MenuItem && !skinData_->MenuItem->Bitmap.Empty() ? skinData_->MenuItem.get() : nullptr;
   if (msg == WM_MEASUREITEM) {
     auto& m = *reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);

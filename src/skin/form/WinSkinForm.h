@@ -27,7 +27,9 @@ class TSkinSystemMenu;
 class TMdiClientHook;
 class TSkinControl;
 class TWinSkinMenu;
+class TMenu;
 class TMenuItem;
+class TPopupMenu;
 class TMenuItemPainter;
 
 // Messages of the form skinner, besides the manager's.
@@ -122,6 +124,8 @@ public:
   // The window was given a new menu behind our back (an MDI frame's menu set through its
   // client): the skinned bar takes it over and the frame repaints.
   void MenuReplaced();
+  // The skinned bar built again from the window's menu as it is now, and painted.
+  void RebuildMenuBar();
   unsigned DoubleClickTime() const { return doubleClickTime_; }
 
   // The hover timer runs while the window is active.
@@ -145,6 +149,9 @@ public:
   // Classifies the children and attaches their skinners (the set-up does it once; a control
   // already skinned is left as it is).
   void SkinChildren();
+  // The form's popup menu components are drawn by the skin's item painter from now on, until
+  // the window is restored.
+  void OwnerDrawPopupMenus();
 
 private:
   LRESULT FormWindowProc(UINT msg, WPARAM wParam, LPARAM lParam);
@@ -183,7 +190,12 @@ private:
   LRESULT OnGetMinMaxInfo(WPARAM wParam, LPARAM lParam);
   LRESULT OnMenuChanged(WPARAM wParam, LPARAM lParam);
   LRESULT OnMenuItem(UINT msg, WPARAM wParam, LPARAM lParam);
-  LRESULT FrameworkMenuItem(TMenuItem& item, UINT msg, LPARAM lParam);
+  LRESULT FrameworkMenuItem(TMenuItem& item, TMenu& menu, UINT msg, LPARAM lParam);
+  // The form's own item for a command: of its main menu, or of a popup menu made owner-drawn.
+  TMenuItem* FindFormMenuItem(UINT command, TMenu*& menu) const;
+  // The popup menus made owner-drawn that the form still owns.
+  std::vector<TPopupMenu*> OwnedOwnerDrawnPopups() const;
+  void RestorePopupMenus();
   // Takes the window's native menu over into a skinned bar (made when there is none yet).
   void TakeMenuOver();
   void FreeSkinMenu(bool giveBack);
@@ -235,6 +247,8 @@ private:
   std::unique_ptr<TMenuItemPainter> itemPainter_;
   bool menuTracking_ = false;
   bool madeOwnerDraw_ = false;
+  // Only compared, never followed, until the form is seen still owning them.
+  std::vector<TPopupMenu*> ownerDrawnPopups_;
   HMENU currentPopup_ = nullptr;
 };
 

@@ -72,6 +72,7 @@ TWinSkinMenu::~TWinSkinMenu() {
 void TWinSkinMenu::BuildMenuButtons() { Build(false); }
 
 void TWinSkinMenu::Build(bool rebuild) {
+  captionWidths_.clear();
   HWND window = form_.Window();
   if (HMENU current = GetMenu(window)) menu_ = current;
   if (!menu_) return;
@@ -155,11 +156,20 @@ std::vector<int> TWinSkinMenu::MeasureCaptions(HDC dc) const {
   return widths;
 }
 
+// Captions change only with a build; the font only with the system's settings.
+const std::vector<int>& TWinSkinMenu::CaptionWidths() {
+  if (captionWidths_.size() != buttons_.size() || widthsFont_ != MenuFont()) {
+    HDC dc = GetDC(nullptr);
+    captionWidths_ = MeasureCaptions(dc);
+    ReleaseDC(nullptr, dc);
+    widthsFont_ = MenuFont();
+  }
+  return captionWidths_;
+}
+
 void TWinSkinMenu::LayoutMenuButtons() {
   if (bar_.Empty()) return;
-  HDC dc = GetDC(nullptr);
-  const std::vector<int> widths = MeasureCaptions(dc);
-  ReleaseDC(nullptr, dc);
+  const std::vector<int>& widths = CaptionWidths();
   std::vector<MenuBarButtonInput> inputs;
   inputs.reserve(buttons_.size());
   for (size_t i = 0; i < buttons_.size(); ++i) inputs.push_back({widths[i], buttons_[i]->Visible});
@@ -174,7 +184,7 @@ void TWinSkinMenu::PaintMenuBar(Bitmap& canvas, HDC canvasDC, const Rect& bar, b
   const TSkinData& skin = *form_.SkinData();
   ComposeMenuBarBackground(canvas, bar, skin, active);
   if (background_.Prepare(bar.Width(), bar.Height())) CopyPixels(background_.Pixels(), 0, 0, canvas, bar);
-  const std::vector<int> widths = MeasureCaptions(canvasDC);
+  const std::vector<int>& widths = CaptionWidths();
   std::vector<MenuBarButtonInput> inputs;
   inputs.reserve(buttons_.size());
   for (size_t i = 0; i < buttons_.size(); ++i) inputs.push_back({widths[i], buttons_[i]->Visible});

@@ -102,6 +102,8 @@ private:
   LRESULT FilterMessage(MSG& msg);
   void DrawCaption(HDC dc, const TMenuBtn& button, const RECT& where) const;
   std::vector<int> MeasureCaptions(HDC dc) const;
+  // The measured caption widths, kept from one paint to the next.
+  const std::vector<int>& CaptionWidths();
   // The MDI buttons the bar shows now (visible, with an image); none unless the form shows them.
   std::vector<TWinSysButton*> MdiButtons() const;
 
@@ -116,6 +118,8 @@ private:
   TPaintBuffer background_;
   TPaintBuffer button_;
   TMenuBtn* pending_ = nullptr;
+  std::vector<int> captionWidths_;
+  HFONT widthsFont_ = nullptr;
 };
 
 } // namespace vcu

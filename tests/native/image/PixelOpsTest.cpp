@@ -86,6 +86,20 @@ TEST(PixelOps, OperationsUndoThemselvesOrEachOther) {
   EXPECT_TRUE(SamePixels(b, start));
 }
 
+TEST(PixelOps, RotateLeftIntoFillsAReadyTargetOrLeavesAWrongSizedOneAlone) {
+  const Bitmap start = Coordinates(5, 3);
+  Bitmap turned = start;
+  RotateBitmapLeft(turned);
+  Bitmap target(3, 5, PixelFormat::Bits32, &AllocateHeapPixels);
+  RotateLeftInto(target, start);
+  EXPECT_TRUE(SamePixels(target, turned));
+  Bitmap wrong(5, 3, PixelFormat::Bits32, &AllocateHeapPixels);
+  wrong.Fill(7);
+  RotateLeftInto(wrong, start);
+  EXPECT_EQ(wrong.At(0, 0), Pixel{7});
+  EXPECT_EQ(wrong.At(4, 2), Pixel{7});
+}
+
 TEST(PixelOps, EmptyBitmapsStayEmpty) {
   for (void (*op)(Bitmap&) : {MirrorBitmap, FlipBitmap, RotateBitmapLeft, RotateBitmapRight,
                               MakeGrayscale}) {

@@ -9,6 +9,7 @@
 #include <windows.h>
 
 #include "SkinnedForms.h"
+#include "framework/ComboBox.h"
 #include "framework/StdCtrls.h"
 #include "skin/controls/SkinControl.h"
 #include "support/GuiResources.h"
@@ -56,7 +57,7 @@ protected:
     add(new TEdit(&form_), &form_, 110, 12, 120, 21, "192.168.1.201");
     auto* memo = new TMemo(&form_);
     memo->SetScrollBars(ssVertical);
-    add(memo, &form_, 10, 140, 370, 100, "");
+    add(memo, &form_, 10, 140, 250, 100, "");
     for (int i = 0; i < 40; ++i) memo->Lines()->Add("line " + std::to_string(i));
     auto* group = new TGroupBox(&form_);
     add(group, &form_, 10, 45, 250, 80, "Option");
@@ -64,6 +65,14 @@ protected:
     add(new TRadioButton(&form_), group, 100, 20, 80, 20, "Get");
     add(new TCheckBox(&form_), &form_, 270, 50, 100, 20, "Remember");
     add(new TEdit(&form_), group, 10, 48, 120, 21, "Volume");
+    for (TComboBoxStyle style : {csDropDown, csDropDownList, csSimple}) {
+      auto* combo = new TComboBox(&form_);
+      combo->SetStyle(style);
+      for (int i = 0; i < 20; ++i) combo->Items()->Add("option " + std::to_string(i));
+      combo->SetItemIndex(0);
+      const int top[] = {75, 140, 100};
+      add(combo, &form_, 270, top[style], 115, style == csSimple ? 95 : 21, "");
+    }
     Pump();
   }
 

@@ -171,6 +171,28 @@ TEST_F(MdiMenuBar, ButtonsActOnTheMaximisedChild) {
 
 // A menu set through the client becomes the skinned bar's, and stays off the frame: the
 // client area keeps its size.
+// A child's creation turns the skin data's menu updates off; destroying the last child gives
+// them back and builds the bar again from the menu the child's maximised state left behind.
+TEST_F(MdiMenuBar, LastChildsDestructionRebuildsTheBarAndGivesMenuUpdatesBack) {
+  const bool menuUpdate = data_.MenuUpdate();
+  const int count = Bar().Count();
+  HWND first = MaximisedChild();
+  HWND second = MaximisedChild();
+  EXPECT_FALSE(data_.MenuUpdate());
+  SendMessageA(program_->Client(), WM_MDIDESTROY, reinterpret_cast<WPARAM>(second), 0);
+  Pump();
+  EXPECT_FALSE(data_.MenuUpdate()) << "a child is still there";
+
+  const unsigned version = Bar().Version();
+  SendMessageA(program_->Client(), WM_MDIDESTROY, reinterpret_cast<WPARAM>(first), 0);
+  Pump();
+  EXPECT_EQ(data_.MenuUpdate(), menuUpdate);
+  EXPECT_NE(Bar().Version(), version) << "built again";
+  EXPECT_EQ(Bar().Count(), count);
+  EXPECT_FALSE(Frame().ShowsMdiButtons());
+  EXPECT_EQ(FirstDifferenceOutsideCaptions(ShownBar(), ComposedBar(0)), "");
+}
+
 TEST_F(MdiMenuBar, MenuSetThroughTheClientIsTakenOverByTheBar) {
   const SIZE client = ClientSize(program_->Frame());
   HMENU old = Bar().Menu();

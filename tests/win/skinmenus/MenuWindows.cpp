@@ -3,6 +3,7 @@
 #include <chrono>
 
 #include "skin/menus/WinSkinMenu.h"
+#include "support/Pixels.h"
 #include "support/Pump.h"
 
 namespace vcu::test {
@@ -176,6 +177,21 @@ void PressMenuKey(UINT key) {
     }
   PostMessageW(target, WM_KEYDOWN, key, 1);
   PostMessageW(target, WM_KEYUP, key, 0xC0000001);
+}
+
+Bitmap ReadWholeWindow(HWND window) {
+  RECT r{};
+  GetWindowRect(window, &r);
+  HDC dc = GetWindowDC(window);
+  Bitmap pixels = ReadPixels(dc, RECT{0, 0, r.right - r.left, r.bottom - r.top});
+  ReleaseDC(window, dc);
+  return pixels;
+}
+
+int RowDifferences(const Bitmap& image, const Bitmap& expected, int y, int x0, int x1) {
+  int differ = 0;
+  for (int x = x0; x < x1; ++x) differ += (image.At(x, y) & 0xFFFFFF) != (expected.At(x, y) & 0xFFFFFF);
+  return differ;
 }
 
 } // namespace vcu::test

@@ -10,6 +10,7 @@
 #include <windows.h>
 
 #include "SkinnedForms.h"
+#include "core/image/Bitmap.h"
 
 namespace vcu::test {
 
@@ -52,6 +53,11 @@ protected:
   HWND window_ = nullptr;
   HMENU menu_ = nullptr;
 };
+
+// The whole window as the screen shows it, frame included.
+Bitmap ReadWholeWindow(HWND window);
+// Pixels of row y of image from x0 to x1 that differ from the same row of expected.
+int RowDifferences(const Bitmap& image, const Bitmap& expected, int y, int x0, int x1);
 
 // The visible popup menu windows, topmost first.
 std::vector<HWND> OpenMenuWindows();

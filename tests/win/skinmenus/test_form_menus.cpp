@@ -1,10 +1,13 @@
 // A framework form's menu bar under the skin: the buttons stand for the menu's items, a
 // change of the items (CM_MENUCHANGED) rebuilds the bar and keeps the native bar off, Alt and
 // an accelerator (CM_DIALOGCHAR) opens a menu whose chosen item's OnClick runs once, and
-// skinning off gives the form its menu back.
+// skinning off gives the form its menu back. The form's popup menus are drawn by the skin's
+// item painter while it is skinned.
 #include <gtest/gtest.h>
 
 #include "MenuWindows.h"
+#include "core/image/Blit.h"
+#include "core/menus/MenuComposer.h"
 #include "skin/menus/WinSkinMenu.h"
 #include "support/Pump.h"
 
@@ -115,6 +118,66 @@ TEST_F(FormMenus, AltAndAnAcceleratorOpensTheMenuAndTheChosenItemClicksOnce) {
   }
   EXPECT_EQ(opened_, 1);
   EXPECT_TRUE(Manager().PopupMenus().empty());
+}
+
+// A popup menu component of the form turns owner-drawn with the skin and back without it; its
+// items are measured and drawn by the skin on the popup's skinned background, and the one
+// clicked runs its OnClick once.
+TEST_F(FormMenus, PopupMenuComponentsAreTheSkinsWhileSkinned) {
+  auto* popup = new TPopupMenu(&form_);
+  int copied = 0;
+  for (const char* caption : {"&Copy", "-", "&Paste"}) {
+    auto* item = new TMenuItem(popup);
+    item->SetCaption(caption);
+    popup->Items()->Add(item);
+  }
+  popup->Items()->Items(0)->SetOnClick([&copied](TObject*) { ++copied; });
+  EXPECT_FALSE(popup->OwnerDraw());
+  SkinOn();
+  ASSERT_TRUE(popup->OwnerDraw());
+
+  int checkedItems = 0, rowDifferences = 0;
+  HMENU menu = popup->Handle();
+  MenuScript script({[&] {
+                       const auto open = OpenMenuWindows();
+                       if (open.empty()) return;
+                       RedrawWindow(open.front(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+                       const Bitmap shown = ReadWholeWindow(open.front());
+                       Bitmap background(shown.Width(), shown.Height());
+                       ComposeMenuBackground(background, *data_.MenuBackground);
+                       RECT window{};
+                       GetWindowRect(open.front(), &window);
+                       for (UINT i : {0u, 2u}) {
+                         RECT item{};
+                         GetMenuItemRect(nullptr, menu, i, &item);
+                         const int x = item.left - window.left, y = item.top - window.top;
+                         const int w = item.right - item.left, h = item.bottom - item.top;
+                         Bitmap expected(w, h);
+                         ComposeMenuItemGround(expected, &background, Rect{x, y, x + w, y + h}, data_.ColourMenu);
+                         ComposeMenuItemFrame(expected, *data_.MenuItem, false);
+                         Bitmap got(w, h);
+                         CopyPixels(got, 0, 0, shown, Rect{x, y, x + w, y + h});
+                         // Top and bottom rows hold no text.
+                         rowDifferences += RowDifferences(got, expected, 0, 0, w) + RowDifferences(got, expected, h - 1, 0, w);
+                         ++checkedItems;
+                       }
+                     },
+                     [&] { ClickMenuItem(form_.Handle(), menu, 0); }});
+  RECT r{};
+  GetWindowRect(form_.Handle(), &r);
+  popup->Popup(r.left + 60, r.top + 80);
+  ASSERT_TRUE(PumpUntil([&] { return copied > 0; }, "Copy to be clicked"));
+  EXPECT_EQ(checkedItems, 2);
+  EXPECT_EQ(rowDifferences, 0);
+  for (int i = 0; i < 5; ++i) {
+    Sleep(20);
+    Pump();
+  }
+  EXPECT_EQ(copied, 1);
+
+  data_.SetActive(false);
+  CarryOutRequestNow();
+  EXPECT_FALSE(popup->OwnerDraw()) << "given back with the window";
 }
 
 } // namespace

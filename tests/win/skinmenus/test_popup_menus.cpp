@@ -22,22 +22,6 @@ namespace {
 
 using PopupMenus = MenuWindowTest;
 
-Bitmap ReadWholeWindow(HWND window) {
-  RECT r{};
-  GetWindowRect(window, &r);
-  HDC dc = GetWindowDC(window);
-  Bitmap pixels = ReadPixels(dc, RECT{0, 0, r.right - r.left, r.bottom - r.top});
-  ReleaseDC(window, dc);
-  return pixels;
-}
-
-// Pixels of a row of image from x0 to x1 that differ from the same row of expected.
-int RowDifferences(const Bitmap& image, const Bitmap& expected, int y, int x0, int x1) {
-  int differ = 0;
-  for (int x = x0; x < x1; ++x) differ += (image.At(x, y) & 0xFFFFFF) != (expected.At(x, y) & 0xFFFFFF);
-  return differ;
-}
-
 TEST_F(PopupMenus, ContextMenuWindowWearsTheMenuBackgroundAndLeavesTheRegisterWhenClosed) {
   CreateMenuWindow();
   SkinMenuWindow();

@@ -102,3 +102,18 @@ GuiObjectCounts CountGuiObjects() {
 }
 
 } // namespace vcu::test
+
+namespace vcu::test {
+
+size_t PrivateBytes() {
+  size_t total = 0;
+  MEMORY_BASIC_INFORMATION info{};
+  for (auto* at = static_cast<const char*>(nullptr); VirtualQuery(at, &info, sizeof info) == sizeof info;
+       at = static_cast<const char*>(info.BaseAddress) + info.RegionSize) {
+    if (info.State == MEM_COMMIT && info.Type == MEM_PRIVATE) total += info.RegionSize;
+    if (info.RegionSize == 0) break;
+  }
+  return total;
+}
+
+} // namespace vcu::test

@@ -22,3 +22,12 @@ struct GuiObjectCounts {
 GuiObjectCounts CountGuiObjects();
 
 } // namespace vcu::test
+
+namespace vcu::test {
+
+// The process's committed private memory (what "private bytes" counts), summed over its
+// address space by VirtualQuery: the same figure on Windows and under Wine, whose process
+// memory counters leave it 0.
+size_t PrivateBytes();
+
+} // namespace vcu::test
