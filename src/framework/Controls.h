@@ -224,6 +224,9 @@ private:
   void WMCommand(TMessage& message);
   void WMNotify(TMessage& message);
   void WMCtlColor(TMessage& message);
+  // WM_HSCROLL/WM_VSCROLL of a scroll-bar child and WM_DRAWITEM of an owner-drawn child go
+  // back to that child as CN_HSCROLL/CN_VSCROLL/CN_DRAWITEM.
+  void ReflectToChild(TMessage& message, HWND child);
   void CNCtlColor(TMessage& message);
   void WMSetCursor(TMessage& message);
   void WMSize(TMessage& message);

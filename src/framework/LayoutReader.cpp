@@ -7,9 +7,11 @@
 #include "framework/ComboBox.h"
 #include "framework/ComCtrls.h"
 #include "framework/Controls.h"
+#include "framework/Buttons.h"
 #include "framework/ExtCtrls.h"
 #include "framework/ListView.h"
 #include "framework/Menus.h"
+#include "framework/ScrollBar.h"
 #include "framework/StatusBar.h"
 #include "framework/StdCtrls.h"
 
@@ -32,6 +34,9 @@ std::map<std::string, TComponentFactory>& ClassRegistry() {
     add(static_cast<TCheckBox*>(nullptr));
     add(static_cast<TComboBox*>(nullptr));
     add(static_cast<TPanel*>(nullptr));
+    add(static_cast<TBitBtn*>(nullptr));
+    add(static_cast<TSpeedButton*>(nullptr));
+    add(static_cast<TScrollBar*>(nullptr));
     add(static_cast<TMainMenu*>(nullptr));
     add(static_cast<TPopupMenu*>(nullptr));
     add(static_cast<TMenuItem*>(nullptr));

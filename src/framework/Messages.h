@@ -35,10 +35,13 @@ constexpr UINT CM_MENUCHANGED = CM_BASE + 21;
 
 constexpr UINT CN_BASE = 0xBC00;
 constexpr UINT CN_COMMAND = CN_BASE + WM_COMMAND;
-constexpr UINT CN_DRAWITEM = CN_BASE + WM_DRAWITEM;
 constexpr UINT CN_CTLCOLOREDIT = CN_BASE + WM_CTLCOLOREDIT;
 constexpr UINT CN_CTLCOLORBTN = CN_BASE + WM_CTLCOLORBTN;
 constexpr UINT CN_CTLCOLORSTATIC = CN_BASE + WM_CTLCOLORSTATIC;
+// A scroll-bar control's scrolling and an owner-drawn button's drawing, reflected to them.
+constexpr UINT CN_HSCROLL = CN_BASE + WM_HSCROLL;
+constexpr UINT CN_VSCROLL = CN_BASE + WM_VSCROLL;
+constexpr UINT CN_DRAWITEM = CN_BASE + WM_DRAWITEM;
 // WM_NOTIFY reflected to the control that sent it. The skin engine's "window is skinned" mark
 // travels on the same number with a small lParam (16802) that is no pointer, so a handler
 // reads the header only through NotifyHeader.

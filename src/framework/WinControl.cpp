@@ -296,17 +296,16 @@ void TWinControl::Dispatch(TMessage& message) {
   case WM_ERASEBKGND: WMEraseBkgnd(message); return;
   case WM_COMMAND: WMCommand(message); return;
   case WM_NOTIFY: WMNotify(message); return;
-  case WM_DRAWITEM: {
-    // An owner-drawn control (not a menu item) draws itself.
-    const auto* request = reinterpret_cast<const DRAWITEMSTRUCT*>(message.LParam);
-    TWinControl* child = request && request->CtlType != ODT_MENU ? FindControl(request->hwndItem) : nullptr;
-    if (child && child != this) message.Result = child->Perform(CN_DRAWITEM, message.WParam, message.LParam);
-    else DefaultHandler(message);
-    return;
-  }
   case WM_CTLCOLOREDIT:
   case WM_CTLCOLORSTATIC:
   case WM_CTLCOLORBTN: WMCtlColor(message); return;
+  case WM_HSCROLL:
+  case WM_VSCROLL: ReflectToChild(message, reinterpret_cast<HWND>(message.LParam)); return;
+  case WM_DRAWITEM: {
+    const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(message.LParam);
+    ReflectToChild(message, item && item->CtlType != ODT_MENU ? item->hwndItem : nullptr);
+    return;
+  }
   case CN_CTLCOLOREDIT:
   case CN_CTLCOLORSTATIC:
   case CN_CTLCOLORBTN: CNCtlColor(message); return;
@@ -323,6 +322,7 @@ void TWinControl::Dispatch(TMessage& message) {
     if (RouteMouseToChild(message)) return;
     break;
   case WM_LBUTTONDOWN:
+  case WM_LBUTTONDBLCLK:
   case WM_LBUTTONUP:
     if (RouteMouseToChild(message)) return;
     break;
@@ -379,6 +379,12 @@ void TWinControl::WMNotify(TMessage& message) {
 
 void TWinControl::WMCtlColor(TMessage& message) {
   TWinControl* child = FindControl(reinterpret_cast<HWND>(message.LParam));
+  if (child && child != this) message.Result = child->Perform(CN_BASE + message.Msg, message.WParam, message.LParam);
+  else DefaultHandler(message);
+}
+
+void TWinControl::ReflectToChild(TMessage& message, HWND window) {
+  TWinControl* child = window ? FindControl(window) : nullptr;
   if (child && child != this) message.Result = child->Perform(CN_BASE + message.Msg, message.WParam, message.LParam);
   else DefaultHandler(message);
 }
@@ -484,8 +490,9 @@ bool TWinControl::RouteMouseToChild(TMessage& message) {
   POINT p{GET_X_LPARAM(message.LParam), GET_Y_LPARAM(message.LParam)};
   TControl* target = mouseControl_;
   if (!target) {
-    // Only a press starts routing; the child then gets every mouse message up to the release.
-    if (message.Msg != WM_LBUTTONDOWN) return false;
+    // Only a press starts routing (the second press of a double click too); the child then
+    // gets every mouse message up to the release.
+    if (message.Msg != WM_LBUTTONDOWN && message.Msg != WM_LBUTTONDBLCLK) return false;
     TControl* hit = ControlAtPos(p);
     if (!hit || !hit->Enabled()) return false;
     target = mouseControl_ = hit;

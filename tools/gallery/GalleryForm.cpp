@@ -9,6 +9,7 @@
 #include "framework/ComCtrls.h"
 #include "framework/ListView.h"
 #include "framework/Menus.h"
+#include "framework/ScrollBar.h"
 #include "framework/StatusBar.h"
 #include "framework/StdCtrls.h"
 #include "skin/data/WinSkinData.h"
@@ -27,6 +28,8 @@ TNotifyEvent TfrmGallery::MethodAddress(const std::string& name) {
       {"SkinToggleClick", &TfrmGallery::SkinToggleClick},
       {"StatusLineClick", &TfrmGallery::StatusLineClick},
       {"ExitClick", &TfrmGallery::ExitClick},
+      {"ButtonClick", &TfrmGallery::ButtonClick},
+      {"ScrollChange", &TfrmGallery::ScrollChange},
       {"SkinChoiceClick", &TfrmGallery::SkinChoiceClick},
       {"SkinOpenClick", &TfrmGallery::SkinOpenClick},
       {"ValueChange", &TfrmGallery::ValueChange},
@@ -161,6 +164,18 @@ void TfrmGallery::StatusLineClick(TObject* sender) {
 }
 
 void TfrmGallery::ExitClick(TObject*) { Close(); }
+
+// ---- buttons and bars
+
+void TfrmGallery::ButtonClick(TObject* sender) {
+  auto* control = static_cast<TControl*>(sender);
+  SetStatus("Clicked: " + (control->Caption().empty() ? control->Name() : control->Caption()));
+}
+
+void TfrmGallery::ScrollChange(TObject* sender) {
+  auto* bar = static_cast<TScrollBar*>(sender);
+  SetStatus(bar->Name() + " at " + std::to_string(bar->Position()));
+}
 
 void TfrmGallery::ValueChange(TObject* sender) {
   const int value = static_cast<TTrackBar*>(sender)->Position();

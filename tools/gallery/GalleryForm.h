@@ -35,6 +35,10 @@ private:
   void StatusLineClick(TObject* sender);
   void ExitClick(TObject* sender);
   void SetStatus(const std::string& text);
+
+  // Buttons and bars: a button names itself, a scroll bar shows its position.
+  void ButtonClick(TObject* sender);
+  void ScrollChange(TObject* sender);
   void SkinChoiceClick(TObject* sender);
   void SkinOpenClick(TObject* sender);
   // The skin's own bytes handed to the skin data: read, then every window re-skinned.

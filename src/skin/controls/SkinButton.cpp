@@ -142,20 +142,33 @@ void TSkinButton::DrawControl(HDC dc, const RECT& rect) {
   const int frame = ButtonFrameIndex(look);
 
   const int width = rect.right - rect.left, height = rect.bottom - rect.top;
-  HDC canvas = buffer_.Prepare(width, height);
+  HDC canvas = PrepareFace(width, height, frame);
   if (!canvas) return;
   const RECT area{0, 0, width, height};
-  if (transparent_ && host_) PaintParentBackground(host_, canvas);
-  else FillRect(buffer_.Pixels(), Rect{0, 0, width, height}, PixelFromRgb(ColorToRGB(FaceColour())));
-  buffer_.Compose(frames_.Sliced(buttons, width, height, frame, kButtonFrames), 0, 0, buttons.Trans == 1);
 
   HFONT font = ControlFont();
   HGDIOBJ oldFont = font ? SelectObject(canvas, font) : nullptr;
-  const Colour fontColour = host_ && host_->Font() ? host_->Font()->Color() : skin_->ColourButtonText;
-  SetTextColor(canvas, ColorToRGB(ButtonTextColour(frame, fontColour, buttons)));
+  SetTextColor(canvas, TextColourOf(frame));
   DrawButtonText(canvas, area, DT_CENTER, caption_);
   if (oldFont) SelectObject(canvas, oldFont);
   buffer_.CopyTo(dc, rect.left, rect.top);
+}
+
+HDC TSkinButton::PrepareFace(int width, int height, int frame, bool drawFrame) {
+  HDC canvas = buffer_.Prepare(width, height);
+  if (!canvas) return nullptr;
+  TControl* control = host_ ? static_cast<TControl*>(host_) : graphicHost_;
+  if (transparent_ && control) PaintParentBackground(control, canvas);
+  else FillRect(buffer_.Pixels(), Rect{0, 0, width, height}, PixelFromRgb(ColorToRGB(FaceColour())));
+  const TDataSkinButton& buttons = skin_->Buttons;
+  if (drawFrame) buffer_.Compose(frames_.Sliced(buttons, width, height, frame, kButtonFrames), 0, 0, buttons.Trans == 1);
+  return canvas;
+}
+
+COLORREF TSkinButton::TextColourOf(int frame) const {
+  TControl* control = host_ ? static_cast<TControl*>(host_) : graphicHost_;
+  const Colour fontColour = control && control->Font() ? control->Font()->Color() : skin_->ColourButtonText;
+  return ColorToRGB(ButtonTextColour(frame, fontColour, skin_->Buttons));
 }
 
 void TSkinButton::DrawButtonText(HDC dc, const RECT& rect, UINT align, std::wstring& text) {

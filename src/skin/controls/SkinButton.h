@@ -29,16 +29,22 @@ protected:
   // broken in text), centred (DT_CENTER) or left-aligned (0) in rect, then the focus
   // rectangle around it when the button has the focus.
   void DrawButtonText(HDC dc, const RECT& rect, UINT align, std::wstring& text);
+  // The buffer sized width x height with the background (the parent's when transparent,
+  // else the face colour) and, when drawFrame, Buttons frame `frame` over it: the ground
+  // every push button draws its content on. Null when the buffer cannot be made.
+  HDC PrepareFace(int width, int height, int frame, bool drawFrame = true);
+  // The text colour of a Buttons frame for the host's font (or the skin's ButtonText).
+  COLORREF TextColourOf(int frame) const;
+
+  TPaintBuffer buffer_;
+  TFrameCache frames_;
+  bool transparent_ = false;
 
 private:
   void PressAt(TMessage& message);
   // The click the native button would have made: the host's Click, or WM_COMMAND to the
   // parent, with the button's identifier for a dialog's button.
   void DeliverClick();
-
-  TPaintBuffer buffer_;
-  TFrameCache frames_;
-  bool transparent_ = false;
 };
 
 } // namespace vcu

@@ -45,8 +45,9 @@ TSkinControl::~TSkinControl() {
 }
 
 void TSkinControl::Unhook() {
-  if (hooked_ && host_) host_->WindowProc.Remove(hookId_);
+  if (hooked_ && hookedControl_) hookedControl_->WindowProc.Remove(hookId_);
   hooked_ = false;
+  hookedControl_ = nullptr;
   subclass_.Detach();
 }
 
@@ -58,8 +59,11 @@ void TSkinControl::JoinForm(TWinSkinForm* form) {
 }
 
 void TSkinControl::HookHost() {
-  if (!host_ || hooked_) return;
-  hookId_ = host_->WindowProc.Add([this](TMessage& message, const TWindowProcChain::Next& next) {
+  // A window-less host is hooked the same way: its messages come through its handler chain.
+  TControl* control = host_ ? static_cast<TControl*>(host_) : graphicHost_;
+  if (!control || hooked_) return;
+  hookedControl_ = control;
+  hookId_ = control->WindowProc.Add([this](TMessage& message, const TWindowProcChain::Next& next) {
     const std::shared_ptr<bool> alive = alive_;
     const TWindowProcChain::Next* outer = next_;
     next_ = &next;
@@ -322,11 +326,13 @@ std::wstring TSkinControl::ReadWindowText() const {
 
 std::wstring TSkinControl::ReadCaption() const {
   if (host_) return WideOfAnsi(GetTextProp(host_, "Caption"));
+  if (graphicHost_) return WideOfAnsi(GetTextProp(graphicHost_, "Caption"));
   return ReadWindowText();
 }
 
 HFONT TSkinControl::ControlFont() const {
   if (host_ && host_->Font()) return host_->Font()->Handle();
+  if (graphicHost_ && graphicHost_->Font()) return graphicHost_->Font()->Handle();
   return reinterpret_cast<HFONT>(SendMessageW(handle_, WM_GETFONT, 0, 0));
 }
 

@@ -107,11 +107,13 @@ protected:
   // Frame index of count equal frames of the bitmap, scaled to rect, magenta see-through.
   static void DrawFrameTransparent(HDC dc, const RECT& rect, int count, int index, const Bitmap& bitmap);
 
-  // The control's caption: the host's Caption property, or the window's text.
+  // The control's caption: the host's (or window-less host's) Caption property, or the
+  // window's text.
   std::wstring ReadCaption() const;
   // The window's own text.
   std::wstring ReadWindowText() const;
-  // The font the control draws its text in: the host's Font, or the window's (WM_GETFONT).
+  // The font the control draws its text in: the host's (or window-less host's) Font, or the
+  // window's (WM_GETFONT).
   HFONT ControlFont() const;
   // Every text output of the skinners goes through here.
   static int DrawTextOut(HDC dc, const std::wstring& text, RECT& rect, UINT format);
@@ -146,7 +148,8 @@ protected:
   int mode_ = 0;
   bool parentBackgroundCleared_ = false;
 
-  // Joins the form's list and installs the message interception for a framework control.
+  // Joins the form's list and installs the message interception for a framework control
+  // (host_, else the window-less graphicHost_).
   void HookHost();
   void JoinForm(TWinSkinForm* form);
 
@@ -158,6 +161,7 @@ private:
 
   TWindowProcChain::HookId hookId_ = 0;
   bool hooked_ = false;
+  TControl* hookedControl_ = nullptr; // the host, or the window-less host
   TWindowSubclass subclass_;
   // The chain behind this hook while a message of the host runs through it.
   const TWindowProcChain::Next* next_ = nullptr;

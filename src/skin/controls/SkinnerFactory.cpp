@@ -1,5 +1,6 @@
 #include "skin/controls/SkinnerFactory.h"
 
+#include "skin/controls/SkinBitButton.h"
 #include "skin/controls/SkinBox.h"
 #include "skin/controls/SkinButton.h"
 #include "skin/controls/SkinCheckBox.h"
@@ -7,9 +8,12 @@
 #include "skin/controls/SkinControl.h"
 #include "skin/controls/SkinEdit.h"
 #include "skin/controls/SkinGroupBox.h"
+#include "skin/controls/SkinMenuButton.h"
 #include "skin/controls/SkinProgress.h"
 #include "skin/controls/SkinRadioButton.h"
+#include "skin/controls/SkinScControl.h"
 #include "skin/controls/SkinScrollbar.h"
+#include "skin/controls/SkinSpeedButton.h"
 #include "skin/controls/SkinTrackBar.h"
 #include "skin/controls/SkinUpDown.h"
 #include "skin/controls/SkinHeader.h"
@@ -32,6 +36,10 @@ TSkinControl* BuiltInSkinner(SkinnerKind kind, TComponent* owner) {
   case SkinnerKind::Box: return new TSkinBox(owner);
   case SkinnerKind::Edit: return new TSkinEdit(owner);
   case SkinnerKind::Scrollbar: return new TSkinScrollbar(owner);
+  case SkinnerKind::BitButton: return new TSkinBitButton(owner);
+  case SkinnerKind::SpeedButton: return new TSkinSpeedButton(owner);
+  case SkinnerKind::MenuButton: return new TSkinMenuButton(owner);
+  case SkinnerKind::ScControl: return new TSkinScControl(owner);
   case SkinnerKind::ComboBox: return new TSkinComBox(owner);
   case SkinnerKind::UpDown: return new TSkinUpDown(owner);
   case SkinnerKind::TrackBar: return new TSkinTrackBar(owner);

@@ -6,6 +6,7 @@
 #include "core/elements/SkinElements.h"
 #include "core/image/PixelOps.h"
 #include "framework/OptionalApis.h"
+#include "framework/TypInfo.h"
 #include "skin/controls/SkinControl.h"
 #include "skin/data/WinSkinData.h"
 
@@ -40,11 +41,13 @@ void TWScrollbar::CreateParams(TCreateParams& params) {
   params.exStyle |= WS_EX_TOOLWINDOW;
 }
 
-void TWScrollbar::Bind(TSkinControl* owner, TWinControl* scrolled, TScrollBarKind kind) {
+void TWScrollbar::Bind(TSkinControl* owner, TWinControl* scrolled, TOverlayKind kind) {
   owner_ = owner;
   scrolledControl_ = scrolled;
   scrolled_ = scrolled ? scrolled->Handle() : nullptr;
   kind_ = kind;
+  vertical_ = kind == sbkVertical;
+  if (kind == sbkControl) vertical_ = AsciiLower(GetEnumText(scrolled, "Kind")) != "sbhorizontal";
   TWinControl* parent = scrolled ? scrolled->Parent() : nullptr;
   if (parent) SetColor(parent->Color());
   else if (owner_ && owner_->Skin()) SetColor(static_cast<TColor>(owner_->Skin()->ColourButtonFace));
@@ -53,7 +56,7 @@ void TWScrollbar::Bind(TSkinControl* owner, TWinControl* scrolled, TScrollBarKin
   Reposition(scrolled_);
 }
 
-void TWScrollbar::BindWindow(TSkinControl* owner, HWND scrolled, TScrollBarKind kind) {
+void TWScrollbar::BindWindow(TSkinControl* owner, HWND scrolled, TOverlayKind kind) {
   owner_ = owner;
   scrolledControl_ = nullptr;
   scrolled_ = scrolled;
@@ -67,9 +70,36 @@ void TWScrollbar::BindWindow(TSkinControl* owner, HWND scrolled, TScrollBarKind 
 bool TWScrollbar::ReadBar(SCROLLBARINFO& info) const {
   GetScrollBarInfoFunc read = GetScrollBarInfoProc();
   if (!read || !scrolled_ || !IsWindow(scrolled_)) return false;
+  if (kind_ == sbkControl) return ReadControlBar(info, true);
   info = SCROLLBARINFO{};
   info.cbSize = sizeof info;
   return read(scrolled_, Vertical() ? OBJID_VSCROLL : OBJID_HSCROLL, &info) != FALSE;
+}
+
+// The control's whole window is the bar; the thumb follows from its range, page and position.
+bool TWScrollbar::ReadControlBar(SCROLLBARINFO& info, bool minimumThumb) const {
+  info = SCROLLBARINFO{};
+  info.cbSize = sizeof info;
+  if (!GetWindowRect(scrolled_, &info.rcScrollBar)) return false;
+  SCROLLINFO values{sizeof values, SIF_RANGE | SIF_PAGE | SIF_POS | SIF_TRACKPOS, 0, 0, 0, 0, 0};
+  if (!GetScrollInfo(scrolled_, SB_CTL, &values)) return false;
+  const RECT& r = info.rcScrollBar;
+  const int length = vertical_ ? r.bottom - r.top : r.right - r.left;
+  ScrollInfoValues read{values.nMin, values.nMax, static_cast<int>(values.nPage), values.nPos};
+  // At a press a control that publishes its values is read from them.
+  if (!minimumThumb && scrolledControl_ && GetPropInfo(scrolledControl_, "PageSize")) {
+    read = ScrollInfoValues{static_cast<int>(GetIntProp(scrolledControl_, "Min")), static_cast<int>(GetIntProp(scrolledControl_, "Max")),
+                            static_cast<int>(GetIntProp(scrolledControl_, "PageSize")),
+                            static_cast<int>(GetIntProp(scrolledControl_, "Position"))};
+  }
+  const ThumbExtent thumb = ThumbFromScrollInfo(length, arrowSize_, read, minimumThumb);
+  info.dxyLineButton = arrowSize_;
+  info.xyThumbTop = thumb.top;
+  info.xyThumbBottom = thumb.bottom;
+  const LONG_PTR style = GetWindowLongPtrW(scrolled_, GWL_STYLE);
+  if (style & WS_DISABLED) info.rgstate[0] |= STATE_SYSTEM_UNAVAILABLE;
+  if (!(style & WS_VISIBLE)) info.rgstate[0] |= STATE_SYSTEM_INVISIBLE;
+  return true;
 }
 
 void TWScrollbar::Reposition(HWND window) {
@@ -161,24 +191,36 @@ void TWScrollbar::OnLButtonDown(TMessage& message) {
   TCustomPanel::Dispatch(message);
   GetCursorPos(&pressCursor_);
   SCROLLBARINFO info;
-  const bool read = ReadBar(info);
+  const bool control = kind_ == sbkControl;
+  const bool read = control ? (GetScrollBarInfoProc() && ReadControlBar(info, false)) : ReadBar(info);
   if (read) pressThumbStart_ = info.xyThumbTop;
   POINT p{GET_X_LPARAM(message.LParam), GET_Y_LPARAM(message.LParam)};
   hotPart_ = ScrollPartAt(ScrollSpan{barLength_, arrowSize_, thumbStart_, thumbEnd_}, Along(p));
-  if (read) barScreenPos_ = POINT{info.rcScrollBar.left, info.rcScrollBar.top};
-  p.x += barScreenPos_.x;
-  p.y += barScreenPos_.y;
+  // A scrolled window's bar takes the press in screen coordinates; a control, as it lies
+  // under the overlay, in its own.
+  if (!control) {
+    if (read) barScreenPos_ = POINT{info.rcScrollBar.left, info.rcScrollBar.top};
+    p.x += barScreenPos_.x;
+    p.y += barScreenPos_.y;
+  }
   pressed_ = true;
   InvalidateBar();
   ReleaseCapture();
   // The native bar's own loop runs inside this call until the button is released: it
   // repeats, drags and scrolls, and the overlay repaints from the notifications it sends.
   const std::shared_ptr<bool> alive = alive_;
-  SendMessageW(scrolled_, WM_NCLBUTTONDOWN, Vertical() ? HTVSCROLL : HTHSCROLL, MAKELPARAM(p.x, p.y));
+  if (control) SendMessageW(scrolled_, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(p.x, p.y));
+  else SendMessageW(scrolled_, WM_NCLBUTTONDOWN, Vertical() ? HTVSCROLL : HTHSCROLL, MAKELPARAM(p.x, p.y));
   if (!*alive) return; // skinning went off while the button was held
   pressed_ = false;
   ReleaseCapture();
   InvalidateBar();
+  // The native loop had the mouse, and with it any leave request: asked anew, the leave comes
+  // (at once when the pointer is already elsewhere) and the hot part ends with it.
+  if (TrackMouseEventFunc track = TrackMouseEventProc()) {
+    TRACKMOUSEEVENT request{sizeof request, TME_LEAVE, Handle(), 0};
+    track(&request);
+  }
 }
 
 void TWScrollbar::Orphan() {
@@ -189,9 +231,14 @@ void TWScrollbar::Orphan() {
 }
 
 void TWScrollbar::OnLButtonUp(TMessage& message) {
-  POINT p{GET_X_LPARAM(message.LParam) + barScreenPos_.x, GET_Y_LPARAM(message.LParam) + barScreenPos_.y};
   pressed_ = false;
   ReleaseCapture();
+  if (kind_ == sbkControl) {
+    PostMessageW(scrolled_, WM_LBUTTONUP, MK_LBUTTON, message.LParam);
+    InvalidateBar();
+    return;
+  }
+  POINT p{GET_X_LPARAM(message.LParam) + barScreenPos_.x, GET_Y_LPARAM(message.LParam) + barScreenPos_.y};
   PostMessageW(scrolled_, WM_NCLBUTTONUP, Vertical() ? HTVSCROLL : HTHSCROLL, MAKELPARAM(p.x, p.y));
 }
 
@@ -218,7 +265,7 @@ void TWScrollbar::Paint(HDC dc) {
   if (width <= 0 || height <= 0 || width > client.right || height > client.bottom) return;
   barLength_ = Vertical() ? height : width;
 
-  if (pressed_ && hotPart_ == spThumb) {
+  if (pressed_ && hotPart_ == spThumb && kind_ != sbkControl) {
     POINT cursor;
     GetCursorPos(&cursor);
     const ScrollSpan span{barLength_, arrowSize_, thumbStart_, thumbEnd_};

@@ -17,8 +17,9 @@ namespace vcu {
 
 class TSkinControl;
 
-// Which native bar of the scrolled window is covered.
-enum TScrollBarKind : std::uint8_t { sbkHorizontal = 0, sbkVertical = 1 };
+// Which native bar is covered: one of a scrolled window's, or a stand-alone scroll-bar
+// control (its direction from the control's Kind).
+enum TOverlayKind : std::uint8_t { sbkHorizontal = 0, sbkVertical = 1, sbkControl = 2 };
 
 class TWScrollbar : public TCustomPanel {
 public:
@@ -27,11 +28,12 @@ public:
   static const TClassInfo& ClassInfo();
   const TClassInfo& ClassType() const override { return ClassInfo(); }
 
-  // Lays the overlay over the kind's native bar of the scrolled control; owner supplies the
-  // skin. The overlay lives in the scrolled control's parent window.
-  void Bind(TSkinControl* owner, TWinControl* scrolled, TScrollBarKind kind);
+  // Lays the overlay over the kind's native bar of the scrolled control (for sbkControl, over
+  // the scroll-bar control itself); owner supplies the skin. The overlay lives in the
+  // scrolled control's parent window.
+  void Bind(TSkinControl* owner, TWinControl* scrolled, TOverlayKind kind);
   // The same over a bare native window (a combo box's list), in the skin's face colour.
-  void BindWindow(TSkinControl* owner, HWND scrolled, TScrollBarKind kind);
+  void BindWindow(TSkinControl* owner, HWND scrolled, TOverlayKind kind);
   // Re-reads window's native bar and shows, moves or hides the overlay to match.
   void Reposition(HWND window);
   void HideBar();
@@ -48,7 +50,7 @@ public:
   bool Pressed() const { return pressed_; }
   int HotPart() const { return hotPart_; }
   int ArrowSize() const { return arrowSize_; }
-  TScrollBarKind Kind() const { return kind_; }
+  TOverlayKind Kind() const { return kind_; }
   // The native bar in the scrolled control's client coordinates, as last placed.
   const RECT& BarRect() const { return barRect_; }
 
@@ -58,7 +60,10 @@ protected:
 
 private:
   bool ReadBar(SCROLLBARINFO& info) const;
-  bool Vertical() const { return kind_ == sbkVertical; }
+  bool Vertical() const { return vertical_; }
+  // A stand-alone control's bar worked out from its scroll information; minimumThumb as at
+  // paint time, without it as at press time.
+  bool ReadControlBar(SCROLLBARINFO& info, bool minimumThumb) const;
   // The coordinate along the bar's axis of a point.
   int Along(POINT p) const { return Vertical() ? p.y : p.x; }
   void ShowAt(const RECT& screenBar);
@@ -80,7 +85,8 @@ private:
   HWND scrolled_ = nullptr;
   TWinControl* scrolledControl_ = nullptr;
   TSkinControl* owner_ = nullptr;
-  TScrollBarKind kind_ = sbkVertical;
+  TOverlayKind kind_ = sbkVertical;
+  bool vertical_ = true;
   RECT barRect_{0, 0, 0, 0};
   bool shown_ = false;
   bool pressed_ = false;

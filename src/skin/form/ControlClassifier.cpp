@@ -6,6 +6,7 @@
 #include "framework/Controls.h"
 #include "framework/Forms.h"
 #include "framework/TypInfo.h"
+#include "skin/controls/SkinBitButton.h"
 #include "skin/controls/SkinControl.h"
 #include "skin/controls/SkinnerFactory.h"
 #include "skin/data/WinSkinData.h"
@@ -196,8 +197,13 @@ void TControlClassifier::SkinNamedKind(NamedKind kind, const std::string& classN
     else
       Make(SkinnerKind::BitButton, control);
     return;
-  case NamedKind::PngBitBtn: Make(SkinnerKind::BitButton, control); return;
-  case NamedKind::PngSpeedButton: Make(SkinnerKind::SpeedButton, control); return;
+  case NamedKind::PngBitBtn:
+  case NamedKind::PngSpeedButton:
+    // These classes keep their glyph in "PngImage".
+    if (auto* glyphed = dynamic_cast<TSkinBitButton*>(
+            Make(kind == NamedKind::PngBitBtn ? SkinnerKind::BitButton : SkinnerKind::SpeedButton, control)))
+      glyphed->SetGlyphProperty("PngImage");
+    return;
   case NamedKind::MenuBtn: Make(SkinnerKind::MenuButton, control); return;
   case NamedKind::SpeedButton: Make(SkinnerKind::SpeedButton, control); return;
   case NamedKind::Tab:
@@ -311,6 +317,8 @@ void TControlClassifier::ClassChain(TControl* control) {
   }
   if (Is(control, "TStatusBar")) { if (Gate(gateStatusBar)) Make(SkinnerKind::StatusBar, control); return; }
   if (Is(control, "TProgressBar")) { if (Gate(gateProgress)) Make(SkinnerKind::Progress, control); return; }
+  // A stand-alone scroll-bar control: one skinned overlay over it.
+  if (Is(control, "TScrollBar")) { if (Gate(gateScrollbar)) Make(SkinnerKind::ScControl, control); return; }
   if (Is(control, "TScrollBox")) { if (Gate(gateScrollbar)) Make(SkinnerKind::ScControl, control); return; }
   if (upper == "TTNTCOMBOBOX" || Is(control, "TCustomComboBox")) { if (Gate(gateCombo)) Make(SkinnerKind::ComboBox, control); return; }
   if (Is(control, "TDateTimePicker")) {
