@@ -1,15 +1,17 @@
-// gallery [--skin <file>] [--unskinned] [--ready-file <path>]: the gallery window, skinned with
-// our default skin, or with the skin file given (read through the window's skin data before it
-// shows, as a program that names a SkinFile reads it); --unskinned: skinning switched off once
-// it is on, as View > Skinned does.
+// gallery [--skin <file>] [--unskinned] [--ready-file <path>] [--bench <file>]: the gallery
+// window, skinned with our default skin, or with the skin file given (read through the
+// window's skin data before it shows, as a program that names a SkinFile reads it);
+// --unskinned: skinning switched off once it is on, as View > Skinned does.
 // With --ready-file the window writes the file once it is shown as asked (skinned or not),
 // and closes itself when the file is removed: a headless run takes its screenshot in between.
+// With --bench it times its full repaint and its live skin switch into the file, then closes.
 #include <windows.h>
 
 #include <cstdio>
 #include <stdexcept>
 #include <string>
 
+#include "GalleryBench.h"
 #include "GalleryForm.h"
 #include "skin/data/ProgramResources.h"
 #include "skin/data/SkinComponents.h"
@@ -21,8 +23,10 @@ namespace vcu {
 namespace {
 
 constexpr UINT_PTR kWatchTimer = 1;
+constexpr UINT_PTR kBenchTimer = 2;
 std::string readyFile;
 std::string skinFile;
+std::string benchFile;
 bool readyWritten = false;
 bool unskinned = false;
 bool switchedOff = false;
@@ -56,6 +60,15 @@ void CALLBACK Watch(HWND window, UINT, UINT_PTR, DWORD) {
   if (GetFileAttributesA(readyFile.c_str()) == INVALID_FILE_ATTRIBUTES) PostMessageA(window, WM_CLOSE, 0, 0);
 }
 
+// Once skinned: the figures written, then the gallery closes.
+void CALLBACK Bench(HWND window, UINT, UINT_PTR, DWORD) {
+  auto* form = dynamic_cast<TfrmGallery*>(FindControl(window));
+  if (!form || !Skinned(window)) return;
+  KillTimer(window, kBenchTimer);
+  if (!WriteGalleryBench(*form, benchFile, 40)) std::fprintf(stderr, "gallery: cannot write %s\n", benchFile.c_str());
+  PostMessageA(window, WM_CLOSE, 0, 0);
+}
+
 } // namespace
 } // namespace vcu
 
@@ -65,6 +78,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     std::string arg = __argv[i];
     if (arg == "--ready-file" && i + 1 < __argc) readyFile = __argv[++i];
     else if (arg == "--skin" && i + 1 < __argc) skinFile = __argv[++i];
+    else if (arg == "--bench" && i + 1 < __argc) benchFile = __argv[++i];
     else if (arg == "--unskinned") unskinned = true;
   }
   Application->Initialize();
@@ -86,6 +100,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     SendMessageA(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(LoadProgramIcon(
         GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON))));
     if (!readyFile.empty()) SetTimer(window, kWatchTimer, 500, Watch);
+    if (!benchFile.empty()) SetTimer(window, kBenchTimer, 500, Bench);
   } catch (const std::exception& error) {
     Application->ShowException(error);
     TSkinManage::Destroy();

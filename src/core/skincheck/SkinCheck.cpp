@@ -14,6 +14,7 @@
 #include "core/form/CaptionButtonRules.h"
 #include "core/image/Bmp.h"
 #include "core/skincheck/RecordChecks.h"
+#include "core/storage/ArchiveMessages.h"
 #include "core/storage/QuickIni.h"
 #include "core/storage/SkinReader.h"
 #include "core/text/AsciiText.h"
@@ -284,7 +285,21 @@ std::vector<Finding> CheckSkinEntries(const MemoryEntries& entries) {
   return out;
 }
 
+// The reader's own message to the user stays unshown while a skin is checked: the check
+// reports what it finds itself.
+class QuietArchiveMessages {
+public:
+  QuietArchiveMessages() : previous_(SetArchiveMessageHook(nullptr)) {}
+  ~QuietArchiveMessages() { SetArchiveMessageHook(previous_); }
+  QuietArchiveMessages(const QuietArchiveMessages&) = delete;
+  QuietArchiveMessages& operator=(const QuietArchiveMessages&) = delete;
+
+private:
+  ArchiveMessageHook previous_;
+};
+
 std::vector<Finding> CheckSkinFile(const std::uint8_t* data, std::size_t size) {
+  const QuietArchiveMessages quiet;
   TSkinReader reader;
   bool read = false;
   try {

@@ -457,6 +457,9 @@ void TWinSkinForm::ReapplySkin() {
   if (skinData_->OnAfterSkinForm) skinData_->OnAfterSkinForm(form_, window_, className_);
   state_ = lsRunning;
   PaintFrame();
+  // Every child shows the new skin: a container's repaint alone leaves its children's old
+  // pixels wherever it painted over them.
+  RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 void TWinSkinForm::SetNativeButtons(bool on) {

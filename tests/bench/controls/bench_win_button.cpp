@@ -64,25 +64,7 @@ int main(int argc, char** argv) {
   SetFocus(window); // a plain button: frame 1, no focus rectangle
 
   HDC dc = GetDC(button->Handle());
-  const BITMAPINFO info = TopDownInfo(kWidth, kHeight);
-  void* bits = nullptr;
-  HBITMAP dib = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  HDC dibDC = CreateCompatibleDC(nullptr);
-  HGDIOBJ old = SelectObject(dibDC, dib);
-  PatBlt(dibDC, 0, 0, kWidth, kHeight, WHITENESS);
-
-  skinner->PaintWindow(dc); // the frames the paints use are made once here
-  Figures paint, blit;
-  for (int i = 0; i < runs; ++i) {
-    double t = Now();
-    skinner->PaintWindow(dc);
-    GdiFlush();
-    paint.Add(Now() - t);
-    t = Now();
-    BitBlt(dc, 0, 0, kWidth, kHeight, dibDC, 0, 0, SRCCOPY);
-    GdiFlush();
-    blit.Add(Now() - t);
-  }
+  TimeBesideBlit("button (kept frames)", dc, kWidth, kHeight, runs, [&] { skinner->PaintWindow(dc); });
   Figures fresh;
   const int freshRuns = std::max(5, runs / 5);
   for (int i = 0; i < freshRuns; ++i) {
@@ -92,13 +74,8 @@ int main(int argc, char** argv) {
     GdiFlush();
     fresh.Add(Now() - t);
   }
-  SelectObject(dibDC, old);
-  DeleteDC(dibDC);
-  DeleteObject(dib);
   ReleaseDC(button->Handle(), dc);
 
-  paint.Print("button repaint 400x30 (kept frames)");
-  blit.Print("plain BitBlt 400x30");
   fresh.Print("button repaint 400x30 (frame sliced anew)");
   return 0;
 }

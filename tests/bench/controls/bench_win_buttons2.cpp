@@ -40,25 +40,6 @@ Bitmap Glyph(int cells) {
   return glyph;
 }
 
-// The paint and a plain blit of width x height onto the same DC, interleaved.
-void Time(int runs, const char* name, const char* blitName, HDC dc, int width, int height, const std::function<void()>& paint) {
-  PlainBlit plain(width, height);
-  paint(); // caches made once
-  Figures painted, blitted;
-  for (int i = 0; i < runs; ++i) {
-    double t = Now();
-    paint();
-    GdiFlush();
-    painted.Add(Now() - t);
-    t = Now();
-    plain.To(dc);
-    GdiFlush();
-    blitted.Add(Now() - t);
-  }
-  painted.Print(name);
-  blitted.Print(blitName);
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
@@ -116,19 +97,19 @@ int main(int argc, char** argv) {
   PumpWaiting();
 
   HDC bitDC = GetDC(bit->Handle());
-  Time(runs, "bit button repaint 120x30 (glyph, caption)", "plain BitBlt 120x30", bitDC, 120, 30,
+  TimeBesideBlit("bit button (glyph, caption)", bitDC, 120, 30, runs,
        [&] { bitSkinner->PaintWindow(bitDC); });
   ReleaseDC(bit->Handle(), bitDC);
 
   HDC formDC = GetDC(window);
   SetViewportOrgEx(formDC, speed->Left(), speed->Top(), nullptr);
-  Time(runs, "speed button repaint 25x25 (flat, down)", "plain BitBlt 25x25", formDC, 25, 25,
+  TimeBesideBlit("speed button (flat, down)", formDC, 25, 25, runs,
        [&] { speedSkinner->PaintWindow(formDC); });
   ReleaseDC(window, formDC);
 
   HWND overlay = barSkinner->Bar()->Handle();
   HDC barDC = GetDC(overlay);
-  Time(runs, "scroll-bar control overlay repaint 300x17", "plain BitBlt 300x17", barDC, 300, bar->Height(),
+  TimeBesideBlit("scroll-bar control overlay", barDC, 300, bar->Height(), runs,
        [&] { SendMessageW(overlay, WM_PAINT, reinterpret_cast<WPARAM>(barDC), 0); });
   ReleaseDC(overlay, barDC);
   return 0;

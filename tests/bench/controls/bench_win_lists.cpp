@@ -31,25 +31,9 @@ using namespace vcu::bench;
 void Time(TSkinControl* skinner, HWND window, int runs, const std::string& what) {
   RECT r;
   GetWindowRect(window, &r);
-  const int width = r.right - r.left, height = r.bottom - r.top;
   HDC dc = GetWindowDC(window);
-  PlainBlit plain(width, height);
-  skinner->PaintWindow(dc); // the frames the paints use are made once here
-  Figures paint, blit;
-  for (int i = 0; i < runs; ++i) {
-    double t = Now();
-    skinner->PaintWindow(dc);
-    GdiFlush();
-    paint.Add(Now() - t);
-    t = Now();
-    plain.To(dc);
-    GdiFlush();
-    blit.Add(Now() - t);
-  }
+  TimeBesideBlit(what, dc, r.right - r.left, r.bottom - r.top, runs, [&] { skinner->PaintWindow(dc); });
   ReleaseDC(window, dc);
-  const std::string size = std::to_string(width) + "x" + std::to_string(height);
-  paint.Print((what + " repaint " + size).c_str());
-  blit.Print(("plain BitBlt " + size).c_str());
 }
 
 } // namespace

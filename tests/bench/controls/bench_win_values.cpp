@@ -35,31 +35,8 @@ using namespace vcu::bench;
 // One kind timed: its paint and a plain blit of width x height onto the control's DC.
 void Time(const char* name, HWND control, int width, int height, int runs, const std::function<void(HDC)>& paint) {
   HDC dc = GetDC(control);
-  const BITMAPINFO info = TopDownInfo(width, height);
-  void* bits = nullptr;
-  HBITMAP dib = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  HDC dibDC = CreateCompatibleDC(nullptr);
-  HGDIOBJ old = SelectObject(dibDC, dib);
-  PatBlt(dibDC, 0, 0, width, height, WHITENESS);
-  paint(dc); // whatever a skinner keeps is made once here
-  Figures painted, blit;
-  for (int i = 0; i < runs; ++i) {
-    double t = Now();
-    paint(dc);
-    GdiFlush();
-    painted.Add(Now() - t);
-    t = Now();
-    BitBlt(dc, 0, 0, width, height, dibDC, 0, 0, SRCCOPY);
-    GdiFlush();
-    blit.Add(Now() - t);
-  }
-  SelectObject(dibDC, old);
-  DeleteDC(dibDC);
-  DeleteObject(dib);
+  TimeBesideBlit(name, dc, width, height, runs, [&] { paint(dc); });
   ReleaseDC(control, dc);
-  const std::string size = std::to_string(width) + "x" + std::to_string(height);
-  painted.Print((std::string(name) + " repaint " + size).c_str());
-  blit.Print(("plain BitBlt " + size).c_str());
 }
 
 } // namespace

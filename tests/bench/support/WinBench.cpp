@@ -1,6 +1,7 @@
 #include "WinBench.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstdio>
 #include <fstream>
 #include <iterator>
@@ -93,5 +94,28 @@ PlainBlit::~PlainBlit() {
 }
 
 void PlainBlit::To(HDC dc, int x, int y) const { BitBlt(dc, x, y, width_, height_, dc_, 0, 0, SRCCOPY); }
+
+void TimeBesideBlit(const std::string& name, HDC dc, int width, int height, int runs, const std::function<void()>& paint) {
+  PlainBlit plain(width, height);
+  paint();
+  Figures painted, blitted;
+  for (int i = 0; i < runs; ++i) {
+    double t = Now();
+    paint();
+    GdiFlush();
+    painted.Add(Now() - t);
+    t = Now();
+    plain.To(dc);
+    GdiFlush();
+    blitted.Add(Now() - t);
+  }
+  const std::string size = std::to_string(width) + "x" + std::to_string(height);
+  painted.Print((name + " repaint " + size).c_str());
+  blitted.Print(("plain BitBlt " + size).c_str());
+}
+
+int RunsFromArguments(int argc, char** argv, int byDefault) {
+  return argc > 1 ? std::max(5, std::atoi(argv[1])) : byDefault;
+}
 
 } // namespace vcu::bench

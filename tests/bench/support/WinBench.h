@@ -52,4 +52,12 @@ private:
   HGDIOBJ old_;
 };
 
+// Times paint on dc, each run beside a plain copy of width x height to the same DC; the first
+// paint (which makes what a skinner keeps) is left out. Prints "<name> repaint WxH" and the
+// plain copy's figures under it.
+void TimeBesideBlit(const std::string& name, HDC dc, int width, int height, int runs, const std::function<void()>& paint);
+
+// The run count a benchmark program was given (at least 5), or its default.
+int RunsFromArguments(int argc, char** argv, int byDefault);
+
 } // namespace vcu::bench

@@ -12,6 +12,7 @@
 #include "BmpWriting.h"
 #include "core/elements/SkinEntries.h"
 #include "core/skincheck/SkinCheck.h"
+#include "core/storage/ArchiveMessages.h"
 #include "core/storage/LzhEncoder.h"
 #include "core/storage/SkinArchiveWriter.h"
 
@@ -238,17 +239,28 @@ TEST(SkinCheck, FindsEveryFaultOfASkinBrokenInManyPlaces) {
 
 // A skin file that is no skin, or a damaged one, is one error; the checker reads nothing out of
 // bounds on the way (the sanitizers watch).
+int readerMessages = 0;
+void CountReaderMessage(const std::string&) { ++readerMessages; }
+
+// Found and reported by the check alone: the reader's own message to the user stays unshown
+// (a program trying a file before it uses it shows one message, its own).
 TEST(SkinCheck, ReportsADamagedOrForeignSkinFile) {
   const std::vector<std::uint8_t> good = Packed(kSkins / "default");
   std::vector<std::uint8_t> garbage(5000);
   std::mt19937 random(7);
   for (std::uint8_t& byte : garbage) byte = static_cast<std::uint8_t>(random());
   const std::vector<std::uint8_t> cut(good.begin(), good.begin() + static_cast<std::ptrdiff_t>(good.size() / 3));
-  for (const std::vector<std::uint8_t>* file : {static_cast<const std::vector<std::uint8_t>*>(&garbage), &cut}) {
+  std::vector<std::uint8_t> flipped = good;
+  for (std::size_t i = 8; i < 40; ++i) flipped[i] ^= 0x5A;
+  const ArchiveMessageHook before = SetArchiveMessageHook(CountReaderMessage);
+  readerMessages = 0;
+  for (const std::vector<std::uint8_t>* file : std::initializer_list<const std::vector<std::uint8_t>*>{&garbage, &cut, &flipped}) {
     const std::vector<Finding> findings = CheckSkinFile(file->data(), file->size());
     ASSERT_FALSE(findings.empty());
     EXPECT_TRUE(HasErrors(findings)) << Lines(findings);
   }
+  EXPECT_EQ(readerMessages, 0);
+  EXPECT_EQ(SetArchiveMessageHook(before), &CountReaderMessage) << "the program's hook is back";
   const std::vector<Finding> none = CheckSkinFile(nullptr, 0);
   ASSERT_EQ(none.size(), 1u);
   EXPECT_EQ(FindingLine(none[0]), "error: not a skin file, or a damaged one: its archive cannot be read");

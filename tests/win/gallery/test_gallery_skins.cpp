@@ -16,6 +16,7 @@
 #include "GalleryProcess.h"
 #include "RealInput.h"
 #include "core/image/Bitmap.h"
+#include "core/image/Bmp.h"
 #include "skin/form/SkinManage.h"
 #include "support/Pixels.h"
 #include "support/Pump.h"
@@ -65,7 +66,8 @@ TEST(GallerySkins, SkinMenuSwitchesTheWindowLiveAndBack) {
 }
 
 // The whole window as the screen shows it, brought to the front, painted afresh, with the
-// pointer away on the desktop and the status bar's own text left out (it names the last action).
+// pointer away on the desktop; the status line (its label and the status bar under it, which
+// name the last action) is left out.
 struct Screen {
   Bitmap pixels;
   RECT status{}; // window coordinates
@@ -82,6 +84,7 @@ Screen ShowWhole(const GalleryProcess& gallery) {
   GetWindowRect(gallery.Window(), &window);
   if (HWND bar = gallery.Control("TStatusBar")) GetWindowRect(bar, &status);
   OffsetRect(&status, -window.left, -window.top);
+  status.top -= 18; // the status line label's height
   HDC screen = GetDC(nullptr);
   Screen shown{ReadPixels(screen, window), status};
   ReleaseDC(nullptr, screen);
@@ -110,6 +113,12 @@ Difference Compare(const Screen& a, const Screen& b) {
   return d;
 }
 
+// A failed comparison leaves both pictures in the working folder, to be looked at.
+void SaveBmp(const Bitmap& image, const std::string& path) {
+  const std::vector<std::uint8_t> file = EncodeBmp24(image);
+  std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(file.data()), static_cast<std::streamsize>(file.size()));
+}
+
 TEST(GallerySkins, ALiveSwitchLooksExactlyLikeAStartInThatSkin) {
   const std::string midnight = WindowsPath(VCU_MIDNIGHT_SKIN_FILE);
   Screen fresh, live, back, plain;
@@ -134,6 +143,10 @@ TEST(GallerySkins, ALiveSwitchLooksExactlyLikeAStartInThatSkin) {
                                    {"back to the default", back, plain}}) {
     SCOPED_TRACE(name);
     const Difference d = Compare(a, b);
+    if (d.count > 40) {
+      SaveBmp(a.pixels, std::string("gallery-switched-") + (name[0] == 't' ? "midnight" : "default") + ".bmp");
+      SaveBmp(b.pixels, std::string("gallery-started-") + (name[0] == 't' ? "midnight" : "default") + ".bmp");
+    }
     EXPECT_LE(d.count, 40) << "differing pixels within (" << d.box.left << "," << d.box.top << ")-(" << d.box.right
                            << "," << d.box.bottom << ")";
   }

@@ -67,6 +67,7 @@ TEST(GalleryValues, ComboBoxDropsChoosesByMouseAndKeyAndTakesTyping) {
   EXPECT_TRUE(PumpUntil([&] { return SendMessageW(combo, CB_GETCURSEL, 0, 0) == top + 3; }, "Down to choose the next"));
   // Typing replaces the edit's text.
   input::Click(POINT{r.left + 20, (r.top + r.bottom) / 2});
+  input::Key(VK_END);
   input::KeyWith(VK_SHIFT, VK_HOME);
   input::Type(L"DeviceName");
   EXPECT_TRUE(PumpUntil([combo] { return WindowText(combo) == L"DeviceName"; }, "the typed text"));
