@@ -165,14 +165,14 @@ if gallery_start; then
   step 28 gallery-maximised gallery-maximise
   echo "== driver gallery-restore"
   wine "$driver" gallery-restore || status=1
+  # Every window and control switched live to the other skin, and back.
+  step 33 gallery-midnight-live gallery-skin midnight
+  step 34 gallery-default-again gallery-skin default
   step 30 gallery-combo-dropped gallery-combo
   step 31 gallery-header-hot gallery-header-hot
   step 32 gallery-updown-pressed gallery-updown-hold
   echo "== driver gallery-release"
   wine "$driver" gallery-release || status=1
-  # Every window and control switched live to the other skin, and back.
-  step 33 gallery-midnight-live gallery-skin midnight
-  step 34 gallery-default-again gallery-skin default
 fi
 gallery_stop
 if gallery_start --unskinned; then shot 21 gallery-unskinned; fi

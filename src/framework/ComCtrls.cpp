@@ -1,5 +1,7 @@
 #include "framework/ComCtrls.h"
 
+#include <functional>
+
 #include <commctrl.h>
 
 namespace vcu {
@@ -8,6 +10,20 @@ namespace {
 // The window of a control that has one, without making it.
 HWND ExistingHandle(const TWinControl& control) {
   return control.HandleAllocated() ? const_cast<TWinControl&>(control).Handle() : nullptr;
+}
+
+// The native control changes its position on timers, keys, the mouse and messages alike:
+// dispatching the message, then asking the window (query) for its position, catches every
+// change in one place, once. True when the position moved.
+bool DispatchNoticingMove(TWinControl& control, TMessage& message, bool& inDispatch, int& position, UINT query,
+                          const std::function<void()>& dispatch) {
+  inDispatch = true; // also over the query, which comes through the control's dispatch too
+  const int before = position;
+  dispatch();
+  const bool alive = control.HandleAllocated() && message.Msg != WM_NCDESTROY && message.Msg != WM_DESTROY;
+  if (alive) position = static_cast<int>(SendMessageA(control.Handle(), query, 0, 0));
+  inDispatch = false;
+  return alive && position != before;
 }
 
 } // namespace
@@ -100,20 +116,13 @@ void TCustomUpDown::SetPosition(int value) {
   position_ = value;
 }
 
-// The native control changes its position on timers, keys and messages alike; comparing after
-// each message catches every change in one place.
 void TCustomUpDown::Dispatch(TMessage& message) {
   if (inDispatch_ || !tracking_ || !HandleAllocated()) {
     TWinControl::Dispatch(message);
     return;
   }
-  inDispatch_ = true; // also over the query below, which comes through here too
-  const int before = position_;
-  TWinControl::Dispatch(message);
-  const bool alive = HandleAllocated() && message.Msg != WM_NCDESTROY && message.Msg != WM_DESTROY;
-  if (alive) position_ = static_cast<int>(SendMessageA(Handle(), UDM_GETPOS32, 0, 0));
-  inDispatch_ = false;
-  if (alive && position_ != before) Click();
+  if (DispatchNoticingMove(*this, message, inDispatch_, position_, UDM_GETPOS32, [&] { TWinControl::Dispatch(message); }))
+    Click();
 }
 
 // ---- track bar
@@ -182,20 +191,14 @@ void TTrackBar::SetPosition(int value) {
   position_ = value;
 }
 
-// The thumb moves on mouse, keys and messages; comparing after each message reports every
-// move once, whichever way it came.
 void TTrackBar::Dispatch(TMessage& message) {
   if (inDispatch_ || !tracking_ || !HandleAllocated()) {
     TWinControl::Dispatch(message);
     return;
   }
-  inDispatch_ = true; // also over the query below, which comes through here too
-  const int before = position_;
-  TWinControl::Dispatch(message);
-  const bool alive = HandleAllocated() && message.Msg != WM_NCDESTROY && message.Msg != WM_DESTROY;
-  if (alive) position_ = static_cast<int>(SendMessageA(Handle(), TBM_GETPOS, 0, 0));
-  inDispatch_ = false;
-  if (alive && position_ != before && onChange_) onChange_(this);
+  if (DispatchNoticingMove(*this, message, inDispatch_, position_, TBM_GETPOS, [&] { TWinControl::Dispatch(message); }) &&
+      onChange_)
+    onChange_(this);
 }
 
 // ---- progress bar

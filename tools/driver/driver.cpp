@@ -469,7 +469,10 @@ bool LowerCornerCut(HWND window) {
 bool GallerySkin(HWND gallery, const Arguments& a) {
   if (a.size() != 1 || (a[0] != L"default" && a[0] != L"midnight")) return Fail(L"gallery-skin default|midnight");
   if (!CloseMenus(gallery)) return false;
-  SetForegroundWindow(gallery);
+  // A click on the title makes it the active window with the keyboard, whatever a step before
+  // left held or focused.
+  input::Click(TitlePoint(gallery));
+  Sleep(200);
   input::KeyWith(VK_MENU, 'K');
   if (!WaitFor([gallery] { return FindPopupMenu(gallery) != nullptr; })) return Fail(L"Alt+K opened no menu");
   Sleep(200);
