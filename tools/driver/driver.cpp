@@ -434,24 +434,25 @@ bool GalleryRestore(HWND gallery, const Arguments&) {
   return true;
 }
 
+struct ControlWalk {
+  const wchar_t* className;
+  bool (*test)(HWND);
+  HWND found;
+};
+
+BOOL CALLBACK VisitGalleryControl(HWND child, LPARAM data) {
+  auto& w = *reinterpret_cast<ControlWalk*>(data);
+  wchar_t name[64] = {};
+  GetClassNameW(child, name, 64);
+  if (lstrcmpiW(name, w.className) != 0 || (w.test && !w.test(child))) return TRUE;
+  w.found = child;
+  return FALSE;
+}
+
 // The first window of the class among the gallery's descendants for which the test holds.
 HWND GalleryControl(HWND gallery, const wchar_t* className, bool (*test)(HWND) = nullptr) {
-  struct Walk {
-    const wchar_t* className;
-    bool (*test)(HWND);
-    HWND found;
-  } walk{className, test, nullptr};
-  EnumChildWindows(
-      gallery,
-      [](HWND child, LPARAM data) -> BOOL {
-        auto& w = *reinterpret_cast<Walk*>(data);
-        wchar_t name[64] = {};
-        GetClassNameW(child, name, 64);
-        if (lstrcmpiW(name, w.className) != 0 || (w.test && !w.test(child))) return TRUE;
-        w.found = child;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&walk));
+  ControlWalk walk{className, test, nullptr};
+  EnumChildWindows(gallery, VisitGalleryControl, reinterpret_cast<LPARAM>(&walk));
   if (!walk.found) Fail(std::wstring(L"no ") + className + L" in the gallery");
   return walk.found;
 }
