@@ -131,19 +131,12 @@ void THeaderControl::InitializeWindow() {
   NativeInsertAll();
 }
 
-void THeaderControl::NativeInsert(int index) {
-  if (!HandleAllocated() || index < 0) return;
-  TColumnItem* column = Column(index);
-  std::string text = column->Text();
-  HDITEMA item{};
-  item.mask = HDI_TEXT | HDI_WIDTH | HDI_FORMAT;
-  item.cxy = column->Width();
-  item.pszText = &text[0];
-  item.fmt = HDF_STRING | FormatOf(column->Alignment());
-  SendMessageA(Handle(), HDM_INSERTITEMA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
-}
+void THeaderControl::NativeInsert(int index) { SendSection(HDM_INSERTITEMA, index); }
 
-void THeaderControl::NativeUpdate(int index) {
+void THeaderControl::NativeUpdate(int index) { SendSection(HDM_SETITEMA, index); }
+
+// The section as the native header holds it, inserted or set by message.
+void THeaderControl::SendSection(UINT message, int index) {
   if (!HandleAllocated() || index < 0) return;
   TColumnItem* column = Column(index);
   std::string text = column->Text();
@@ -152,7 +145,7 @@ void THeaderControl::NativeUpdate(int index) {
   item.cxy = column->Width();
   item.pszText = &text[0];
   item.fmt = HDF_STRING | FormatOf(column->Alignment());
-  SendMessageA(Handle(), HDM_SETITEMA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
+  SendMessageA(Handle(), message, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
 }
 
 void THeaderControl::NativeDelete(int index) {
@@ -254,7 +247,12 @@ void TCustomListView::InitializeWindow() {
   for (int i = 0; i < ItemCount(); ++i) NativeInsertItem(i);
 }
 
-void TCustomListView::NativeInsert(int index) {
+void TCustomListView::NativeInsert(int index) { SendColumn(LVM_INSERTCOLUMNA, index); }
+
+void TCustomListView::NativeUpdate(int index) { SendColumn(LVM_SETCOLUMNA, index); }
+
+// The column as the native list view holds it, inserted or set by message.
+void TCustomListView::SendColumn(UINT message, int index) {
   if (!HandleAllocated() || index < 0) return;
   TColumnItem* column = Column(index);
   std::string text = column->Text();
@@ -264,19 +262,7 @@ void TCustomListView::NativeInsert(int index) {
   native.pszText = &text[0];
   native.iSubItem = index;
   native.fmt = column->Alignment() == taRightJustify ? LVCFMT_RIGHT : column->Alignment() == taCenter ? LVCFMT_CENTER : LVCFMT_LEFT;
-  SendMessageA(Handle(), LVM_INSERTCOLUMNA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&native));
-}
-
-void TCustomListView::NativeUpdate(int index) {
-  if (!HandleAllocated() || index < 0) return;
-  TColumnItem* column = Column(index);
-  std::string text = column->Text();
-  LVCOLUMNA native{};
-  native.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_FMT;
-  native.cx = column->Width();
-  native.pszText = &text[0];
-  native.fmt = column->Alignment() == taRightJustify ? LVCFMT_RIGHT : column->Alignment() == taCenter ? LVCFMT_CENTER : LVCFMT_LEFT;
-  SendMessageA(Handle(), LVM_SETCOLUMNA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&native));
+  SendMessageA(Handle(), message, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&native));
 }
 
 void TCustomListView::NativeDelete(int index) {

@@ -110,6 +110,7 @@ protected:
   void NativeDelete(int index) override;
 
 private:
+  void SendSection(UINT message, int index);
   TSectionNotifyEvent onSectionClick_;
 };
 
@@ -150,6 +151,7 @@ protected:
   void NativeDelete(int index) override;
 
 private:
+  void SendColumn(UINT message, int index);
   void NativeInsertItem(int index);
   std::vector<TListItem> items_;
   TListColumnClickEvent onColumnClick_;
