@@ -2,6 +2,8 @@
 
 #include <chrono>
 
+#include "core/image/Blit.h"
+#include "core/menus/MenuComposer.h"
 #include "skin/menus/WinSkinMenu.h"
 #include "support/Pixels.h"
 #include "support/Pump.h"
@@ -192,6 +194,23 @@ int RowDifferences(const Bitmap& image, const Bitmap& expected, int y, int x0, i
   int differ = 0;
   for (int x = x0; x < x1; ++x) differ += (image.At(x, y) & 0xFFFFFF) != (expected.At(x, y) & 0xFFFFFF);
   return differ;
+}
+
+int ItemEdgeDifferences(const Bitmap& shown, HWND popup, HMENU menu, UINT position, const TSkinData& skin,
+                        bool selected) {
+  Bitmap background(shown.Width(), shown.Height());
+  ComposeMenuBackground(background, *skin.MenuBackground);
+  RECT window{}, item{};
+  GetWindowRect(popup, &window);
+  GetMenuItemRect(nullptr, menu, position, &item);
+  const int x = item.left - window.left, y = item.top - window.top;
+  const int w = item.right - item.left, h = item.bottom - item.top;
+  Bitmap expected(w, h);
+  ComposeMenuItemGround(expected, &background, Rect{x, y, x + w, y + h}, skin.ColourMenu);
+  ComposeMenuItemFrame(expected, *skin.MenuItem, selected);
+  Bitmap got(w, h);
+  CopyPixels(got, 0, 0, shown, Rect{x, y, x + w, y + h});
+  return RowDifferences(got, expected, 0, 0, w) + RowDifferences(got, expected, h - 1, 0, w);
 }
 
 } // namespace vcu::test

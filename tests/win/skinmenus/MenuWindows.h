@@ -59,6 +59,12 @@ Bitmap ReadWholeWindow(HWND window);
 // Pixels of row y of image from x0 to x1 that differ from the same row of expected.
 int RowDifferences(const Bitmap& image, const Bitmap& expected, int y, int x0, int x1);
 
+// Pixels of an item's top and bottom rows (which hold no text) that differ from the
+// skin's composition: the popup's menu background under the item ground and the item frame.
+// shown is the whole popup window as ReadWholeWindow gives it.
+int ItemEdgeDifferences(const Bitmap& shown, HWND popup, HMENU menu, UINT position, const TSkinData& skin,
+                        bool selected = false);
+
 // The visible popup menu windows, topmost first.
 std::vector<HWND> OpenMenuWindows();
 

@@ -6,8 +6,6 @@
 #include <gtest/gtest.h>
 
 #include "MenuWindows.h"
-#include "core/image/Blit.h"
-#include "core/menus/MenuComposer.h"
 #include "skin/menus/WinSkinMenu.h"
 #include "support/Pump.h"
 
@@ -143,22 +141,8 @@ TEST_F(FormMenus, PopupMenuComponentsAreTheSkinsWhileSkinned) {
                        if (open.empty()) return;
                        RedrawWindow(open.front(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
                        const Bitmap shown = ReadWholeWindow(open.front());
-                       Bitmap background(shown.Width(), shown.Height());
-                       ComposeMenuBackground(background, *data_.MenuBackground);
-                       RECT window{};
-                       GetWindowRect(open.front(), &window);
                        for (UINT i : {0u, 2u}) {
-                         RECT item{};
-                         GetMenuItemRect(nullptr, menu, i, &item);
-                         const int x = item.left - window.left, y = item.top - window.top;
-                         const int w = item.right - item.left, h = item.bottom - item.top;
-                         Bitmap expected(w, h);
-                         ComposeMenuItemGround(expected, &background, Rect{x, y, x + w, y + h}, data_.ColourMenu);
-                         ComposeMenuItemFrame(expected, *data_.MenuItem, false);
-                         Bitmap got(w, h);
-                         CopyPixels(got, 0, 0, shown, Rect{x, y, x + w, y + h});
-                         // Top and bottom rows hold no text.
-                         rowDifferences += RowDifferences(got, expected, 0, 0, w) + RowDifferences(got, expected, h - 1, 0, w);
+                         rowDifferences += ItemEdgeDifferences(shown, open.front(), menu, i, data_);
                          ++checkedItems;
                        }
                      },

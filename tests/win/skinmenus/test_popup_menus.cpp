@@ -73,23 +73,9 @@ TEST_F(PopupMenus, SkinnedSystemMenuItemsAreDrawnOnTheBackgroundAndItsCommandsWo
                          if (!check || open.empty() || !menu) return;
                          RedrawWindow(open.front(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
                          const Bitmap shown = ReadWholeWindow(open.front());
-                         Bitmap background(shown.Width(), shown.Height());
-                         ComposeMenuBackground(background, *data_.MenuBackground);
-                         RECT window{};
-                         GetWindowRect(open.front(), &window);
                          for (int i = 0; i < GetMenuItemCount(menu); ++i) {
                            if (systemMenu.Items()[static_cast<size_t>(i)].separator) continue;
-                           RECT item{};
-                           GetMenuItemRect(nullptr, menu, static_cast<UINT>(i), &item);
-                           const int x = item.left - window.left, y = item.top - window.top;
-                           const int w = item.right - item.left, h = item.bottom - item.top;
-                           Bitmap expected(w, h);
-                           ComposeMenuItemGround(expected, &background, Rect{x, y, x + w, y + h}, data_.ColourMenu);
-                           ComposeMenuItemFrame(expected, *data_.MenuItem, false);
-                           Bitmap got(w, h);
-                           CopyPixels(got, 0, 0, shown, Rect{x, y, x + w, y + h});
-                           // Top and bottom rows hold no text or glyph.
-                           rowDifferences += RowDifferences(got, expected, 0, 0, w) + RowDifferences(got, expected, h - 1, 0, w);
+                           rowDifferences += ItemEdgeDifferences(shown, open.front(), menu, static_cast<UINT>(i), data_);
                            ++checkedItems;
                          }
                        },
@@ -147,23 +133,10 @@ TEST_F(PopupMenus, PlainWindowsOwnerDrawnSystemRangeItemsAreMeasuredAndDrawnByTh
                        if (open.empty()) return;
                        RedrawWindow(open.front(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
                        const Bitmap shown = ReadWholeWindow(open.front());
-                       Bitmap background(shown.Width(), shown.Height());
-                       ComposeMenuBackground(background, *data_.MenuBackground);
-                       RECT window{};
-                       GetWindowRect(open.front(), &window);
                        for (int i = 0; i < 2; ++i) {
-                         RECT item{};
-                         GetMenuItemRect(nullptr, popup, static_cast<UINT>(i), &item);
-                         if (i == 0) first = item;
-                         const int x = item.left - window.left, y = item.top - window.top;
-                         const int w = item.right - item.left, h = item.bottom - item.top;
+                         if (i == 0) GetMenuItemRect(nullptr, popup, 0, &first);
                          const bool selected = GetMenuState(popup, static_cast<UINT>(i), MF_BYPOSITION) & MF_HILITE;
-                         Bitmap expected(w, h);
-                         ComposeMenuItemGround(expected, &background, Rect{x, y, x + w, y + h}, data_.ColourMenu);
-                         ComposeMenuItemFrame(expected, *data_.MenuItem, selected);
-                         Bitmap got(w, h);
-                         CopyPixels(got, 0, 0, shown, Rect{x, y, x + w, y + h});
-                         differences += RowDifferences(got, expected, 0, 0, w) + RowDifferences(got, expected, h - 1, 0, w);
+                         differences += ItemEdgeDifferences(shown, open.front(), popup, static_cast<UINT>(i), data_, selected);
                          ++checked;
                        }
                      }});
